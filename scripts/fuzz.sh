@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (build-fuzz/) and runs each for the
+# given number of seconds (default 60) on its corpus in fuzz/corpus/<target>.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+scripts/deps.sh
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVELMAR_FUZZ=ON \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+shopt -s nullglob
+status=0
+for bin in build-fuzz/fuzz/fuzz_*; do
+  [ -x "$bin" ] || continue
+  name=$(basename "$bin")
+  work="build-fuzz/corpus/$name"
+  mkdir -p "$work"
+  seeds=()
+  [ -d "fuzz/corpus/$name" ] && seeds=("fuzz/corpus/$name")
+  echo "fuzz: $name for ${seconds}s"
+  if ! "$bin" -max_total_time="$seconds" -max_len=30000 -print_final_stats=0 \
+       -artifact_prefix="build-fuzz/" "$work" "${seeds[@]}" >"build-fuzz/$name.log" 2>&1; then
+    echo "fuzz: $name FAILED"; tail -40 "build-fuzz/$name.log"; status=1
+  fi
+done
+exit $status
