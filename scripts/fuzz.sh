@@ -12,7 +12,7 @@ export QT_QPA_PLATFORM=offscreen
 shopt -s nullglob
 status=0
 for bin in build-fuzz/fuzz/fuzz_*; do
-  [ -x "$bin" ] || continue
+  [ -f "$bin" ] && [ -x "$bin" ] || continue
   name=$(basename "$bin")
   work="build-fuzz/corpus/$name"
   mkdir -p "$work"

@@ -40,8 +40,13 @@ bool SerialTransport::open(const QString &name)
 
 void SerialTransport::close()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+    // What was written last (the lock and stream-off commands) must leave
+    // before the port goes; the port's write time-out bounds the wait.
+    if (m_port.bytesToWrite() > 0)
+        m_port.waitForBytesWritten(proto::kWriteTimeoutSerialMs);
+    m_port.close();
 }
 
 void SerialTransport::sendCommand(const QString &word)
@@ -58,6 +63,7 @@ bool SerialTransport::escriu_port(const QString &text)
         fail();
         return false;
     }
+    m_port.flush();
     emit sent(bytes);
     return true;
 }
@@ -74,6 +80,7 @@ bool SerialTransport::escriu_port_Buffer(const QByteArray &bytes)
         fail();
         return false;
     }
+    m_port.flush();
     return true;
 }
 

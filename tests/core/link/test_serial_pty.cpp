@@ -1,0 +1,136 @@
+#include "core/diagnostics/Trace.h"
+#include "core/link/CommandChannel.h"
+#include "core/link/Scheduler.h"
+
+#include "support/Pty.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace velmar;
+using Rule = ReplyRouter::Rule;
+
+namespace {
+
+// Pumps the event loop until pred holds or the deadline passes.
+template <typename Pred>
+bool waitFor(Pred pred, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return pred();
+}
+
+struct Channel {
+    LinkState state;
+    QtScheduler scheduler;
+    Trace trace;
+    CommandChannel channel{state, scheduler, trace};
+    QList<QPair<QString, Rule>> routed;
+    Channel()
+    {
+        QObject::connect(&channel, &CommandChannel::replyRouted,
+                         [this](const QString &r, Rule rule) { routed.append({r, rule}); });
+    }
+};
+
+TEST(SerialPty, CommandBytesAreExact)
+{
+    test::Pty pty;
+    ASSERT_TRUE(pty.ok());
+    Channel c;
+    ASSERT_TRUE(c.channel.openPort(pty.slavePath())) << c.channel.serial().lastError().toStdString();
+    c.channel.send(QStringLiteral("vm+ver"));
+    c.channel.send(QString::fromUtf8("vm+0102=Se\u00F1or"));
+    QByteArray got;
+    waitFor([&] {
+        got += pty.read(20);
+        return got.size() >= 24;
+    });
+    EXPECT_EQ(got, QByteArray("\rvm+ver\r\rvm+0102=Se\xF1or\r"));
+}
+
+TEST(SerialPty, RepliesWrittenByTheModuleAreFramedAndRouted)
+{
+    test::Pty pty;
+    Channel c;
+    ASSERT_TRUE(c.channel.openPort(pty.slavePath()));
+    c.state.espero = QStringLiteral("+0102");
+    pty.write("\r\n+ver:Velmar_v8.7 [x1.2],<ID1>,<0>\r");
+    pty.write("noise+0102:");
+    pty.write("ACME\r");
+    ASSERT_TRUE(waitFor([&] { return c.routed.size() >= 2; }));
+    EXPECT_EQ(c.routed[0].first, QStringLiteral("+ver:Velmar_v8.7 [x1.2],<ID1>,<0>\r"));
+    EXPECT_EQ(c.routed[0].second, Rule::Identification);
+    EXPECT_EQ(c.routed[1].first, QStringLiteral("+0102:ACME\r"));
+    EXPECT_EQ(c.routed[1].second, Rule::Awaited);
+    EXPECT_EQ(c.state.tempsRX, 2);
+}
+
+TEST(SerialPty, ChoosingThePortAgainRestartsIdentification)
+{
+    test::Pty pty;
+    Channel c;
+    QSignalSpy ident(&c.channel, &CommandChannel::identificationRequested);
+    QSignalSpy stored(&c.channel, &CommandChannel::portStored);
+    c.channel.choosePort(pty.slavePath());
+    c.channel.choosePort(pty.slavePath());
+    QByteArray got;
+    waitFor([&] {
+        got += pty.read(20);
+        return got.count("\rvm+ver\r") >= 2;
+    });
+    EXPECT_EQ(got.count("\rvm+ver\r"), 2);
+    EXPECT_GE(got.count("\rvm+cdp=*\r"), 1);
+    ASSERT_EQ(ident.count(), 2);
+    EXPECT_EQ(ident.at(0).at(0).toInt(), 500);
+    EXPECT_EQ(stored.last().at(0).toString(), pty.slavePath());
+    EXPECT_EQ(c.state.espero, QStringLiteral("+ver"));
+    EXPECT_EQ(c.state.vegades_espero, 6);
+}
+
+TEST(SerialPty, MissingPortWarnsWithTheProgramsText)
+{
+    Channel c;
+    QSignalSpy warn(&c.channel, &CommandChannel::warning);
+    QSignalSpy lost(&c.channel, &CommandChannel::disconnected);
+    c.channel.choosePort(QStringLiteral("/dev/velmar-no-such-port"));
+    ASSERT_EQ(warn.count(), 1);
+    EXPECT_EQ(warn.at(0).at(0).toString(), QString::fromUtf8("¡ ATENCIÓN !"));
+    EXPECT_EQ(warn.at(0).at(1).toString(),
+              QStringLiteral("No se puede abrir este puerto\r\nDesconecte el cable y vuelva a conectarlo"));
+    EXPECT_FALSE(c.state.circuit);
+    EXPECT_GE(lost.count(), 1);
+}
+
+TEST(SerialPty, WritingWithoutAPortMarksTheLinkLost)
+{
+    Channel c;
+    c.state.circuit = true;
+    QSignalSpy lost(&c.channel, &CommandChannel::disconnected);
+    c.channel.send(QStringLiteral("vm+ver"));
+    EXPECT_FALSE(c.state.circuit);
+    EXPECT_EQ(lost.count(), 1);
+}
+
+TEST(SerialPty, ClosingSendsInfOffOnlyForAnIdentifiedModule)
+{
+    test::Pty pty;
+    Channel c;
+    ASSERT_TRUE(c.channel.openPort(pty.slavePath()));
+    c.channel.closePort();
+    EXPECT_TRUE(pty.read(200).isEmpty());
+    ASSERT_TRUE(c.channel.openPort(pty.slavePath()));
+    c.state.circuittrobat = true;
+    c.channel.closePort();
+    EXPECT_EQ(pty.read(2000, "\r\rvm+inf\r").right(8), QByteArray("\rvm+inf\r"));
+}
+
+} // namespace
