@@ -34,7 +34,10 @@ void ReplyFramer::feed(QChar c)
     // Noise without line ends must not grow the console line without bound.
     if (m_console.size() >= proto::kMaxReplyChars)
         flushConsole(0);
-    m_console.append(c);
+    // The LF of a CR LF pair would start the next console line with a line
+    // break and split it in the trace; it belongs to the line just written.
+    if (!(c == u'\n' && m_console.isEmpty()))
+        m_console.append(c);
 
     if (!m_open && !m_skipping && (c == u'+' || c == u'{'))
         m_open = true;

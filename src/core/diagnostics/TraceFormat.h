@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/diagnostics/Trace.h"
+
+#include <QList>
+#include <QString>
+
+namespace velmar {
+
+struct TraceLine {
+    QString text;
+    TraceColour colour;
+};
+
+// Turns one trace entry into console lines: each non-empty piece between
+// line ends becomes "stamp piece" (the last piece followed by three blanks),
+// NUL characters become code 1, and with hexa the entry's hexadecimal form
+// follows in red with a line holding one blank.
+QList<TraceLine> formatTraceEntry(const QString &entry, const QString &stamp, bool hexa,
+                                  TraceColour suggested = TraceColour::Default);
+
+// The hexadecimal form: the entry up to and including the colon of its first
+// ": ", then every later character as a blank and at least two upper-case digits.
+QString traceHexForm(const QString &entry, const QString &stamp);
+
+} // namespace velmar

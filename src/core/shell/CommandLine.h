@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velmar {
+
+// What the program was started with.
+struct CommandLine {
+    QString port;       // --port NAME: serial port instead of the stored one
+    QString configFile; // --config FILE: endpoint settings
+    QString error;      // set when the arguments could not be understood
+    bool help = false;
+
+    static CommandLine parse(const QStringList &arguments);
+    static QString usage();
+};
+
+} // namespace velmar

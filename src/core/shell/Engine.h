@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/diagnostics/Trace.h"
+#include "core/link/CommandChannel.h"
+#include "core/link/LinkState.h"
+#include "core/link/Scheduler.h"
+#include "core/shell/Endpoints.h"
+#include "core/status/TrafficLamps.h"
+
+#include <QObject>
+
+namespace velmar {
+
+// The core of one main window: the link state and every component that
+// works on it, wired together. The UI holds one and observes it; tests can
+// build one without any widget.
+class Engine : public QObject {
+    Q_OBJECT
+public:
+    explicit Engine(const Endpoints &endpoints, QObject *parent = nullptr);
+
+    LinkState state;
+    QtScheduler scheduler;
+    Trace trace;
+    CommandChannel channel;
+    TrafficLamps lamps;
+    Endpoints endpoints;
+};
+
+} // namespace velmar

@@ -1,0 +1,191 @@
+#include "ui/shell/MainWindow.h"
+
+#include "core/link/ProtocolTimes.h"
+#include "ui/diagnostics/InfoWindow.h"
+#include "ui/link/PortComboBox.h"
+#include "ui/shell/Lamp.h"
+#include "ui/shell/MessageDialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace velmar::ui {
+
+MainWindow::MainWindow(const Endpoints &endpoints, QWidget *parent)
+    : QMainWindow(parent), m_engine(endpoints)
+{
+    setObjectName(QStringLiteral("TFPrincipalVelmarES"));
+    setWindowTitle(QStringLiteral("Velmar Q7R2T CLOUD Ver. %1").arg(QApplication::applicationVersion()));
+    resize(1024, 700);
+
+    m_console = new InfoWindow(m_engine.trace, m_engine.channel, this);
+    buildMenus();
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(buildPortBar());
+    auto *welcome = new QLabel(tr("Conecte un equipo Velmar al puerto USB o elija su puerto."), central);
+    welcome->setObjectName(QStringLiteral("LBenvinguda"));
+    welcome->setAlignment(Qt::AlignCenter);
+    layout->addWidget(welcome, 1);
+    setCentralWidget(central);
+
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("SBEstat"));
+    for (int i = 0; i < 3; ++i) {
+        m_status[i] = new QLabel(bar);
+        m_status[i]->setObjectName(QStringLiteral("SBEstat%1").arg(i));
+        bar->addWidget(m_status[i], i == 1 ? 1 : 0);
+    }
+    m_status[0]->setMinimumWidth(160);
+    setStatusBar(bar);
+    setStatusText(tr("SIN   CONEXION"));
+
+    Engine &e = m_engine;
+    connect(&e.channel, &CommandChannel::disconnected, this, &MainWindow::onDisconnected);
+    connect(&e.channel, &CommandChannel::warning, this, [this](const QString &title, const QString &text) {
+        ElMeuMessageDlg(title, text, DlgType::Warning, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+    });
+    connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
+    connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });
+
+    m_timerLeds.setObjectName(QStringLiteral("TimerLeds"));
+    m_timerLeds.setInterval(proto::kTickMs);
+    connect(&m_timerLeds, &QTimer::timeout, this, &MainWindow::TimerLedsTimer);
+    m_timerLeds.start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&Archivo"));
+    QAction *quit = file->addAction(tr("Salir"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("MIISortir"));
+    quit->setShortcut(QKeySequence::Quit);
+
+    QMenu *comm = menuBar()->addMenu(tr("&Comunicación"));
+    QAction *local = comm->addAction(tr("Local"));
+    local->setObjectName(QStringLiteral("MIIComunicacioLocal"));
+    local->setCheckable(true);
+    local->setChecked(true);
+
+    // The service console stays out of the installer's way: a shortcut shows it.
+    auto *consoleAction = new QAction(tr("Consola"), this);
+    consoleAction->setObjectName(QStringLiteral("Informacio"));
+    consoleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    connect(consoleAction, &QAction::triggered, this,
+            [this] { m_console->setVisible(!m_console->isVisible()); });
+    addAction(consoleAction);
+}
+
+QWidget *MainWindow::buildPortBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("PUSB"));
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(tr("Puerto USB:"), bar);
+    m_port = new PortComboBox(bar);
+    m_port->setObjectName(QStringLiteral("CCBPort"));
+    m_port->setMinimumContentsLength(16);
+    m_port->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    label->setBuddy(m_port);
+    m_tx = new Lamp(QStringLiteral("ComLedTX"), QColor(0x00, 0xC0, 0x00), bar);
+    m_rx = new Lamp(QStringLiteral("ComLedRX"), QColor(0xFF, 0x40, 0x00), bar);
+    m_tx->setToolTip(tr("Transmisión"));
+    m_rx->setToolTip(tr("Recepción"));
+    row->addWidget(label);
+    row->addWidget(m_port);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(QStringLiteral("TX"), bar));
+    row->addWidget(m_tx);
+    row->addWidget(new QLabel(QStringLiteral("RX"), bar));
+    row->addWidget(m_rx);
+    row->addStretch();
+
+    connect(m_port, &PortComboBox::aboutToShowPopup, this, &MainWindow::CCBPortDropDown);
+    connect(m_port, &QComboBox::activated, this, &MainWindow::onPortChosen);
+    CCBPortDropDown();
+    return bar;
+}
+
+void MainWindow::CCBPortDropDown()
+{
+    const QString current = m_port->currentText();
+    QStringList names = m_engine.channel.CCBPortDropDown();
+    // A port given by name (a pseudo-terminal, a link) is not enumerated: keep it.
+    for (const QString &extra : {current, m_startPort})
+        if (!extra.isEmpty() && !names.contains(extra))
+            names.prepend(extra);
+    m_port->blockSignals(true);
+    m_port->clear();
+    m_port->addItems(names);
+    m_port->setCurrentIndex(names.indexOf(current.isEmpty() ? m_startPort : current));
+    m_port->blockSignals(false);
+}
+
+void MainWindow::onPortChosen(int index)
+{
+    const QString name = m_port->itemText(index);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_engine.channel.choosePort(name);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::onDisconnected()
+{
+    setStatusText(tr("SIN   CONEXION"));
+    m_status[1]->clear();
+    m_status[2]->setText(QStringLiteral(" "));
+}
+
+QString MainWindow::statusText() const
+{
+    return m_status[0]->text();
+}
+
+void MainWindow::setStatusText(const QString &text)
+{
+    m_status[0]->setText(text);
+}
+
+void MainWindow::TimerLedsTimer()
+{
+    if (m_engine.lamps.tick()) {
+        m_tx->setOn(m_engine.lamps.txOn());
+        m_rx->setOn(m_engine.lamps.rxOn());
+    }
+}
+
+void MainWindow::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (m_primeravegada) {
+        m_primeravegada = false;
+        // After the window is on screen, so that a slow port does not delay it.
+        QTimer::singleShot(0, this, &MainWindow::firstActivation);
+    }
+}
+
+void MainWindow::firstActivation()
+{
+    if (m_startPort.isEmpty())
+        return;
+    CCBPortDropDown();
+    m_engine.channel.CCBPortChange(m_startPort);
+}
+
+void MainWindow::closeEvent(QCloseEvent *e)
+{
+    m_engine.channel.closePort();
+    m_console->close();
+    e->accept();
+}
+
+} // namespace velmar::ui
