@@ -1,5 +1,7 @@
 #include "core/shell/CommandLine.h"
 #include "core/shell/Endpoints.h"
+#include "core/shell/SingleInstance.h"
+#include "ui/shell/MessageDialogs.h"
 #include "ui/shell/MainWindow.h"
 
 #include <QApplication>
@@ -30,7 +32,22 @@ int main(int argc, char **argv)
     }
     endpoints.applyEnvironment();
 
+    // One copy per user: a second start raises the first copy's window and ends.
+    velmar::SingleInstance instance;
+    if (!instance.acquire()) {
+        instance.notifyFirst();
+        velmar::ui::ElMeuMessageDlg(QString(), velmar::SingleInstance::alreadyRunningText(),
+                                    velmar::ui::DlgType::Information, {}, QMessageBox::Ok);
+        return 0;
+    }
+
     velmar::ui::MainWindow window(endpoints);
+    QObject::connect(&instance, &velmar::SingleInstance::raiseRequested, &window, [&window] {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     window.setStartPort(cl.port);
     window.show();
     return app.exec();
