@@ -120,6 +120,27 @@ void CommandChannel::closePort()
     m_serial.close();
 }
 
+void CommandChannel::lockAndClose(std::function<void()> done)
+{
+    if (m_state.isRemote() || !m_state.circuittrobat || !m_serial.isOpen()) {
+        m_serial.close();
+        if (done)
+            done();
+        return;
+    }
+    Pacer(m_scheduler)
+        .then([this] { m_serial.escriu_port(QStringLiteral("\rvm+cdp=*\r")); })
+        .pause(100)
+        .then([this] { m_serial.escriu_port(QStringLiteral("\rvm+inf\r")); })
+        .pause(100)
+        .then([this, done] {
+            // The stream-off command was just sent: close without sending it again.
+            m_serial.close();
+            if (done)
+                done();
+        });
+}
+
 void CommandChannel::ComPortBeforeClose()
 {
     if (m_state.circuittrobat && m_serial.isOpen())

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace velmar {
 
 class Scheduler;
@@ -46,6 +48,11 @@ public:
     void closePort();
 
     QString ComUSB() const { return m_comUSB; }
+
+    // Leaves a locally linked module locked with its stream off before the
+    // port closes: "vm+cdp=*", 100 ms, "vm+inf", 100 ms, close; then done().
+    // With no module found nothing is sent and done() follows at once.
+    void lockAndClose(std::function<void()> done);
 
     // Feeds received bytes through the framer and the router (tests and the
     // remote session use it too).

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -183,9 +184,30 @@ void MainWindow::firstActivation()
 
 void MainWindow::closeEvent(QCloseEvent *e)
 {
-    m_engine.channel.closePort();
-    m_console->close();
-    e->accept();
+    if (m_closeState == CloseState::Done) {
+        e->accept();
+        return;
+    }
+    e->ignore();
+    if (m_closeState == CloseState::Closing)
+        return;
+    // FormClose: the settings are stored first, then the module is left
+    // locked with its stream off; the window goes once that has been sent.
+    m_closeState = CloseState::Closing;
+    emit closing();
+    {
+        // With nothing to send the sequence ends inside this call: accept
+        // the event then, instead of a close() that Qt would swallow here.
+        QScopedValueRollback<bool> inside(m_inCloseEvent, true);
+        m_engine.channel.lockAndClose([this] {
+            m_closeState = CloseState::Done;
+            m_console->close();
+            if (!m_inCloseEvent)
+                close();
+        });
+    }
+    if (m_closeState == CloseState::Done)
+        e->accept();
 }
 
 } // namespace velmar::ui

@@ -34,6 +34,10 @@ public:
     // One supervision tick (TimerLeds); tests call it directly.
     void TimerLedsTimer();
 
+signals:
+    // The window is closing: the settings are to be stored now.
+    void closing();
+
 protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -55,6 +59,8 @@ private:
     QTimer m_timerLeds;
     QString m_startPort;
     bool m_primeravegada = true;
+    enum class CloseState { Open, Closing, Done } m_closeState = CloseState::Open;
+    bool m_inCloseEvent = false;
 };
 
 } // namespace velmar::ui

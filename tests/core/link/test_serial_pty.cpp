@@ -134,3 +134,45 @@ TEST(SerialPty, ClosingSendsInfOffOnlyForAnIdentifiedModule)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SerialPty, LockAndCloseSendsLockThenStreamOffAHundredMsApart)
+{
+    test::Pty pty;
+    LinkState state;
+    ManualScheduler scheduler;
+    Trace trace;
+    CommandChannel channel(state, scheduler, trace);
+    ASSERT_TRUE(channel.openPort(pty.slavePath()));
+    state.circuittrobat = true;
+    bool done = false;
+    channel.lockAndClose([&] { done = true; });
+    scheduler.advance(0);
+    EXPECT_EQ(pty.read(2000, "\r"), QByteArray("\rvm+cdp=*\r"));
+    scheduler.advance(99);
+    EXPECT_TRUE(pty.read(100).isEmpty());
+    scheduler.advance(1);
+    EXPECT_EQ(pty.read(2000, "inf\r"), QByteArray("\rvm+inf\r"));
+    EXPECT_FALSE(done);
+    scheduler.advance(100);
+    EXPECT_TRUE(done);
+    EXPECT_FALSE(channel.serial().isOpen());
+    EXPECT_TRUE(pty.read(100).isEmpty()); // nothing sent twice on the way out
+}
+
+TEST(SerialPty, LockAndCloseSendsNothingWithoutAModule)
+{
+    test::Pty pty;
+    LinkState state;
+    ManualScheduler scheduler;
+    Trace trace;
+    CommandChannel channel(state, scheduler, trace);
+    ASSERT_TRUE(channel.openPort(pty.slavePath()));
+    bool done = false;
+    channel.lockAndClose([&] { done = true; });
+    EXPECT_TRUE(done);
+    EXPECT_TRUE(pty.read(200).isEmpty());
+}
+
+} // namespace

@@ -3,7 +3,11 @@
 #include "ui/shell/MainWindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
+
+#include "support/Pty.h"
 
 #include <gtest/gtest.h>
 
@@ -47,4 +51,32 @@ TEST(MainWindow, LostPortReturnsToTheDisconnectedState)
     w.setStatusText(QStringLiteral("CONECTADO"));
     w.engine().channel.send(QStringLiteral("vm+ver")); // no port open
     EXPECT_EQ(w.statusText(), QStringLiteral("SIN   CONEXION"));
+}
+
+TEST(MainWindow, ClosesAtOnceWithoutAModuleAndStoresSettingsFirst)
+{
+    MainWindow w{Endpoints{}};
+    w.show();
+    int stored = 0;
+    QObject::connect(&w, &MainWindow::closing, [&] { ++stored; });
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(stored, 1);
+}
+
+TEST(MainWindow, ClosingLocksALinkedModuleBeforeThePortGoes)
+{
+    test::Pty pty;
+    MainWindow w{Endpoints{}};
+    w.show();
+    ASSERT_TRUE(w.engine().channel.openPort(pty.slavePath()));
+    w.engine().state.circuittrobat = true;
+    w.close();
+    QElapsedTimer t;
+    t.start();
+    while (w.isVisible() && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(pty.read(1000, "\rvm+inf\r"), QByteArray("\rvm+cdp=*\r\rvm+inf\r"));
+    EXPECT_FALSE(w.engine().channel.serial().isOpen());
 }
