@@ -106,6 +106,22 @@ void CommandChannel::reopen(const QString &name, bool warnOnMissing)
     emit portStored(name);
 }
 
+void CommandChannel::probe(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    if (!openPort(name)) {
+        m_trace.write(QStringLiteral("No se puede abrir %1: %2").arg(name, m_serial.lastError()),
+                      TraceColour::Red);
+        return;
+    }
+    m_state.espero = QStringLiteral("+ver");
+    m_serial.escriu_port(QStringLiteral("\rvm+ver\r"));
+    m_state.vegades_espero = proto::kWaitRounds;
+    m_state.StrCom.clear();
+    emit identificationRequested(proto::kIdentProbeMs);
+}
+
 bool CommandChannel::openPort(const QString &name)
 {
     m_comUSB = name;

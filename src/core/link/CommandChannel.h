@@ -43,7 +43,10 @@ public:
     void CCBPortChange(const QString &name);
     // Runs before the port closes for any reason.
     void ComPortBeforeClose();
-    // Opens a port without the chooser's side effects (start-up, --port).
+    // First probe at start-up: (re)opens name, sends "vm+ver" and asks for
+    // identification in 100 ms. Opening errors are only traced.
+    void probe(const QString &name);
+    // Opens a port without the chooser's side effects.
     bool openPort(const QString &name);
     void closePort();
 

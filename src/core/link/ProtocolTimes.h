@@ -10,6 +10,7 @@ inline constexpr int kWriteTimeoutMs = 2000;    // one value of the write cycle
 inline constexpr int kReadStepMs = 3000;        // one step of a page read
 inline constexpr int kPollMs = 5000;            // identification polling
 inline constexpr int kIdentStartMs = 500;       // first poll after choosing a port
+inline constexpr int kIdentProbeMs = 100;       // first poll of the start-up probe
 inline constexpr int kInitializedPauseMs = 5000;// factory reset -> full read
 inline constexpr int kWaitRounds = 6;           // vegades_espero after an answer
 inline constexpr int kLinkWatchdogTicks = 100;  // tempsllegir after a reply (10 s)

@@ -179,7 +179,7 @@ void MainWindow::firstActivation()
     if (m_startPort.isEmpty())
         return;
     CCBPortDropDown();
-    m_engine.channel.CCBPortChange(m_startPort);
+    m_engine.channel.probe(m_startPort);
 }
 
 void MainWindow::closeEvent(QCloseEvent *e)

@@ -176,3 +176,22 @@ TEST(SerialPty, LockAndCloseSendsNothingWithoutAModule)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SerialPty, StartupProbeAsksForIdentificationSoon)
+{
+    test::Pty pty;
+    Channel c;
+    QSignalSpy ident(&c.channel, &CommandChannel::identificationRequested);
+    QSignalSpy warn(&c.channel, &CommandChannel::warning);
+    c.channel.probe(pty.slavePath());
+    EXPECT_EQ(pty.read(2000, "ver\r"), QByteArray("\rvm+ver\r"));
+    ASSERT_EQ(ident.count(), 1);
+    EXPECT_EQ(ident.at(0).at(0).toInt(), 100);
+    c.channel.probe(QStringLiteral("/dev/velmar-no-such-port"));
+    EXPECT_EQ(ident.count(), 1); // an unopenable port: no probe, no dialog
+    EXPECT_EQ(warn.count(), 0);
+}
+
+} // namespace
