@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -215,4 +216,11 @@ TEST_F(SettingsStoreTest, PasswordStoredInTheSharedFormatStillReadsAndIsSealedOn
     ConfigInicial back;
     store.LLegirConfigInicial(back);
     EXPECT_EQ(back.EmpresaPassword, QStringLiteral("oldpass"));
+}
+
+TEST(SettingsLocation, PerUserFileIsNamedAfterTheRegistryKey)
+{
+    const SettingsLocation loc = SettingsLocation::perUser();
+    EXPECT_TRUE(loc.file.endsWith(QStringLiteral("/Velmar Q7R2T CLOUD Ver. 2.0.02.ini"))) << loc.file.toStdString();
+    EXPECT_EQ(QFileInfo(loc.secretFile).absolutePath(), QFileInfo(loc.file).absolutePath());
 }
