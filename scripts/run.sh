@@ -1,9 +1,77 @@
 #!/usr/bin/env bash
-# Builds what is needed and starts the program. By default it starts the
-# simulated module on a pseudo-terminal and points the program at it; pass
-# --port NAME to use a real module instead. Without a display the program
-# runs under Xvfb for a few seconds and a screenshot is saved.
+# Builds what is needed and starts the program.
+#
+#   scripts/run.sh                 the built-in demo: a simulated module on a
+#                                  pseudo-terminal, the program connected to it
+#   scripts/run.sh --port NAME     a real module on serial port NAME
+#   scripts/run.sh --sim-args "…"  extra options for the simulated module
+#
+# Without a display the demo runs under Xvfb for a few seconds and saves a
+# screenshot (out/demo.png), so that it can be seen working on a server too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 scripts/build.sh >/dev/null
-exec build/src/app/velmar "$@"
+
+app="$root/build/src/app/velmar"
+sim="$root/build/tools/sim/velmar-sim"
+
+real_port=""
+sim_args=""
+app_args=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --port) real_port="$2"; app_args+=("$1" "$2"); shift 2 ;;
+    --port=*) real_port="${1#--port=}"; app_args+=("$1"); shift ;;
+    --sim-args) sim_args="$2"; shift 2 ;;
+    *) app_args+=("$1"); shift ;;
+  esac
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-demo.XXXXXX")
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+if [ -z "$real_port" ]; then
+  link="$work/velmar-port"
+  # shellcheck disable=SC2086
+  "$sim" module --pty --link "$link" $sim_args >"$work/sim.out" 2>"$work/sim.err" &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    grep -q '^velmar-sim: pty ' "$work/sim.out" 2>/dev/null && break
+    sleep 0.05
+  done
+  if ! grep -q '^velmar-sim: pty ' "$work/sim.out" 2>/dev/null; then
+    echo "The simulated module did not start:" >&2
+    cat "$work/sim.err" >&2
+    exit 1
+  fi
+  echo "Simulated module on $(sed -n 's/^velmar-sim: pty //p' "$work/sim.out") (linked at $link)"
+  app_args=(--port "$link" "${app_args[@]}")
+fi
+
+# Each run has its own single-instance lock, so the demo never meets another copy.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  "$app" "${app_args[@]}"
+  exit $?
+fi
+
+# No display: show the demo on a virtual screen and keep a picture of it.
+display=:$(( (RANDOM % 400) + 100 ))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+sleep 1
+DISPLAY="$display" "$app" "${app_args[@]}" >"$work/app.log" 2>&1 &
+pids+=($!)
+sleep "${VELMAR_DEMO_SECONDS:-6}"
+mkdir -p "$root/out"
+DISPLAY="$display" import -window root "$root/out/demo.png"
+echo "No display here: the demo ran under Xvfb; screenshot saved to $root/out/demo.png"

@@ -22,15 +22,16 @@ int main(int argc, char **argv)
         return cl.help ? 0 : 2;
     }
 
-    velmar::Endpoints endpoints;
+    velmar::ui::StartOptions options;
+    options.port = cl.port;
     if (!cl.configFile.isEmpty()) {
         QString error;
-        if (!endpoints.load(cl.configFile, &error)) {
+        if (!options.endpoints.load(cl.configFile, &error)) {
             std::fprintf(stderr, "velmar: %s\n", qPrintable(error));
             return 2;
         }
     }
-    endpoints.applyEnvironment();
+    options.endpoints.applyEnvironment();
 
     // One copy per user: a second start raises the first copy's window and ends.
     velmar::SingleInstance instance;
@@ -41,14 +42,13 @@ int main(int argc, char **argv)
         return 0;
     }
 
-    velmar::ui::MainWindow window(endpoints);
+    velmar::ui::MainWindow window(options);
     QObject::connect(&instance, &velmar::SingleInstance::raiseRequested, &window, [&window] {
         window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         window.show();
         window.raise();
         window.activateWindow();
     });
-    window.setStartPort(cl.port);
     window.show();
     return app.exec();
 }

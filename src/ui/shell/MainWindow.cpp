@@ -1,6 +1,7 @@
 #include "ui/shell/MainWindow.h"
 
 #include "core/link/ProtocolTimes.h"
+#include "core/shell/DadesPC.h"
 #include "ui/diagnostics/InfoWindow.h"
 #include "ui/link/PortComboBox.h"
 #include "ui/shell/Lamp.h"
@@ -17,11 +18,16 @@
 
 namespace velmar::ui {
 
-MainWindow::MainWindow(const Endpoints &endpoints, QWidget *parent)
-    : QMainWindow(parent), m_engine(endpoints)
+MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
+    : QMainWindow(parent),
+      m_engine(options.endpoints),
+      m_store(options.settings, ObtenirDadesPC().IP)
 {
     setObjectName(QStringLiteral("TFPrincipalVelmarES"));
-    setWindowTitle(QStringLiteral("Velmar Q7R2T CLOUD Ver. %1").arg(QApplication::applicationVersion()));
+    // FormCreate: the stored settings first (a first start stores the defaults).
+    loadSettingsAtStartUp(m_store, m_config);
+    m_startPort = options.port.isEmpty() ? m_config.ComUSB : options.port;
+    setWindowTitle(m_config.Titol);
     resize(1024, 700);
 
     m_console = new InfoWindow(m_engine.trace, m_engine.channel, this);
@@ -51,6 +57,10 @@ MainWindow::MainWindow(const Endpoints &endpoints, QWidget *parent)
     connect(&e.channel, &CommandChannel::disconnected, this, &MainWindow::onDisconnected);
     connect(&e.channel, &CommandChannel::warning, this, [this](const QString &title, const QString &text) {
         ElMeuMessageDlg(title, text, DlgType::Warning, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+    });
+    connect(&e.channel, &CommandChannel::portStored, this, [this](const QString &name) {
+        m_config.ComUSB = name;
+        GuardarConfigInicial();
     });
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });
@@ -176,10 +186,19 @@ void MainWindow::showEvent(QShowEvent *e)
 
 void MainWindow::firstActivation()
 {
+    m_engine.trace.write(QStringLiteral("Servidor : ") + m_engine.endpoints.cloudProjectId);
+    // Without a cloud session the program works locally only.
+    setWindowTitle(m_config.Titol + tr("        sin internet"));
     if (m_startPort.isEmpty())
         return;
     CCBPortDropDown();
     m_engine.channel.probe(m_startPort);
+}
+
+void MainWindow::GuardarConfigInicial()
+{
+    if (!m_store.GuardarConfigInicial(m_config))
+        m_engine.trace.write(tr("No se ha podido guardar la configuración"), TraceColour::Red);
 }
 
 void MainWindow::closeEvent(QCloseEvent *e)
@@ -194,6 +213,7 @@ void MainWindow::closeEvent(QCloseEvent *e)
     // FormClose: the settings are stored first, then the module is left
     // locked with its stream off; the window goes once that has been sent.
     m_closeState = CloseState::Closing;
+    GuardarConfigInicial();
     emit closing();
     {
         // With nothing to send the sequence ends inside this call: accept

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shell/Engine.h"
+#include "core/shell/SettingsStore.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -13,19 +14,24 @@ class InfoWindow;
 class Lamp;
 class PortComboBox;
 
+// What the program was started with.
+struct StartOptions {
+    Endpoints endpoints;
+    SettingsLocation settings = SettingsLocation::perUser();
+    QString port; // used instead of the stored port, and not stored (--port)
+};
+
 // TFPrincipalVelmarES: the program's main window. It owns the core of the
 // program (Engine) and shows it; the decisions are taken in the core.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(const Endpoints &endpoints, QWidget *parent = nullptr);
+    explicit MainWindow(const StartOptions &options, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     Engine &engine() { return m_engine; }
     InfoWindow *console() const { return m_console; }
-
-    // Uses this port instead of the stored one (--port); probed on first activation.
-    void setStartPort(const QString &port) { m_startPort = port; }
+    const ConfigInicial &settings() const { return m_config; }
 
     // The first panel of the status bar.
     QString statusText() const;
@@ -50,7 +56,11 @@ private:
     void onDisconnected();
     void firstActivation();
 
+    void GuardarConfigInicial();
+
     Engine m_engine;
+    SettingsStore m_store;
+    ConfigInicial m_config;
     PortComboBox *m_port = nullptr;
     Lamp *m_tx = nullptr;
     Lamp *m_rx = nullptr;

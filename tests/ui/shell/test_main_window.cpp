@@ -1,11 +1,13 @@
 #include "ui/diagnostics/InfoWindow.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MainWindow.h"
+#include "core/shell/Version.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 
 #include "support/Pty.h"
 
@@ -14,9 +16,45 @@
 using namespace velmar;
 using namespace velmar::ui;
 
+namespace {
+// Each window gets settings of its own in a temporary folder.
+struct Options {
+    QTemporaryDir dir;
+    StartOptions opts;
+    explicit Options(const QString &port = {})
+    {
+        opts.settings.file = dir.filePath("settings.ini");
+        opts.settings.secretFile = dir.filePath("secret.key");
+        opts.port = port;
+    }
+    operator const StartOptions &() const { return opts; }
+};
+template <typename Pred>
+bool waitFor(Pred pred, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return pred();
+}
+
+// Reads the module's side while the window's event loop runs.
+QByteArray readWhilePumping(test::Pty &pty, const QByteArray &until)
+{
+    QByteArray got;
+    waitFor([&] {
+        got += pty.read(10);
+        return got.contains(until);
+    });
+    return got;
+}
+} // namespace
+
 TEST(MainWindow, StartsDisconnectedWithItsNamedControls)
 {
-    MainWindow w{Endpoints{}};
+    Options o;
+    MainWindow w{o};
     EXPECT_EQ(w.objectName(), QStringLiteral("TFPrincipalVelmarES"));
     EXPECT_EQ(w.statusText(), QStringLiteral("SIN   CONEXION"));
     EXPECT_NE(w.findChild<QComboBox *>(QStringLiteral("CCBPort")), nullptr);
@@ -26,7 +64,8 @@ TEST(MainWindow, StartsDisconnectedWithItsNamedControls)
 
 TEST(MainWindow, TrafficLampGoesOffOnTheSecondTick)
 {
-    MainWindow w{Endpoints{}};
+    Options o;
+    MainWindow w{o};
     auto *rx = w.findChild<Lamp *>(QStringLiteral("ComLedRX"));
     w.engine().channel.receive("+x");
     EXPECT_TRUE(rx->isOn());
@@ -38,7 +77,8 @@ TEST(MainWindow, TrafficLampGoesOffOnTheSecondTick)
 
 TEST(MainWindow, ReceivedLinesReachTheConsole)
 {
-    MainWindow w{Endpoints{}};
+    Options o;
+    MainWindow w{o};
     w.engine().channel.receive("\r\n+ver:Velmar_v8.7\r");
     const QString text = w.console()->trace()->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("ComPortRx --> : +ver:Velmar_v8.7"))) << text.toStdString();
@@ -47,7 +87,8 @@ TEST(MainWindow, ReceivedLinesReachTheConsole)
 
 TEST(MainWindow, LostPortReturnsToTheDisconnectedState)
 {
-    MainWindow w{Endpoints{}};
+    Options o;
+    MainWindow w{o};
     w.setStatusText(QStringLiteral("CONECTADO"));
     w.engine().channel.send(QStringLiteral("vm+ver")); // no port open
     EXPECT_EQ(w.statusText(), QStringLiteral("SIN   CONEXION"));
@@ -55,7 +96,8 @@ TEST(MainWindow, LostPortReturnsToTheDisconnectedState)
 
 TEST(MainWindow, ClosesAtOnceWithoutAModuleAndStoresSettingsFirst)
 {
-    MainWindow w{Endpoints{}};
+    Options o;
+    MainWindow w{o};
     w.show();
     int stored = 0;
     QObject::connect(&w, &MainWindow::closing, [&] { ++stored; });
@@ -67,16 +109,54 @@ TEST(MainWindow, ClosesAtOnceWithoutAModuleAndStoresSettingsFirst)
 TEST(MainWindow, ClosingLocksALinkedModuleBeforeThePortGoes)
 {
     test::Pty pty;
-    MainWindow w{Endpoints{}};
+    Options o(pty.slavePath());
+    MainWindow w{o};
     w.show();
-    ASSERT_TRUE(w.engine().channel.openPort(pty.slavePath()));
+    EXPECT_EQ(readWhilePumping(pty, "ver\r"), QByteArray("\rvm+ver\r")); // the start-up probe
     w.engine().state.circuittrobat = true;
     w.close();
-    QElapsedTimer t;
-    t.start();
-    while (w.isVisible() && t.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(pty.read(1000, "\rvm+inf\r"), QByteArray("\rvm+cdp=*\r\rvm+inf\r"));
+    EXPECT_EQ(readWhilePumping(pty, "inf\r"), QByteArray("\rvm+cdp=*\r\rvm+inf\r"));
+    EXPECT_TRUE(waitFor([&] { return !w.isVisible(); }));
     EXPECT_FALSE(w.engine().channel.serial().isOpen());
+}
+
+TEST(MainWindow, FirstStartStoresDefaultsAndShowsTheRunningTitleOffline)
+{
+    Options o;
+    {
+        MainWindow w{o};
+        EXPECT_EQ(w.settings().ComUSB, QStringLiteral("COM1"));
+        EXPECT_EQ(w.windowTitle(), titolPrograma());
+        w.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.windowTitle(), titolPrograma() + QStringLiteral("        sin internet"));
+        EXPECT_TRUE(w.console()->trace()->toPlainText().contains(QStringLiteral("Servidor : ")));
+    }
+    SettingsStore store(o.opts.settings, QString());
+    ConfigInicial read;
+    EXPECT_TRUE(store.LLegirConfigInicial(read));
+    EXPECT_EQ(read.ComUSB, QStringLiteral("COM1"));
+}
+
+TEST(MainWindow, ChosenPortIsStoredButAGivenPortIsNot)
+{
+    test::Pty pty;
+    Options o(pty.slavePath());
+    {
+        MainWindow w{o};
+        w.show();
+        EXPECT_EQ(readWhilePumping(pty, "ver\r"), QByteArray("\rvm+ver\r")); // probed at first activation
+        w.close();
+    }
+    SettingsStore store(o.opts.settings, QString());
+    ConfigInicial read;
+    store.LLegirConfigInicial(read);
+    EXPECT_EQ(read.ComUSB, QStringLiteral("COM1"));
+    {
+        MainWindow w{o};
+        w.engine().channel.choosePort(pty.slavePath());
+        w.close();
+    }
+    store.LLegirConfigInicial(read);
+    EXPECT_EQ(read.ComUSB, pty.slavePath());
 }
