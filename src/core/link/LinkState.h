@@ -24,6 +24,17 @@ struct LinkState {
     int camp_final = 0;        // last field index of the running write
     int tempsActu = 0;         // life of a firmware transfer, > 0 while one runs
 
+    // The module in hand and its attached panel (identification and the
+    // information stream write them; every panel-specific choice reads central).
+    QString firmware;
+    QString hardware;
+    QString identConnectar;
+    QString central;
+    bool connexADSL = false;   // the remote module reports through Ethernet, else GPRS
+    int connex_velmar_Agui = 0;// module-to-panel link: 0 none, 1 connecting or down, 2 up
+    int tempsTXAgui = 0;       // panel-side TX lamp hold, 100 ms ticks
+    int tempsRXAgui = 0;       // panel-side RX lamp hold, 100 ms ticks
+
     bool isRemote() const { return connex_remota == QLatin1String("MQTT"); }
 };
 
