@@ -3,8 +3,22 @@
 namespace velmar {
 
 Engine::Engine(const Endpoints &endpoints, QObject *parent)
-    : QObject(parent), channel(state, scheduler, trace), lamps(state), endpoints(endpoints)
+    : QObject(parent),
+      channel(state, scheduler, trace),
+      lamps(state),
+      endpoints(endpoints),
+      infoTexts(namedTexts),
+      interpreter(state, infoTexts, status, eventLog)
 {
+    infoTexts.Llegir_DefInfo();
+
+    ReplyConsumers consumers = channel.router().consumers();
+    consumers.info = &interpreter;
+    channel.router().setConsumers(consumers);
+    connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
+    connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
+    connect(&channel, &CommandChannel::warning, this, &Engine::warning);
+
     // Every framed reply is traced with the rule that took it.
     connect(&channel, &CommandChannel::replyRouted, this,
             [this](const QString &, ReplyRouter::Rule rule) {

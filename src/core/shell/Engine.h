@@ -2,8 +2,13 @@
 
 #include "core/diagnostics/Trace.h"
 #include "core/link/CommandChannel.h"
+#include "core/link/EventLog.h"
+#include "core/link/InfoInterpreter.h"
+#include "core/link/ModuleStatus.h"
 #include "core/link/LinkState.h"
 #include "core/link/Scheduler.h"
+#include "core/params/InfoTexts.h"
+#include "core/params/NamedTexts.h"
 #include "core/shell/Endpoints.h"
 #include "core/status/TrafficLamps.h"
 
@@ -25,6 +30,15 @@ public:
     CommandChannel channel;
     TrafficLamps lamps;
     Endpoints endpoints;
+    NamedTexts namedTexts;
+    InfoTexts infoTexts;
+    ModuleStatus status;
+    EventLog eventLog;
+    InfoInterpreter interpreter;
+
+signals:
+    // A message for the user from any core component (title, text).
+    void warning(const QString &title, const QString &text);
 };
 
 } // namespace velmar
