@@ -30,6 +30,8 @@ struct LinkState {
     QString hardware;
     QString identConnectar;
     QString central;
+    QString versioCircuit;     // version inside the brackets of firmware
+    QString PartsActives;      // "+vEr:" parts: GPRS, ADSL, COM, inputs/outputs as "0"/"1"
     bool connexADSL = false;   // the remote module reports through Ethernet, else GPRS
     int connex_velmar_Agui = 0;// module-to-panel link: 0 none, 1 connecting or down, 2 up
     int tempsTXAgui = 0;       // panel-side TX lamp hold, 100 ms ticks

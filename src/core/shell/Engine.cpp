@@ -8,12 +8,14 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       lamps(state),
       endpoints(endpoints),
       infoTexts(namedTexts),
-      interpreter(state, infoTexts, status, eventLog)
+      interpreter(state, infoTexts, status, eventLog),
+      identification(state, channel, scheduler, trace)
 {
     infoTexts.Llegir_DefInfo();
 
     ReplyConsumers consumers = channel.router().consumers();
     consumers.info = &interpreter;
+    consumers.identification = &identification;
     channel.router().setConsumers(consumers);
     connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);

@@ -3,6 +3,7 @@
 #include "core/diagnostics/Trace.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/EventLog.h"
+#include "core/link/Identification.h"
 #include "core/link/InfoInterpreter.h"
 #include "core/link/ModuleStatus.h"
 #include "core/link/LinkState.h"
@@ -35,6 +36,7 @@ public:
     ModuleStatus status;
     EventLog eventLog;
     InfoInterpreter interpreter;
+    Identification identification;
 
 signals:
     // A message for the user from any core component (title, text).

@@ -62,6 +62,22 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
         m_config.ComUSB = name;
         GuardarConfigInicial();
     });
+    connect(&e.identification, &Identification::connectedChanged, this, [this](bool connected) {
+        if (connected) {
+            setStatusText(tr("CONECTADO"));
+            m_status[1]->clear();
+        } else {
+            onDisconnected();
+        }
+    });
+    connect(&e.identification, &Identification::linkLost, this, &MainWindow::onDisconnected);
+    connect(&e.identification, &Identification::portUnusable, this, [this](const QString &name) {
+        m_status[1]->setText(tr(" No se puede acceder al puerto :") + name);
+    });
+    connect(&e.identification, &Identification::hardwareConflict, this, [this](const QString &text) {
+        ElMeuMessageDlgTemps(windowTitle(), text, DlgType::Warning, 5, {tr("    Aceptar   ")},
+                             QMessageBox::Ok, this);
+    });
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });
 

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/link/ReplyConsumers.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+namespace velmar {
+
+class CommandChannel;
+class Scheduler;
+class Trace;
+struct LinkState;
+
+// The fields of an identification reply ("+ver:" or "+vEr:"): blanks trimmed,
+// split at ",", and an identifier or panel field written "<...>" unwrapped.
+struct IdentReply {
+    bool extended = false; // "+vEr:"
+    QStringList fields;
+    static IdentReply parse(const QString &reply);
+};
+
+// The version inside the brackets of a firmware text ("Velmar_v8.7 [x1.2]" -> "1.2").
+QString versionFromFirmware(const QString &firmware);
+
+// TimerCircuit: recognises the module from its identification replies, polls
+// it every 5 s and declares the link lost after six unanswered polls. The
+// step is an ordinary method; the timer only decides when it runs.
+class Identification : public QObject, public IdentificationSink {
+    Q_OBJECT
+public:
+    // What the window tells the machine about itself.
+    struct View {
+        bool statusShown = true;       // mostraestat: the status page is in front
+        bool programmingShown = false; // the programming view is in front
+        bool localChosen = true;       // menu "Local" checked
+    };
+
+    Identification(LinkState &state, CommandChannel &channel, Scheduler &scheduler, Trace &trace,
+                   QObject *parent = nullptr);
+
+    void setView(const View &v) { m_view = v; }
+    // Whether a read or write cycle runs (polling waits for it).
+    void setCyclesRunning(std::function<bool()> f) { m_cyclesRunning = std::move(f); }
+
+    // An identification reply arrived: the step runs at once.
+    void identificationReply() override;
+    // Starts (or restarts) the timer with this interval.
+    void start(int intervalMs);
+    void stop() { m_timer.stop(); }
+    int interval() const { return m_timer.interval(); }
+    bool active() const { return m_timer.isActive(); }
+    // The status bar says "CONECTADO".
+    bool connectedShown() const { return m_connectedShown; }
+
+    // One step (TimerCircuitTimer).
+    void TimerCircuitTimer();
+
+    static QString hardwareConflictText();
+
+signals:
+    void connectedChanged(bool connected);     // "CONECTADO" / "SIN   CONEXION"
+    void recognised();                         // commands enabled, status read
+    void linkLost();                           // back to the disconnected state
+    void identificationShown(const QStringList &lines);
+    void hardwareConflict(const QString &text);// self-closing dialog, 5 s
+    void panelViewChosen(const QString &central);
+    void partsActivesChanged(const QString &parts);
+    void portUnusable(const QString &name);    // " No se puede acceder al puerto :" + name
+    void pendingOperation();                   // stream off while an operation waits for it
+
+private:
+    void takeVer(const QStringList &f);
+    void takeVEr(const QStringList &f);
+    void poll();
+    void enterRecognised();
+    void setConnected(bool c);
+
+    LinkState &m_state;
+    CommandChannel &m_channel;
+    Scheduler &m_scheduler;
+    Trace &m_trace;
+    QTimer m_timer;
+    View m_view;
+    std::function<bool()> m_cyclesRunning;
+    bool m_connectedShown = false;
+};
+
+} // namespace velmar
