@@ -13,6 +13,14 @@ namespace velmar {
 struct ParamPair {
     QString name;
     QString code;
+
+    bool operator==(const ParamPair &) const = default;
+};
+
+// How a whole block is asked for in one read request.
+enum class BlockRead {
+    TwoDigits, // first two characters + "xx" (30xx, 85xx, 40xx)
+    OneDigit,  // first character + "xxx": the bridged panel's blocks (9xxx)
 };
 
 // The catalogue of module parameters, parsed from the firmware's own header
@@ -24,8 +32,10 @@ public:
     static QString resourcePath();
 
     // Llegir_parametres: (re)builds Llista_Param from the embedded header.
-    void Llegir_parametres();
-    // Parses header text (Windows-1252, CRLF or LF) into Llista_Param.
+    // False when the resource is missing (the list is then empty).
+    bool Llegir_parametres();
+    // Parses header text (Windows-1252, CRLF, LF or CR) into Llista_Param,
+    // replacing what was there.
     void parse(const QByteArray &header);
 
     const QList<ParamPair> &Llista_Param() const { return m_pairs; }
@@ -41,13 +51,18 @@ public:
 
     // Single parameter: the number as four decimal digits (102 -> "0102").
     static QString codeFromNumber(int number);
-    // A whole block read: first two characters + "xx" (30xx, 85xx, 40xx);
-    // the zone list (9101...) reads as "9xxx".
-    static QString blockReadCode(int firstNumber);
+    // A whole block asked for at once: the read request is "vm+" and this.
+    static QString blockReadCode(int firstNumber, BlockRead shape = BlockRead::TwoDigits);
     // One record of a block when written: the block's leading characters and
-    // the record index (1-based) in hexadecimal; blocks of 16 records use two
-    // leading characters and two index digits, blocks of 4 use three and one.
+    // the record index (1-based) in hexadecimal; blocks of more than 4 records
+    // use two leading characters and two index digits, blocks of 4 or fewer
+    // use three and one.
     static QString recordCode(int firstNumber, int index, int recordsInBlock);
+    // One record of a block from the block's first code: first code + row - 1
+    // in hexadecimal, four upper-case digits (9101, row 1000 -> "94E8").
+    // Empty when the first code is not hexadecimal or the result leaves
+    // four digits.
+    static QString recordCode(QStringView firstCode, int row);
 
 private:
     QList<ParamPair> m_pairs;
