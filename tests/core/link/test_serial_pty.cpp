@@ -3,6 +3,7 @@
 #include "core/link/Scheduler.h"
 
 #include "support/Pty.h"
+#include "support/Wait.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,16 +18,7 @@ using Rule = ReplyRouter::Rule;
 
 namespace {
 
-// Pumps the event loop until pred holds or the deadline passes.
-template <typename Pred>
-bool waitFor(Pred pred, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return pred();
-}
+using test::waitFor;
 
 struct Channel {
     LinkState state;
@@ -137,14 +129,21 @@ TEST(SerialPty, ClosingSendsInfOffOnlyForAnIdentifiedModule)
 
 namespace {
 
-TEST(SerialPty, LockAndCloseSendsLockThenStreamOffAHundredMsApart)
-{
+// A channel on a pseudo-terminal whose pauses only pass when the test says.
+struct PacedChannel {
     test::Pty pty;
     LinkState state;
     ManualScheduler scheduler;
     Trace trace;
-    CommandChannel channel(state, scheduler, trace);
-    ASSERT_TRUE(channel.openPort(pty.slavePath()));
+    CommandChannel channel{state, scheduler, trace};
+    PacedChannel() { channel.openPort(pty.slavePath()); }
+};
+
+TEST(SerialPty, LockAndCloseSendsLockThenStreamOffAHundredMsApart)
+{
+    PacedChannel p;
+    auto &[pty, state, scheduler, trace, channel] = p;
+    ASSERT_TRUE(channel.serial().isOpen());
     state.circuittrobat = true;
     bool done = false;
     channel.lockAndClose([&] { done = true; });
@@ -163,16 +162,11 @@ TEST(SerialPty, LockAndCloseSendsLockThenStreamOffAHundredMsApart)
 
 TEST(SerialPty, LockAndCloseSendsNothingWithoutAModule)
 {
-    test::Pty pty;
-    LinkState state;
-    ManualScheduler scheduler;
-    Trace trace;
-    CommandChannel channel(state, scheduler, trace);
-    ASSERT_TRUE(channel.openPort(pty.slavePath()));
+    PacedChannel p;
     bool done = false;
-    channel.lockAndClose([&] { done = true; });
+    p.channel.lockAndClose([&] { done = true; });
     EXPECT_TRUE(done);
-    EXPECT_TRUE(pty.read(200).isEmpty());
+    EXPECT_TRUE(p.pty.read(200).isEmpty());
 }
 
 } // namespace

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 
 #include "support/Pty.h"
+#include "support/Wait.h"
+
+using velmar::test::readWhilePumping;
+using velmar::test::waitFor;
 
 #include <gtest/gtest.h>
 
@@ -29,26 +33,6 @@ struct Options {
     }
     operator const StartOptions &() const { return opts; }
 };
-template <typename Pred>
-bool waitFor(Pred pred, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return pred();
-}
-
-// Reads the module's side while the window's event loop runs.
-QByteArray readWhilePumping(test::Pty &pty, const QByteArray &until)
-{
-    QByteArray got;
-    waitFor([&] {
-        got += pty.read(10);
-        return got.contains(until);
-    });
-    return got;
-}
 } // namespace
 
 TEST(MainWindow, StartsDisconnectedWithItsNamedControls)
