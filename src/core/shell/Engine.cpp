@@ -11,6 +11,9 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       interpreter(state, infoTexts, status, eventLog),
       identification(state, channel, scheduler, trace)
 {
+    catalogue.Llegir_parametres();
+    for (const QString &unbound : fields.InicialitzaPunters(catalogue))
+        trace.write(QStringLiteral("Control sin parámetro: ") + unbound, TraceColour::Red);
     infoTexts.Llegir_DefInfo();
 
     ReplyConsumers consumers = channel.router().consumers();
@@ -20,6 +23,9 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
     connect(&channel, &CommandChannel::warning, this, &Engine::warning);
+    connect(&channel, &CommandChannel::disconnected, this, &Engine::Esborra_Camps);
+    connect(&identification, &Identification::linkLost, this, &Engine::Esborra_Camps);
+    connect(&identification, &Identification::recognised, this, [this] { fields.ConfigVPN = true; });
 
     // Every framed reply is traced with the rule that took it.
     connect(&channel, &CommandChannel::replyRouted, this,
@@ -27,6 +33,18 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
                 if (rule != ReplyRouter::Rule::Ignored)
                     trace.write(QStringLiteral("  -> %1").arg(QLatin1String(ReplyRouter::ruleName(rule))));
             });
+}
+
+void Engine::Esborra_Camps()
+{
+    fields.Esborra_Camps(state);
+    state.central.clear();
+    state.connex_velmar_Agui = 0;
+    state.firmware.clear();
+    state.hardware.clear();
+    state.PartsActives.clear();
+    state.versioCircuit.clear();
+    state.identConnectar.clear();
 }
 
 } // namespace velmar

@@ -8,8 +8,10 @@
 #include "core/link/ModuleStatus.h"
 #include "core/link/LinkState.h"
 #include "core/link/Scheduler.h"
+#include "core/params/FieldModel.h"
 #include "core/params/InfoTexts.h"
 #include "core/params/NamedTexts.h"
+#include "core/params/ParamCatalogue.h"
 #include "core/shell/Endpoints.h"
 #include "core/status/TrafficLamps.h"
 
@@ -31,12 +33,18 @@ public:
     CommandChannel channel;
     TrafficLamps lamps;
     Endpoints endpoints;
+    ParamCatalogue catalogue;
+    FieldModel fields;
     NamedTexts namedTexts;
     InfoTexts infoTexts;
     ModuleStatus status;
     EventLog eventLog;
     InfoInterpreter interpreter;
     Identification identification;
+
+    // Esborra_Camps: the core's share of the return to the disconnected
+    // state (the window clears its views on FieldModel::disconnectedReset).
+    void Esborra_Camps();
 
 signals:
     // A message for the user from any core component (title, text).

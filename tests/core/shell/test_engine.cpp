@@ -18,3 +18,15 @@ TEST(Engine, StreamRecordsReachTheInterpreterOnlyWhileTheStreamIsOn)
     EXPECT_EQ(e.state.central, QStringLiteral("BC600"));
     EXPECT_EQ(e.status.inputAlias(1), QStringLiteral("Puerta"));
 }
+
+TEST(Engine, EveryControlIsBoundAndALostPortClearsTheFields)
+{
+    Engine e{Endpoints{}};
+    auto *empresa = e.fields.edit(u"EProgEmpresa");
+    ASSERT_NE(empresa, nullptr);
+    EXPECT_EQ(empresa->Tag, 102);
+    e.state.identConnectar = QStringLiteral("VLM42");
+    e.channel.send(QStringLiteral("vm+ver")); // no port: the link is lost
+    EXPECT_TRUE(e.state.identConnectar.isEmpty());
+    EXPECT_FALSE(e.state.circuit);
+}
