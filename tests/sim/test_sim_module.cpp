@@ -618,3 +618,16 @@ TEST(SimModule, CommandLineIsChecked)
         EXPECT_EQ(sim.waitForExit(), c.exitCode);
     }
 }
+
+TEST(SimModule, ExampleScenariosLoad)
+{
+    const QDir dir(QStringLiteral(VELMAR_SIM_SCENARIOS));
+    const QStringList files = dir.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        SimProcess sim({QStringLiteral("--panel"), QStringLiteral("BC600"), QStringLiteral("--scenario"),
+                        dir.filePath(file)});
+        EXPECT_TRUE(sim.ok()) << sim.errorText().toStdString();
+    }
+}

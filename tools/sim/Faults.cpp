@@ -8,22 +8,22 @@ namespace {
 
 struct FaultInfo {
     const char *name;
-    bool value;
+    const char *value; // its name in help, "" when it takes none
     const char *help;
 };
 
 const FaultInfo kFaults[] = {
-    {"silent-after", true, "Go silent after answering N commands."},
-    {"silent-for", true,
-     "Length of the silence in seconds (with silent-after), or a silence from now (alone)."},
-    {"corrupt", true, "Change the last character of the echo of writes to CODE (repeatable)."},
-    {"errprg", true, "Answer errprg to reads and writes of CODE (repeatable)."},
-    {"drop", true, "Lose this fraction (0..1) of the reply lines."},
-    {"seed", true, "Seed of the drop and noise draws (default 1)."},
-    {"split-writes", true, "Write every line in pieces of at most BYTES bytes."},
-    {"split-gap", true, "Milliseconds between those pieces (default 3)."},
-    {"noise", true, "Put BYTES noise bytes on the line before every reply."},
-    {"clear", false, "Switch every fault off."},
+    {"silent-after", "N", "Go silent after answering N commands."},
+    {"silent-for", "SECONDS",
+     "Length of the silence after silent-after; alone, a silence from now (from the start on the command line)."},
+    {"corrupt", "CODE", "Change the last character of the echo of writes to CODE (repeatable)."},
+    {"errprg", "CODE", "Answer errprg to reads and writes of CODE (repeatable)."},
+    {"drop", "FRACTION", "Lose this fraction (0..1) of the reply lines."},
+    {"seed", "N", "Seed of the drop and noise draws (default 1)."},
+    {"split-writes", "BYTES", "Write every line in pieces of at most BYTES bytes."},
+    {"split-gap", "MS", "Milliseconds between those pieces (default 3)."},
+    {"noise", "BYTES", "Put BYTES noise bytes (never + { }) on the line before every reply."},
+    {"clear", "", "Switch every fault off."},
 };
 
 const FaultInfo *info(const QString &name)
@@ -53,7 +53,13 @@ QString Faults::help(const QString &name)
 bool Faults::takesValue(const QString &name)
 {
     const FaultInfo *f = info(name);
-    return f && f->value;
+    return f && *f->value;
+}
+
+QString Faults::valueName(const QString &name)
+{
+    const FaultInfo *f = info(name);
+    return f ? QLatin1String(f->value) : QString();
 }
 
 bool Faults::set(const QString &name, const QString &value, qint64 nowMs, QString *error)

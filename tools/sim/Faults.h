@@ -16,8 +16,9 @@ public:
     // The fault names set() understands, with a one-line help each.
     static QStringList names();
     static QString help(const QString &name);
-    // Whether the named fault takes a value.
+    // Whether the named fault takes a value, and what to call it in help.
     static bool takesValue(const QString &name);
+    static QString valueName(const QString &name);
 
     // Sets one fault; nowMs is the simulator's clock for silences that start
     // now, or -1 before the simulator runs (begin() starts them then).

@@ -119,7 +119,7 @@ int runModule(QCoreApplication &app, const QStringList &args)
     const QStringList faultNames = Faults::names();
     for (const QString &name : faultNames) {
         if (Faults::takesValue(name))
-            p.addOption(QCommandLineOption(name, QStringLiteral("Fault: ") + Faults::help(name), QStringLiteral("VALUE")));
+            p.addOption(QCommandLineOption(name, QStringLiteral("Fault: ") + Faults::help(name), Faults::valueName(name)));
     }
 
     if (!p.parse(args)) {
@@ -128,7 +128,8 @@ int runModule(QCoreApplication &app, const QStringList &args)
     }
     if (p.isSet(help)) {
         QString text = p.helpText();
-        text.replace(QStringLiteral("Usage: velmar-sim"), QStringLiteral("Usage: velmar-sim module"));
+        // The first line names the binary as it was called; name the command.
+        text = QStringLiteral("Usage: velmar-sim module --pty [options]") + text.mid(text.indexOf(u'\n'));
         say(text, stdout);
         return 0;
     }
