@@ -259,17 +259,21 @@ void Module::door(int n, bool open)
     if (!open && st == QLatin1String("Tancat"))
         return;
     st = open ? QStringLiteral("Obrint") : QStringLiteral("Tancant");
-    // The button's function table says which outputs follow the door.
-    if (open) {
-        for (int r = 0; r < 4; ++r)
-            if (m_store.value(quint16(0x4010 + 4 * (n - 1) + r)).section(u';', 0, 0) == QLatin1String("1"))
-                setOutput(r + 1, 1);
-    }
+    if (open)
+        doorOutputs(n, true);
     record(info::textRecord(QStringLiteral("Puerta %1 %2").arg(n).arg(st)));
     const QString times = m_store.value(quint16(0x4040 + n - 1));
     const int field = open ? 0 : 2;
     const int secs = qBound(0, times.section(u';', field, field).toInt(), kMaxDoorSeconds);
     m_doorTimers[size_t(n - 1)].start(std::chrono::milliseconds(qMax(1, secs * 1000)));
+}
+
+void Module::doorOutputs(int n, bool on)
+{
+    // Button n's function table (one record per output) says which outputs follow the door.
+    for (int r = 0; r < 4; ++r)
+        if (m_store.value(quint16(0x4010 + 4 * (n - 1) + r)).section(u';', 0, 0) == QLatin1String("1"))
+            setOutput(r + 1, on ? 1 : 0);
 }
 
 void Module::doorStep(int n)
@@ -285,9 +289,7 @@ void Module::doorStep(int n)
         field = 2;
     } else if (st == QLatin1String("Tancant")) {
         st = QStringLiteral("Tancat");
-        for (int r = 0; r < 4; ++r)
-            if (m_store.value(quint16(0x4010 + 4 * (n - 1) + r)).section(u';', 0, 0) == QLatin1String("1"))
-                setOutput(r + 1, 0);
+        doorOutputs(n, false);
     }
     record(info::textRecord(QStringLiteral("Puerta %1 %2").arg(n).arg(st)));
     if (field >= 0) {

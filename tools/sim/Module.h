@@ -78,6 +78,7 @@ private:
     void send(const QString &text, bool isReply);
     void armScenario();
     void doorStep(int n);
+    void doorOutputs(int n, bool on);
 
     ModuleOptions m_options;
     QElapsedTimer m_clock;
