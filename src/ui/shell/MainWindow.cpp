@@ -6,6 +6,7 @@
 #include "ui/link/PortComboBox.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/status/StatusBarPanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,20 +37,15 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(buildPortBar());
-    auto *welcome = new QLabel(tr("Conecte un equipo Velmar al puerto USB o elija su puerto."), central);
-    welcome->setObjectName(QStringLiteral("LBenvinguda"));
-    welcome->setAlignment(Qt::AlignCenter);
-    layout->addWidget(welcome, 1);
+    layout->addWidget(buildStatusPage(), 1);
     setCentralWidget(central);
 
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("SBEstat"));
     for (int i = 0; i < 3; ++i) {
-        m_status[i] = new QLabel(bar);
-        m_status[i]->setObjectName(QStringLiteral("SBEstat%1").arg(i));
-        bar->addWidget(m_status[i], i == 1 ? 1 : 0);
+        m_status[i] = new StatusBarPanel(i, m_engine, bar);
+        bar->addWidget(m_status[i]);
     }
-    m_status[0]->setMinimumWidth(160);
     setStatusBar(bar);
     setStatusText(tr("SIN   CONEXION"));
 
@@ -184,10 +180,7 @@ void MainWindow::setStatusText(const QString &text)
 
 void MainWindow::TimerLedsTimer()
 {
-    if (m_engine.lamps.tick()) {
-        m_tx->setOn(m_engine.lamps.txOn());
-        m_rx->setOn(m_engine.lamps.rxOn());
-    }
+    m_engine.monitor.TimerLedsTimer();
 }
 
 void MainWindow::showEvent(QShowEvent *e)
