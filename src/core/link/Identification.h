@@ -91,6 +91,9 @@ private:
     View m_view;
     std::function<bool()> m_cyclesRunning;
     bool m_connectedShown = false;
+    // The last identification reply not yet taken by a step: a record
+    // arriving in the same burst must not overwrite it in StrCom.
+    QString m_pendingReply;
 };
 
 } // namespace velmar

@@ -313,4 +313,21 @@ TEST(StatusMonitor, ARecognisedModuleIsAskedForItsStatusAfterItsStreamRequest)
     EXPECT_EQ(f.sent(), QByteArray("\rvm+INf\r"));
 }
 
+TEST(StatusMonitor, AStreamingModuleIsRecognisedAgainAfterItsLinkWasLost)
+{
+    Fixture f;
+    f.linked();
+    f.state.tempsllegir = 1;
+    f.ticks(1);
+    ASSERT_FALSE(f.state.circuittrobat);
+    EXPECT_EQ(f.sent(), QByteArray("\rvm+ver\r"));
+    // It answers the probe and goes on with its stream, in one burst: the
+    // record must not hide the answer from the identification step.
+    f.channel.receive("+ver:Velmar_v8.7 [x1.2],<1000123>,<>\r\n{#dPulso}\r\n");
+    f.ident.TimerCircuitTimer();
+    EXPECT_TRUE(f.state.circuit);
+    EXPECT_TRUE(f.state.circuittrobat);
+    EXPECT_TRUE(f.ident.connectedShown());
+}
+
 } // namespace
