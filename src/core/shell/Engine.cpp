@@ -41,13 +41,13 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
 
 void Engine::Esborra_Camps()
 {
-    // The status views first, so that the window's reset comes last.
+    // The core's state first: the window's reset (disconnectedReset) comes
+    // last and draws the cleared state.
     status.reset();
     eventLog.clear();
     display.reset();
     blink.Inicialitza_PEstat();
     identification.showDisconnected();
-    fields.Esborra_Camps(state);
     state.central.clear();
     state.connex_velmar_Agui = 0;
     state.firmware.clear();
@@ -55,6 +55,7 @@ void Engine::Esborra_Camps()
     state.PartsActives.clear();
     state.versioCircuit.clear();
     state.identConnectar.clear();
+    fields.Esborra_Camps(state);
 }
 
 } // namespace velmar
