@@ -68,7 +68,8 @@ QPlainTextEdit *textBox(const QString &name, int lines, QWidget *parent)
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setLineWrapMode(QPlainTextEdit::NoWrap);
-    t->setTabStopDistance(QFontMetrics(t->font()).horizontalAdvance(QStringLiteral("Identificador: ")));
+    // One tab stop past the longest label ("   Identificador: ") lines the values up.
+    t->setTabStopDistance(QFontMetrics(t->font()).horizontalAdvance(QStringLiteral("   Identificador: ")) + 4);
     t->setFixedHeight(QFontMetrics(t->font()).lineSpacing() * lines + 10);
     return t;
 }
@@ -156,6 +157,12 @@ StatusPage::StatusPage(Engine &engine, QWidget *parent) : QFrame(parent), m_engi
     row->addWidget(buildEvents(), 1);
     outer->addWidget(velmar, 1);
 
+    // Hidden panels keep their place: the page's caption shows there.
+    for (QWidget *w : {static_cast<QWidget *>(m_es), static_cast<QWidget *>(m_es2)}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
     restoreLook();
     showStatusPanels(false);
 
@@ -354,7 +361,7 @@ QWidget *StatusPage::buildEvents()
     auto *colours = new EventColours(m_events);
     colours->setSourceModel(&m_engine.eventLog);
     m_events->setModel(colours);
-    m_events->setUniformItemSizes(true);
+    m_events->setWordWrap(true);
     m_events->setSelectionMode(QAbstractItemView::NoSelection);
     m_events->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setBackground(m_events, qc(colours::Window));
@@ -391,10 +398,8 @@ void StatusPage::paintEvent(QPaintEvent *e)
     f.setPointSize(f.pointSize() + 4);
     p.setFont(f);
     p.setPen(QColor(0x60, 0x60, 0x60));
-    QRect free = rect();
-    if (m_es)
-        free.setLeft(m_es->mapTo(this, QPoint(0, 0)).x());
-    free.setRight(free.left() + kIoWidth + 16);
+    const QPoint origin = m_es->mapTo(this, QPoint(0, 0));
+    const QRect free(origin.x(), origin.y(), m_es->width(), m_es->height() + m_es2->height());
     p.drawText(free, Qt::AlignCenter, m_caption);
 }
 
