@@ -12,13 +12,21 @@ class TrafficLamps {
 public:
     explicit TrafficLamps(LinkState &state) : m_state(state) {}
 
-    // One tick; returns true when a lamp went off.
+    // One tick; returns true when a lamp is to be drawn differently: it went
+    // off, or its hold was set since the last tick by traffic that lit no
+    // lamp itself (the panel-side lamps).
     bool tick()
     {
         bool changed = false;
-        for (int *hold : {&m_state.tempsTX, &m_state.tempsRX, &m_state.tempsTXAgui, &m_state.tempsRXAgui}) {
-            if (*hold > 0 && --*hold == 0)
+        int *holds[] = {&m_state.tempsTX, &m_state.tempsRX, &m_state.tempsTXAgui, &m_state.tempsRXAgui};
+        for (int i = 0; i < 4; ++i) {
+            if (*holds[i] > 0)
+                --*holds[i];
+            const bool on = *holds[i] > 0;
+            if (on != m_shown[i]) {
+                m_shown[i] = on;
                 changed = true;
+            }
         }
         return changed;
     }
@@ -29,6 +37,7 @@ public:
 
 private:
     LinkState &m_state;
+    bool m_shown[4] = {false, false, false, false};
 };
 
 } // namespace velmar

@@ -295,6 +295,25 @@ TEST(StatusPage, LampsOfAStatusViewFollowTheirTagsOnTheWindowsTick)
     EXPECT_EQ(lamp.colour(), qc(colours::Silver));
 }
 
+TEST(StatusPage, ABridgedPanelLightsItsTrafficLampOnTheNextTick)
+{
+    Window t;
+    t.w.engine().state.central = QStringLiteral("BC600");
+    t.record(QStringLiteral("{#8700:}"));
+    auto *panel = t.find<StatusBarPanel>("SBEstat2");
+    EXPECT_EQ(panel->look().background, colours::Orange);
+    auto *rx = t.find<Lamp>("ComLedRXAgui");
+    EXPECT_FALSE(rx->isHidden());
+    EXPECT_FALSE(rx->isOn());
+    t.record(QStringLiteral("{#8711:}")); // the panel answers
+    EXPECT_EQ(panel->look().background, colours::Olive);
+    t.w.TimerLedsTimer();
+    EXPECT_TRUE(rx->isOn());
+    for (int i = 0; i < 7; ++i)
+        t.w.TimerLedsTimer();
+    EXPECT_FALSE(rx->isOn());
+}
+
 TEST(StatusPage, StatusBarPanelsDrawTheirStates)
 {
     Window t;
