@@ -126,13 +126,11 @@ void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) cons
     auto *edit = qobject_cast<QLineEdit *>(editor);
     if (!edit)
         return;
+    // The cell follows the editor key by key: the same text coming back
+    // must not move the cursor.
     const QString text = index.data(Qt::EditRole).toString();
-    if (edit->text() == text)
-        return;
-    // Typing goes on from the end of what the cell holds.
-    edit->setText(text);
-    edit->deselect();
-    edit->end(false);
+    if (edit->text() != text)
+        edit->setText(text);
 }
 
 void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const

@@ -362,6 +362,16 @@ TEST_F(Pages, TypingIntoTheDescribedCells)
     QTest::keyClick(keyTarget(inputs), Qt::Key_Backspace);
     QTest::keyClick(keyTarget(inputs), 'X');
     EXPECT_EQ(fields().grid(u"SGEntrades")->cell(1, 1), "Puerta garaX");
+    finishCell(inputs);
+    // A cell opens with its text selected: typing replaces it, but a full
+    // alias takes no character at all.
+    fields().grid(u"SGEntrades")->load(1, 5, QStringLiteral("Puerta"));
+    typeInCell(inputs, 1, 5, "Sala");
+    finishCell(inputs);
+    EXPECT_EQ(fields().grid(u"SGEntrades")->cell(1, 5), "Sala");
+    typeInCell(inputs, 1, 1, "Z");
+    finishCell(inputs);
+    EXPECT_EQ(fields().grid(u"SGEntrades")->cell(1, 1), "Puerta garaX");
     // Delays: digits only.
     typeInCell(inputs, 2, 1, "1a5");
     EXPECT_EQ(fields().grid(u"SGEntrades")->cell(2, 1), "15");
