@@ -4,6 +4,7 @@
 #include "core/shell/DadesPC.h"
 #include "ui/diagnostics/InfoWindow.h"
 #include "ui/link/PortComboBox.h"
+#include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
 #include "ui/status/StatusBarPanel.h"
@@ -13,7 +14,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -28,6 +32,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     // FormCreate: the stored settings first (a first start stores the defaults).
     loadSettingsAtStartUp(m_store, m_config);
     m_startPort = options.port.isEmpty() ? m_config.ComUSB : options.port;
+    m_cloud = options.cloud ? options.cloud : &m_offline;
     setWindowTitle(m_config.Titol);
     resize(1024, 700);
 
@@ -37,8 +42,17 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(buildPortBar());
-    layout->addWidget(buildStatusPage(), 1);
+    m_views = new QStackedWidget(central);
+    m_views->setObjectName(QStringLiteral("PVistes"));
+    m_views->addWidget(buildStatusPage());
+    m_programming = new ProgrammingView(m_engine.fields, m_engine.state, m_views);
+    m_views->addWidget(m_programming);
+    layout->addWidget(m_views, 1);
     setCentralWidget(central);
+    QMenu *programming = menuBar()->addMenu(tr("&Programación"));
+    programming->addActions(m_programming->commandActions().mid(0, 2));
+    programming->addSeparator();
+    programming->addActions(m_programming->commandActions().mid(2));
 
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("SBEstat"));
@@ -46,6 +60,19 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
         m_status[i] = new StatusBarPanel(i, m_engine, bar);
         bar->addWidget(m_status[i]);
     }
+    m_progress = new QProgressBar(bar);
+    m_progress->setObjectName(QStringLiteral("PBEstat"));
+    m_progress->setRange(0, 100);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedWidth(200);
+    m_percent = new QLabel(m_progress);
+    m_percent->setObjectName(QStringLiteral("LEstat"));
+    m_percent->setAlignment(Qt::AlignCenter);
+    auto *percentLayout = new QVBoxLayout(m_progress);
+    percentLayout->setContentsMargins(0, 0, 0, 0);
+    percentLayout->addWidget(m_percent);
+    static_cast<StatusBarPanel *>(m_status[1])->holdProgress(m_progress);
+    m_progress->hide();
     setStatusBar(bar);
     setStatusText(tr("SIN   CONEXION"));
 
@@ -74,6 +101,16 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
         ElMeuMessageDlgTemps(windowTitle(), text, DlgType::Warning, 5, {tr("    Aceptar   ")},
                              QMessageBox::Ok, this);
     });
+    connect(&e.fields, &FieldModel::disconnectedReset, this, [this] {
+        setProgressVisible(false);
+        m_programming->resetToDisconnected();
+    });
+    connect(&e.identification, &Identification::recognised, m_programming,
+            [this] { m_programming->setCommandsEnabled(true); });
+    connect(&e.identification, &Identification::connectedChanged, m_programming,
+            &ProgrammingView::refreshMarks);
+    // Until the read cycle takes BBProgClick over, "Prog." only shows the view.
+    connect(this, &MainWindow::programmingRequested, this, &MainWindow::showProgramming);
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });
 
@@ -81,9 +118,16 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_timerLeds.setInterval(proto::kTickMs);
     connect(&m_timerLeds, &QTimer::timeout, this, &MainWindow::TimerLedsTimer);
     m_timerLeds.start();
+
+    // Every field starts cleared, as after a lost link.
+    m_engine.Esborra_Camps();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The pages are bound to the engine's field model: they go first.
+    delete m_programming;
+}
 
 void MainWindow::buildMenus()
 {
@@ -131,6 +175,11 @@ QWidget *MainWindow::buildPortBar()
     row->addWidget(new QLabel(QStringLiteral("RX"), bar));
     row->addWidget(m_rx);
     row->addStretch();
+    auto *prog = new QPushButton(tr("Prog."), bar);
+    prog->setObjectName(QStringLiteral("BBProg"));
+    prog->setToolTip(tr("Programación del equipo"));
+    connect(prog, &QPushButton::clicked, this, &MainWindow::programmingRequested);
+    row->addWidget(prog);
 
     connect(m_port, &PortComboBox::aboutToShowPopup, this, &MainWindow::CCBPortDropDown);
     connect(m_port, &QComboBox::activated, this, &MainWindow::onPortChosen);
@@ -178,6 +227,41 @@ void MainWindow::setStatusText(const QString &text)
     m_status[0]->setText(text);
 }
 
+bool MainWindow::programmingShown() const
+{
+    return m_views->currentWidget() == m_programming;
+}
+
+void MainWindow::showProgramming()
+{
+    m_views->setCurrentWidget(m_programming);
+}
+
+void MainWindow::setProgressText(const QString &text)
+{
+    m_status[1]->setText(text);
+}
+
+void MainWindow::setProgress(int percent)
+{
+    m_progress->setValue(qBound(0, percent, 100));
+}
+
+void MainWindow::setProgressVisible(bool visible)
+{
+    m_progress->setVisible(visible);
+}
+
+void MainWindow::setPercentText(const QString &text)
+{
+    m_percent->setText(text);
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    m_programming->setBusy(busy);
+}
+
 void MainWindow::TimerLedsTimer()
 {
     m_engine.monitor.TimerLedsTimer();
@@ -196,12 +280,36 @@ void MainWindow::showEvent(QShowEvent *e)
 void MainWindow::firstActivation()
 {
     m_engine.trace.write(QStringLiteral("Servidor : ") + m_engine.endpoints.cloudProjectId);
-    // Without a cloud session the program works locally only.
-    setWindowTitle(m_config.Titol + tr("        sin internet"));
+    if (m_cloud->ConnexioInternet()) {
+        // A version the cloud no longer accepts, or no account: the program
+        // ends here (the closing handler still stores the settings).
+        if (!m_cloud->ComprovaVersioRTDB() || (m_cloud->ErrorFirebase().isEmpty() && !m_cloud->signIn())) {
+            close();
+            return;
+        }
+    }
+    if (!m_cloud->token().isEmpty()) {
+        setWindowTitle(m_config.Titol + tr("        Registrado por: ") + QStringLiteral("    <")
+                       + m_cloud->EmpresaEmail() + u'>');
+        setCloudCommandsEnabled(true);
+    } else {
+        // Without a cloud session the program works with local modules only.
+        setWindowTitle(m_config.Titol + tr("        sin internet"));
+        setCloudCommandsEnabled(false);
+    }
     if (m_startPort.isEmpty())
         return;
     CCBPortDropDown();
     m_engine.channel.probe(m_startPort);
+}
+
+void MainWindow::setCloudCommandsEnabled(bool enabled)
+{
+    for (const char *name : {"BBBuscar", "BBActualitzar", "BBEvents"})
+        if (auto *w = findChild<QWidget *>(QLatin1String(name)))
+            w->setEnabled(enabled);
+    if (auto *a = findChild<QAction *>(QStringLiteral("MIBuscar")))
+        a->setEnabled(enabled);
 }
 
 void MainWindow::GuardarConfigInicial()

@@ -3,18 +3,18 @@
 #include "ui/shell/MainWindow.h"
 
 #include "ui/diagnostics/InfoWindow.h"
+#include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
-#include "ui/status/StatusBarPanel.h"
 #include "ui/status/StatusPage.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenuBar>
+#include <QBoxLayout>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 
 namespace velmar::ui {
 
@@ -60,8 +60,29 @@ QWidget *MainWindow::buildStatusPage()
     connect(&e.monitor, &StatusMonitor::statusPanelsShown, page, [page] { page->showStatusPanels(true); });
     connect(&e.fields, &FieldModel::disconnectedReset, this, &MainWindow::onDisconnected);
 
+    // mostraestat and the programming view, as the identification timer sees them.
+    connect(m_views, &QStackedWidget::currentChanged, this, [this, page] {
+        Identification::View v = m_engine.identification.view();
+        v.statusShown = m_views->currentWidget() == page;
+        v.programmingShown = m_views->currentWidget() == static_cast<QWidget *>(m_programming);
+        m_engine.identification.setView(v);
+    });
+
+    // The second status-bar panel, PBEstat and the busy cursor back to rest.
+    auto clearProgress = [this] {
+        setProgressText(QString());
+        setProgress(0);
+        setProgressVisible(false);
+        setBusy(false);
+    };
+    connect(&e.monitor, &StatusMonitor::progressCleared, this, clearProgress);
+    connect(&e.monitor, &StatusMonitor::readingIndicationExpired, this, [this, clearProgress] {
+        if (m_status[1]->text().contains(tr("Leyendo")))
+            clearProgress();
+    });
+
     // Estado: the page's own part of the action, before the requests...
-    connect(&e.monitor, &StatusMonitor::estatPageReset, this, [this, page] {
+    connect(&e.monitor, &StatusMonitor::estatPageReset, this, [this, page, clearProgress] {
         const bool noModule = m_status[0]->text() == tr("SIN   CONEXION");
         page->setCaption(noModule ? tr("SIN   CONEXION") : QString());
         if (noModule) {
@@ -80,8 +101,7 @@ QWidget *MainWindow::buildStatusPage()
             res->clear();
             res->lower();
         }
-        if (auto *progress = qobject_cast<StatusBarPanel *>(m_status[1]))
-            progress->clearProgress();
+        clearProgress();
     });
     // ...and after them: its commands enabled again.
     connect(&e.monitor, &StatusMonitor::estatCommandsEnabled, this, [this] {
@@ -100,24 +120,19 @@ QWidget *MainWindow::buildStatusPage()
             b->setFocus();
     });
 
-    // The Estado menu entry and the button of the left-hand bar.
+    // The Estado menu entry, and its button beside "Prog." in the port bar.
     auto *estat = new QAction(tr("Estado"), this);
     estat->setObjectName(QStringLiteral("MIEstat"));
     menuBar()->addAction(estat);
-    auto *bar = findChild<QToolBar *>(QStringLiteral("PBotons"));
-    if (!bar) {
-        bar = new QToolBar(tr("Botones"), this);
-        bar->setObjectName(QStringLiteral("PBotons"));
-        bar->setMovable(false);
-        addToolBar(Qt::LeftToolBarArea, bar);
-    }
-    auto *button = new QToolButton(bar);
+    auto *button = new QPushButton(tr("Estado"));
     button->setObjectName(QStringLiteral("BBLlegirEstat"));
-    button->setText(tr("Estado"));
-    button->setMinimumWidth(70);
-    bar->addWidget(button);
+    button->setToolTip(tr("Estado del equipo"));
+    if (auto *row = qobject_cast<QBoxLayout *>(findChild<QWidget *>(QStringLiteral("PUSB"))->layout())) {
+        const int prog = row->indexOf(findChild<QWidget *>(QStringLiteral("BBProg")));
+        row->insertWidget(prog < 0 ? row->count() : prog, button);
+    }
     connect(estat, &QAction::triggered, &e.monitor, &StatusMonitor::BBLlegirEstatClick);
-    connect(button, &QToolButton::clicked, &e.monitor, &StatusMonitor::BBLlegirEstatClick);
+    connect(button, &QPushButton::clicked, &e.monitor, &StatusMonitor::BBLlegirEstatClick);
 
     // The link watchdog acts on the local link only while "Local" is chosen.
     if (auto *local = findChild<QAction *>(QStringLiteral("MIIComunicacioLocal"))) {

@@ -3,7 +3,6 @@
 #include "core/shell/Engine.h"
 #include "ui/shell/Lamp.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -29,21 +28,7 @@ StatusBarPanel::StatusBarPanel(int index, Engine &engine, QWidget *parent)
     setFixedWidth(statusbar::kPanelWidths[index]);
     setMinimumHeight(22);
 
-    if (index == 1) {
-        m_progress = new QProgressBar(this);
-        m_progress->setObjectName(QStringLiteral("PBEstat"));
-        m_progress->setTextVisible(false);
-        m_progress->hide();
-        m_progressText = new QLabel(m_progress);
-        m_progressText->setObjectName(QStringLiteral("LEstat"));
-        m_progressText->setAlignment(Qt::AlignCenter);
-        m_progressText->setAttribute(Qt::WA_TranslucentBackground);
-        connect(&engine.monitor, &StatusMonitor::progressCleared, this, &StatusBarPanel::clearProgress);
-        connect(&engine.monitor, &StatusMonitor::readingIndicationExpired, this, [this] {
-            if (text().contains(tr("Leyendo")))
-                clearProgress();
-        });
-    } else if (index == 2) {
+    if (index == 2) {
         m_rxAgui = new Lamp(QStringLiteral("ComLedRXAgui"), QColor(0xFF, 0x40, 0x00), this);
         m_txAgui = new Lamp(QStringLiteral("ComLedTXAgui"), QColor(0x00, 0xC0, 0x00), this);
         m_rxAgui->hide();
@@ -95,15 +80,11 @@ void StatusBarPanel::trafficLamps()
     m_txAgui->setOn(m_engine.lamps.txAguiOn());
 }
 
-void StatusBarPanel::clearProgress()
+void StatusBarPanel::holdProgress(QProgressBar *progress)
 {
-    if (m_index != 1)
-        return;
-    clear();
-    m_progress->setValue(0);
-    m_progress->hide();
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    m_progress = progress;
+    m_progress->setParent(this);
+    placeChildren();
 }
 
 void StatusBarPanel::resizeEvent(QResizeEvent *e)
@@ -116,8 +97,8 @@ void StatusBarPanel::placeChildren()
 {
     if (m_progress) {
         // 200 pixels in from the start of the panel, to its end.
+        m_progress->setFixedWidth(std::max(width() - 200, 10));
         m_progress->setGeometry(200, 4, width() - 200, std::max(height() - 5, 4));
-        m_progressText->setGeometry(m_progress->rect());
     }
     if (m_rxAgui) {
         const int x = statusbar::kIconWidth + QFontMetrics(barFont(this)).horizontalAdvance(QStringLiteral(" Velmar    ")) + 10;

@@ -15,8 +15,8 @@ namespace velmar::ui {
 class Lamp;
 
 // One of the three owner-drawn panels of the status bar SBEstat
-// (SBEstatDrawPanel): 0 the link, 1 the progress (with PBEstat and LEstat),
-// 2 the module's link to its panel (with ComLedRXAgui and ComLedTXAgui).
+// (SBEstatDrawPanel): 0 the link, 1 the progress (it holds PBEstat), 2 the
+// module's link to its panel (with ComLedRXAgui and ComLedTXAgui).
 // The text stays the label's own; colours and icons follow the states.
 class StatusBarPanel : public QLabel {
     Q_OBJECT
@@ -29,8 +29,8 @@ public:
 
     // Panel 2: the text again from the panel-link state and the panel model.
     void refresh();
-    // Panel 1: text emptied, PBEstat at 0 and hidden, normal cursor.
-    void clearProgress();
+    // Panel 1: the progress bar sits inside it, 200 pixels from its start.
+    void holdProgress(QProgressBar *progress);
 
     // Draws one of the status bar's icons (the program's own pictures).
     static void drawIcon(QPainter &p, const QRect &r, StatusIcon icon);
@@ -53,7 +53,6 @@ private:
     Lamp *m_rxAgui = nullptr;
     Lamp *m_txAgui = nullptr;
     QProgressBar *m_progress = nullptr;
-    QLabel *m_progressText = nullptr;
 };
 
 } // namespace velmar::ui

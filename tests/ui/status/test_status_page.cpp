@@ -15,7 +15,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -212,7 +214,7 @@ TEST(StatusPage, EstadoWithoutAModuleShowsTheNoLinkCaption)
     auto *page = t.find<StatusPage>("PEstat");
     page->showStatusPanels(true);
     page->setCaption(QString());
-    t.find<QToolButton>("BBLlegirEstat")->click();
+    t.find<QPushButton>("BBLlegirEstat")->click();
     EXPECT_EQ(page->caption(), QStringLiteral("SIN   CONEXION"));
     EXPECT_TRUE(t.find<QWidget>("PEstatES")->isHidden());
     EXPECT_TRUE(t.find<QWidget>("PEstatES2")->isHidden());
@@ -224,10 +226,26 @@ TEST(StatusPage, EstadoWithoutAModuleShowsTheNoLinkCaption)
     t.w.engine().state.circuit = true;
     t.w.engine().identification.recognised();
     EXPECT_FALSE(t.find<QWidget>("PEstatES")->isHidden());
-    t.find<QToolButton>("BBLlegirEstat")->click();
+    t.find<QPushButton>("BBLlegirEstat")->click();
     EXPECT_EQ(page->caption(), QString());
     EXPECT_EQ(t.find<QWidget>("PEstatES")->palette().color(QPalette::Window), qc(colours::LightBlue));
     EXPECT_EQ(t.find<QPlainTextEdit>("REGSM")->palette().color(QPalette::Text), qc(colours::Blue));
+}
+
+TEST(StatusPage, EstadoBringsThePageBackFromTheProgrammingView)
+{
+    Window t;
+    auto *views = t.find<QStackedWidget>("PVistes");
+    auto *page = t.find<StatusPage>("PEstat");
+    EXPECT_EQ(views->currentWidget(), page);
+    t.find<QPushButton>("BBProg")->click();
+    ASSERT_NE(views->currentWidget(), page);
+    EXPECT_FALSE(t.w.engine().identification.view().statusShown); // no status polling meanwhile
+    t.w.engine().state.circuit = false;
+    t.find<QPushButton>("BBLlegirEstat")->click();
+    EXPECT_EQ(views->currentWidget(), page);
+    EXPECT_TRUE(t.w.engine().identification.view().statusShown);
+    EXPECT_FALSE(t.w.engine().identification.view().programmingShown);
 }
 
 TEST(StatusPage, TheEleventhClickOnTheHeadingRevealsTheEventsModeToggle)
