@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the programming pages with sample values, drawn under Xvfb:
+# Pictures of the programming pages with sample values, and of the status
+# page connected to the simulated module, drawn under Xvfb:
 #
 #   scripts/screenshots.sh [DIR]     (default: out/screenshots)
 set -euo pipefail
@@ -10,4 +11,5 @@ scripts/build.sh >/dev/null
 VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
   build/tests/ui/programming/test_ui_programming \
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+scripts/screenshot-status.sh "$out" >/dev/null
 ls "$out"/*.png

@@ -63,6 +63,7 @@ Identification::Identification(LinkState &state, CommandChannel &channel, Schedu
 
 void Identification::identificationReply()
 {
+    m_pendingReply = m_state.StrCom;
     start(proto::kFireNowMs);
 }
 
@@ -79,6 +80,10 @@ QString Identification::hardwareConflictText()
 void Identification::TimerCircuitTimer()
 {
     m_timer.setInterval(proto::kPollMs);
+    if (!m_pendingReply.isEmpty()) {
+        m_state.StrCom = m_pendingReply;
+        m_pendingReply.clear();
+    }
     m_trace.write(QStringLiteral("Timercircuit  Strcom= ") + m_state.StrCom);
 
     const QString &r = m_state.StrCom;

@@ -43,6 +43,7 @@ public:
                    QObject *parent = nullptr);
 
     void setView(const View &v) { m_view = v; }
+    const View &view() const { return m_view; }
     // Whether a read or write cycle runs (polling waits for it).
     void setCyclesRunning(std::function<bool()> f) { m_cyclesRunning = std::move(f); }
 
@@ -55,6 +56,9 @@ public:
     bool active() const { return m_timer.isActive(); }
     // The status bar says "CONECTADO".
     bool connectedShown() const { return m_connectedShown; }
+    // The window went back to "SIN   CONEXION" (Esborra_Camps): the next
+    // answer recognises the module again.
+    void showDisconnected() { setConnected(false); }
 
     // One step (TimerCircuitTimer).
     void TimerCircuitTimer();
@@ -87,6 +91,9 @@ private:
     View m_view;
     std::function<bool()> m_cyclesRunning;
     bool m_connectedShown = false;
+    // The last identification reply not yet taken by a step: a record
+    // arriving in the same burst must not overwrite it in StrCom.
+    QString m_pendingReply;
 };
 
 } // namespace velmar

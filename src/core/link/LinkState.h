@@ -23,6 +23,7 @@ struct LinkState {
     QString puntercamp;        // "xxx" while a bulk dump is being received
     int camp_final = 0;        // last field index of the running write
     int tempsActu = 0;         // life of a firmware transfer, > 0 while one runs
+    QString msgerrorActu;      // reason shown when a firmware update is aborted
 
     // The module in hand and its attached panel (identification and the
     // information stream write them; every panel-specific choice reads central).

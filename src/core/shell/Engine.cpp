@@ -9,7 +9,9 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       endpoints(endpoints),
       infoTexts(namedTexts),
       interpreter(state, infoTexts, status, eventLog),
-      identification(state, channel, scheduler, trace)
+      identification(state, channel, scheduler, trace),
+      display(state, status),
+      monitor(state, channel, identification, scheduler, lamps, blink)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -26,6 +28,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     connect(&channel, &CommandChannel::disconnected, this, &Engine::Esborra_Camps);
     connect(&identification, &Identification::linkLost, this, &Engine::Esborra_Camps);
     connect(&identification, &Identification::recognised, this, [this] { fields.ConfigVPN = true; });
+    connect(&identification, &Identification::partsActivesChanged, &display, &StatusDisplay::partsActives);
+    connect(&monitor, &StatusMonitor::fieldsCleared, this, &Engine::Esborra_Camps);
 
     // Every framed reply is traced with the rule that took it.
     connect(&channel, &CommandChannel::replyRouted, this,
@@ -37,7 +41,13 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
 
 void Engine::Esborra_Camps()
 {
-    fields.Esborra_Camps(state);
+    // The core's state first: the window's reset (disconnectedReset) comes
+    // last and draws the cleared state.
+    status.reset();
+    eventLog.clear();
+    display.reset();
+    blink.Inicialitza_PEstat();
+    identification.showDisconnected();
     state.central.clear();
     state.connex_velmar_Agui = 0;
     state.firmware.clear();
@@ -45,6 +55,7 @@ void Engine::Esborra_Camps()
     state.PartsActives.clear();
     state.versioCircuit.clear();
     state.identConnectar.clear();
+    fields.Esborra_Camps(state);
 }
 
 } // namespace velmar

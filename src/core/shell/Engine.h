@@ -13,6 +13,9 @@
 #include "core/params/NamedTexts.h"
 #include "core/params/ParamCatalogue.h"
 #include "core/shell/Endpoints.h"
+#include "core/status/LampBoard.h"
+#include "core/status/StatusDisplay.h"
+#include "core/status/StatusMonitor.h"
 #include "core/status/TrafficLamps.h"
 
 #include <QObject>
@@ -41,6 +44,9 @@ public:
     EventLog eventLog;
     InfoInterpreter interpreter;
     Identification identification;
+    LampBoard blink;
+    StatusDisplay display;
+    StatusMonitor monitor;
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).

@@ -7,6 +7,7 @@
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/status/StatusBarPanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,12 +42,9 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(buildPortBar());
-    auto *welcome = new QLabel(tr("Conecte un equipo Velmar al puerto USB o elija su puerto."), central);
-    welcome->setObjectName(QStringLiteral("LBenvinguda"));
-    welcome->setAlignment(Qt::AlignCenter);
     m_views = new QStackedWidget(central);
     m_views->setObjectName(QStringLiteral("PVistes"));
-    m_views->addWidget(welcome);
+    m_views->addWidget(buildStatusPage());
     m_programming = new ProgrammingView(m_engine.fields, m_engine.state, m_views);
     m_views->addWidget(m_programming);
     layout->addWidget(m_views, 1);
@@ -59,11 +57,9 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("SBEstat"));
     for (int i = 0; i < 3; ++i) {
-        m_status[i] = new QLabel(bar);
-        m_status[i]->setObjectName(QStringLiteral("SBEstat%1").arg(i));
-        bar->addWidget(m_status[i], i == 1 ? 1 : 0);
+        m_status[i] = new StatusBarPanel(i, m_engine, bar);
+        bar->addWidget(m_status[i]);
     }
-    m_status[0]->setMinimumWidth(160);
     m_progress = new QProgressBar(bar);
     m_progress->setObjectName(QStringLiteral("PBEstat"));
     m_progress->setRange(0, 100);
@@ -75,7 +71,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *percentLayout = new QVBoxLayout(m_progress);
     percentLayout->setContentsMargins(0, 0, 0, 0);
     percentLayout->addWidget(m_percent);
-    bar->insertWidget(2, m_progress);
+    static_cast<StatusBarPanel *>(m_status[1])->holdProgress(m_progress);
     m_progress->hide();
     setStatusBar(bar);
     setStatusText(tr("SIN   CONEXION"));
@@ -268,10 +264,7 @@ void MainWindow::setBusy(bool busy)
 
 void MainWindow::TimerLedsTimer()
 {
-    if (m_engine.lamps.tick()) {
-        m_tx->setOn(m_engine.lamps.txOn());
-        m_rx->setOn(m_engine.lamps.rxOn());
-    }
+    m_engine.monitor.TimerLedsTimer();
 }
 
 void MainWindow::showEvent(QShowEvent *e)

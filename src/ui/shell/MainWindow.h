@@ -74,6 +74,7 @@ protected:
 private:
     void buildMenus();
     QWidget *buildPortBar();
+    QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
     void CCBPortDropDown();
     void onPortChosen(int index);
     void onDisconnected();

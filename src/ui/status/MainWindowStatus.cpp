@@ -1,0 +1,148 @@
+// The main window's status page and its wiring to the status monitor; kept
+// apart from MainWindow.cpp so that each page of the window has its own file.
+#include "ui/shell/MainWindow.h"
+
+#include "ui/diagnostics/InfoWindow.h"
+#include "ui/programming/ProgrammingView.h"
+#include "ui/shell/Lamp.h"
+#include "ui/shell/MessageDialogs.h"
+#include "ui/status/StatusPage.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenuBar>
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace velmar::ui {
+
+namespace {
+
+constexpr int kTimedErrorSeconds = 5;
+
+// ElMeuMessageDlgTemps for the supervision tick: shown without waiting for
+// it, so that the tick and the link go on while it is on screen.
+void showTimedError(QWidget *parent, const QString &text)
+{
+    QMessageBox *box = buildMessageDlg(QStringLiteral("ERROR"), text, DlgType::Error,
+                                       {MainWindow::tr("    Cerrar   ")}, QMessageBox::Ok, parent)
+                           .release();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(kTimedErrorSeconds * 1000, box, [box] { box->done(QMessageBox::Cancel); });
+    box->open();
+}
+
+void bringToFront(QWidget *page)
+{
+    if (auto *stack = qobject_cast<QStackedWidget *>(page->parentWidget()))
+        stack->setCurrentWidget(page);
+    page->show();
+    page->raise();
+}
+
+} // namespace
+
+QWidget *MainWindow::buildStatusPage()
+{
+    Engine &e = m_engine;
+    auto *page = new StatusPage(e, this);
+    // As at the first activation: no module yet.
+    page->setCaption(tr("SIN   CONEXION"));
+
+    connect(&e.monitor, &StatusMonitor::trafficLampsChanged, this, [this] {
+        m_tx->setOn(m_engine.lamps.txOn());
+        m_rx->setOn(m_engine.lamps.rxOn());
+    });
+    connect(&e.monitor, &StatusMonitor::timedError, this, [this](const QString &text) { showTimedError(this, text); });
+    connect(&e.monitor, &StatusMonitor::statusPageShown, page, [page] { bringToFront(page); });
+    connect(&e.monitor, &StatusMonitor::statusPanelsShown, page, [page] { page->showStatusPanels(true); });
+    connect(&e.fields, &FieldModel::disconnectedReset, this, &MainWindow::onDisconnected);
+
+    // mostraestat and the programming view, as the identification timer sees them.
+    connect(m_views, &QStackedWidget::currentChanged, this, [this, page] {
+        Identification::View v = m_engine.identification.view();
+        v.statusShown = m_views->currentWidget() == page;
+        v.programmingShown = m_views->currentWidget() == static_cast<QWidget *>(m_programming);
+        m_engine.identification.setView(v);
+    });
+
+    // The second status-bar panel, PBEstat and the busy cursor back to rest.
+    auto clearProgress = [this] {
+        setProgressText(QString());
+        setProgress(0);
+        setProgressVisible(false);
+        setBusy(false);
+    };
+    connect(&e.monitor, &StatusMonitor::progressCleared, this, clearProgress);
+    connect(&e.monitor, &StatusMonitor::readingIndicationExpired, this, [this, clearProgress] {
+        if (m_status[1]->text().contains(tr("Leyendo")))
+            clearProgress();
+    });
+
+    // Estado: the page's own part of the action, before the requests...
+    connect(&e.monitor, &StatusMonitor::estatPageReset, this, [this, page, clearProgress] {
+        const bool noModule = m_status[0]->text() == tr("SIN   CONEXION");
+        page->setCaption(noModule ? tr("SIN   CONEXION") : QString());
+        if (noModule) {
+            if (auto *remote = findChild<QAbstractButton *>(QStringLiteral("BBConnectarRemot"))) {
+                remote->setText(tr("Conectar"));
+                remote->hide();
+            }
+            page->showStatusPanels(false);
+            if (auto *usb = findChild<QWidget *>(QStringLiteral("PUSB"))) {
+                usb->show();
+                usb->raise();
+            }
+        }
+        page->restoreLook();
+        if (auto *res = findChild<QLabel *>(QStringLiteral("PRes"))) {
+            res->clear();
+            res->lower();
+        }
+        clearProgress();
+    });
+    // ...and after them: its commands enabled again.
+    connect(&e.monitor, &StatusMonitor::estatCommandsEnabled, this, [this] {
+        if (auto *info = m_console->findChild<QWidget *>(QStringLiteral("BInfo"))) {
+            QPalette p = info->palette();
+            p.setColor(QPalette::ButtonText, Qt::red);
+            info->setPalette(p);
+        }
+        for (const char *name : {"BBLlegirEstat", "BBBuscar", "BBActualitzar", "BBEvents"})
+            if (auto *w = findChild<QWidget *>(QLatin1String(name)))
+                w->setEnabled(true);
+        for (const char *name : {"MISistema", "MIEstat", "MIProgramacio", "MIBuscar", "MIBidi", "MIComunicacio", "MIInfo"})
+            if (auto *a = findChild<QAction *>(QLatin1String(name)))
+                a->setEnabled(true);
+        if (auto *b = findChild<QWidget *>(QStringLiteral("BBLlegirEstat")))
+            b->setFocus();
+    });
+
+    // The Estado menu entry, and its button beside "Prog." in the port bar.
+    auto *estat = new QAction(tr("Estado"), this);
+    estat->setObjectName(QStringLiteral("MIEstat"));
+    menuBar()->addAction(estat);
+    auto *button = new QPushButton(tr("Estado"));
+    button->setObjectName(QStringLiteral("BBLlegirEstat"));
+    button->setToolTip(tr("Estado del equipo"));
+    if (auto *row = qobject_cast<QBoxLayout *>(findChild<QWidget *>(QStringLiteral("PUSB"))->layout())) {
+        const int prog = row->indexOf(findChild<QWidget *>(QStringLiteral("BBProg")));
+        row->insertWidget(prog < 0 ? row->count() : prog, button);
+    }
+    connect(estat, &QAction::triggered, &e.monitor, &StatusMonitor::BBLlegirEstatClick);
+    connect(button, &QPushButton::clicked, &e.monitor, &StatusMonitor::BBLlegirEstatClick);
+
+    // The link watchdog acts on the local link only while "Local" is chosen.
+    if (auto *local = findChild<QAction *>(QStringLiteral("MIIComunicacioLocal"))) {
+        connect(local, &QAction::toggled, this, [this](bool chosen) {
+            Identification::View v = m_engine.identification.view();
+            v.localChosen = chosen;
+            m_engine.identification.setView(v);
+        });
+    }
+    return page;
+}
+
+} // namespace velmar::ui
