@@ -9,7 +9,10 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       endpoints(endpoints),
       infoTexts(namedTexts),
       interpreter(state, infoTexts, status, eventLog),
-      identification(state, channel, scheduler, trace)
+      identification(state, channel, scheduler, trace),
+      reader(state, channel, scheduler, trace, fields, identification, programming),
+      writer(state, channel, scheduler, trace, fields, identification, programming, this->endpoints),
+      commands(state, channel, scheduler, fields, eventLog, identification, programming, reader)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -19,7 +22,10 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     ReplyConsumers consumers = channel.router().consumers();
     consumers.info = &interpreter;
     consumers.identification = &identification;
+    consumers.read = &reader;
+    consumers.write = &writer;
     channel.router().setConsumers(consumers);
+    wireProgramming();
     connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
     connect(&channel, &CommandChannel::warning, this, &Engine::warning);
@@ -35,8 +41,49 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
             });
 }
 
+void Engine::wireProgramming()
+{
+    // Polling waits while the programming cycles talk to the module.
+    identification.setCyclesRunning([this] {
+        return reader.timerActive() || reader.fullReadRunning() || writer.running();
+    });
+    reader.showProgrammingView = [this] { commands.BBProgClick(); };
+    writer.showProgrammingView = [this] { commands.BBProgClick(); };
+    writer.passarPanelProgramacio = [this] { commands.PassarPanelProgramacio(); };
+
+    auto syncView = [this] {
+        identification.setView({programming.mostraestat, programming.programmingShown(),
+                                programming.localChosen});
+    };
+    syncView();
+    connect(&programming, &ProgrammingView::viewChanged, this, syncView);
+    connect(&identification, &Identification::localLinkChosen, this, [this] {
+        programming.localChosen = true;
+        emit programming.viewChanged();
+    });
+    // The module switched its stream off while an operation waited for it.
+    connect(&identification, &Identification::pendingOperation, this, [this] {
+        if (state.llegir)
+            reader.BBLlegirClick();
+        else if (state.llegirpag)
+            reader.BBLlegirPagClick();
+        else
+            writer.BBGravarPagClick();
+    });
+    connect(&commands, &ModuleCommands::resetToDisconnected, this, &Engine::Esborra_Camps);
+
+    // Without a link no cycle can finish: each stops where it is.
+    auto stopCycles = [this] {
+        reader.abort();
+        writer.abort();
+    };
+    connect(&identification, &Identification::linkLost, this, stopCycles);
+    connect(&channel, &CommandChannel::disconnected, this, stopCycles);
+}
+
 void Engine::Esborra_Camps()
 {
+    programming.progllegida = false;
     fields.Esborra_Camps(state);
     state.central.clear();
     state.connex_velmar_Agui = 0;

@@ -12,6 +12,10 @@
 #include "core/params/InfoTexts.h"
 #include "core/params/NamedTexts.h"
 #include "core/params/ParamCatalogue.h"
+#include "core/programming/ModuleCommands.h"
+#include "core/programming/ProgrammingView.h"
+#include "core/programming/ReadCycle.h"
+#include "core/programming/WriteCycle.h"
 #include "core/shell/Endpoints.h"
 #include "core/status/TrafficLamps.h"
 
@@ -41,10 +45,17 @@ public:
     EventLog eventLog;
     InfoInterpreter interpreter;
     Identification identification;
+    ProgrammingView programming;
+    ReadCycle reader;
+    WriteCycle writer;
+    ModuleCommands commands;
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
     void Esborra_Camps();
+
+private:
+    void wireProgramming();
 
 signals:
     // A message for the user from any core component (title, text).
