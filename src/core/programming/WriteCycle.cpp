@@ -317,7 +317,9 @@ QString WriteCycle::fieldValue(BoundField *f) const
 void WriteCycle::takeEcho(const QString &reply)
 {
     if (m_state.puntercamp == stageFactory()) {
-        // Success is the module's "Initialized", which the router takes.
+        // Success is the module's "Initialized", which the router takes;
+        // any other answer ends this round, and the next one asks again.
+        m_state.espero.clear();
         mismatch();
         return;
     }
