@@ -22,6 +22,8 @@ for bin in build-fuzz/fuzz/fuzz_*; do
   if ! "$bin" -max_total_time="$seconds" -max_len=30000 -print_final_stats=0 \
        -artifact_prefix="build-fuzz/" "$work" "${seeds[@]}" >"build-fuzz/$name.log" 2>&1; then
     echo "fuzz: $name FAILED"; tail -40 "build-fuzz/$name.log"; status=1
+  else
+    echo "fuzz: $name passed"
   fi
 done
 exit $status

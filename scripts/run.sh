@@ -11,7 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-scripts/build.sh >/dev/null
+echo "Building (the first time takes several minutes) ..."
+scripts/build.sh | tail -n 1
 
 app="$root/build/src/app/velmar"
 sim="$root/build/tools/sim/velmar-sim"

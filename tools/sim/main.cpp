@@ -1,7 +1,236 @@
+// velmar-sim: a counterpart of the Velmar module for tests, benchmarks and the
+// demo. It speaks the module's side of the command language on a
+// pseudo-terminal and is written apart from the program's own protocol code.
+
+#include "Faults.h"
+#include "Module.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
+}
+
+// SIGINT and SIGTERM end the event loop through a pipe, so that the
+// shutdown (removing the symlink) runs outside the signal handler.
+bool catchSignals(QCoreApplication &app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return false;
+    auto *n = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(n, &QSocketNotifier::activated, &app, [&app] {
+        char c;
+        [[maybe_unused]] const ssize_t r = ::read(g_signalPipe[0], &c, 1);
+        app.quit();
+    });
+    struct sigaction sa = {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+    return true;
+}
+
+void say(const QString &text, FILE *to = stderr)
+{
+    std::fputs(text.toLocal8Bit().constData(), to);
+    std::fflush(to);
+}
+
+const char *const kGeneralHelp =
+    "Usage: velmar-sim COMMAND [options]\n"
+    "\n"
+    "Simulated counterparts of what the Velmar configurator talks to.\n"
+    "\n"
+    "Commands:\n"
+    "  module    a Velmar module on a pseudo-terminal (velmar-sim module --help)\n";
+
+int runModule(QCoreApplication &app, const QStringList &args)
+{
+    using velmar::sim::Faults;
+    using velmar::sim::Module;
+    using velmar::sim::ModuleOptions;
+
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "A simulated Velmar module on a pseudo-terminal. The first line on standard output is\n"
+        "\"velmar-sim: pty DEVICE\"; open DEVICE (or the --link path) as the serial port.\n"
+        "SIGINT or SIGTERM stop it cleanly."));
+    const ModuleOptions defaults;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption pty(QStringLiteral("pty"), QStringLiteral("Serve the line on a pseudo-terminal."));
+    const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Also make a symbolic link PATH to the device."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption id(QStringLiteral("id"), QStringLiteral("Module identifier (default %1).")
+                                                          .arg(defaults.identity.identifier),
+                                QStringLiteral("ID"));
+    const QCommandLineOption panel(QStringLiteral("panel"),
+                                   QStringLiteral("Attached panel type as the module reports it, e.g. BC600 "
+                                                  "(default none)."),
+                                   QStringLiteral("TYPE"));
+    const QCommandLineOption lock(QStringLiteral("lock"), QStringLiteral("Programming access code; the module starts locked."),
+                                  QStringLiteral("CODE"));
+    const QCommandLineOption scenario(QStringLiteral("scenario"), QStringLiteral("Run the steps of a scenario file."),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption baud(QStringLiteral("baud-timing"),
+                                  QStringLiteral("Send at the byte rate of 115200 baud."));
+    const QCommandLineOption transcript(QStringLiteral("transcript"),
+                                        QStringLiteral("Write every line received and sent, time-stamped."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption period(QStringLiteral("period"),
+                                    QStringLiteral("Period of the information records (default %1).")
+                                        .arg(defaults.periodMs),
+                                    QStringLiteral("MS"));
+    const QCommandLineOption firmware(QStringLiteral("firmware"),
+                                      QStringLiteral("Firmware text (default \"%1\").").arg(defaults.identity.firmware),
+                                      QStringLiteral("TEXT"));
+    const QCommandLineOption hardware(QStringLiteral("hardware"),
+                                      QStringLiteral("Hardware text (default \"%1\").").arg(defaults.identity.hardware),
+                                      QStringLiteral("TEXT"));
+    const QCommandLineOption parts(QStringLiteral("parts"),
+                                   QStringLiteral("Available parts: four 0/1 for GPRS, ADSL, COM, inputs/outputs "
+                                                  "(default %1).")
+                                       .arg(defaults.identity.parts),
+                                   QStringLiteral("TEXT"));
+    const QCommandLineOption imei(QStringLiteral("imei"), QStringLiteral("IMEI of the modem."), QStringLiteral("TEXT"));
+    const QCommandLineOption restartMs(QStringLiteral("restart-ms"),
+                                       QStringLiteral("How long a restart keeps the module quiet (default %1).")
+                                           .arg(defaults.restartMs),
+                                       QStringLiteral("MS"));
+    p.addOptions({help, pty, link, id, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
+                  imei, restartMs});
+    const QStringList faultNames = Faults::names();
+    for (const QString &name : faultNames) {
+        if (Faults::takesValue(name))
+            p.addOption(QCommandLineOption(name, QStringLiteral("Fault: ") + Faults::help(name), Faults::valueName(name)));
+    }
+
+    if (!p.parse(args)) {
+        say(QStringLiteral("velmar-sim: %1\n").arg(p.errorText()));
+        return 2;
+    }
+    if (p.isSet(help)) {
+        QString text = p.helpText();
+        // The first line names the binary as it was called; name the command.
+        text = QStringLiteral("Usage: velmar-sim module --pty [options]") + text.mid(text.indexOf(u'\n'));
+        say(text, stdout);
+        return 0;
+    }
+    if (!p.positionalArguments().isEmpty()) {
+        say(QStringLiteral("velmar-sim: unexpected \"%1\"\n").arg(p.positionalArguments().join(u' ')));
+        return 2;
+    }
+    if (!p.isSet(pty)) {
+        say(QStringLiteral("velmar-sim: module needs --pty (the only line it serves)\n"));
+        return 2;
+    }
+
+    ModuleOptions o;
+    if (p.isSet(id))
+        o.identity.identifier = p.value(id);
+    if (p.isSet(panel))
+        o.identity.panelType = p.value(panel);
+    if (p.isSet(firmware))
+        o.identity.firmware = p.value(firmware);
+    if (p.isSet(hardware))
+        o.identity.hardware = p.value(hardware);
+    if (p.isSet(imei))
+        o.identity.imei = p.value(imei);
+    if (p.isSet(parts)) {
+        o.identity.parts = p.value(parts);
+        const bool ok = o.identity.parts.size() == 4
+                        && o.identity.parts.count(u'0') + o.identity.parts.count(u'1') == 4;
+        if (!ok) {
+            say(QStringLiteral("velmar-sim: --parts wants four characters 0 or 1\n"));
+            return 2;
+        }
+    }
+    for (const QString *field : {&o.identity.identifier, &o.identity.panelType}) {
+        if (field->contains(u',') || field->contains(u'<') || field->contains(u'>')) {
+            say(QStringLiteral("velmar-sim: \"%1\" cannot hold \",\", \"<\" or \">\"\n").arg(*field));
+            return 2;
+        }
+    }
+    o.lockCode = p.value(lock);
+    o.linkPath = p.value(link);
+    o.scenarioPath = p.value(scenario);
+    o.transcriptPath = p.value(transcript);
+    o.baudTiming = p.isSet(baud);
+    bool ok = true;
+    if (p.isSet(period)) {
+        o.periodMs = p.value(period).toInt(&ok);
+        if (!ok || o.periodMs < 10) {
+            say(QStringLiteral("velmar-sim: --period wants milliseconds, at least 10\n"));
+            return 2;
+        }
+    }
+    if (p.isSet(restartMs)) {
+        o.restartMs = p.value(restartMs).toInt(&ok);
+        if (!ok || o.restartMs < 0) {
+            say(QStringLiteral("velmar-sim: --restart-ms wants milliseconds\n"));
+            return 2;
+        }
+    }
+
+    Module module(o);
+    for (const QString &name : faultNames) {
+        if (!Faults::takesValue(name))
+            continue;
+        for (const QString &value : p.values(name)) {
+            QString error;
+            if (!module.faults().set(name, value, -1, &error)) {
+                say(QStringLiteral("velmar-sim: --%1\n").arg(error));
+                return 2;
+            }
+        }
+    }
+
+    if (!catchSignals(app)) {
+        say(QStringLiteral("velmar-sim: cannot catch signals\n"));
+        return 1;
+    }
+    QString error;
+    if (!module.start(&error)) {
+        say(QStringLiteral("velmar-sim: %1\n").arg(error));
+        module.stop();
+        return 1;
+    }
+    say(QStringLiteral("velmar-sim: pty %1\n").arg(module.devicePath()), stdout);
+    const int rc = app.exec();
+    module.stop();
+    return rc;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("velmar-sim"));
+    const QStringList args = app.arguments();
+    if (args.size() < 2 || args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h")) {
+        say(QString::fromLatin1(kGeneralHelp), args.size() < 2 ? stderr : stdout);
+        return args.size() < 2 ? 2 : 0;
+    }
+    if (args[1] == QLatin1String("module"))
+        return runModule(app, QStringList{args[0]} + args.mid(2));
+    say(QStringLiteral("velmar-sim: unknown command \"%1\"\n%2").arg(args[1], QString::fromLatin1(kGeneralHelp)));
+    return 2;
 }

@@ -1,5 +1,7 @@
 #include "core/link/EventLog.h"
 
+#include "core/shell/Formats.h"
+
 #include <algorithm>
 #include <array>
 
@@ -96,12 +98,12 @@ void EventLog::appendToLast(const QString &more)
 
 QString EventLog::timeStamp() const
 {
-    return m_clock().time().toString(QStringLiteral("hh:mm:ss.zzz"));
+    return formats::longTime(m_clock().time());
 }
 
 QString EventLog::dateTimeStamp() const
 {
-    return m_clock().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss.zzz"));
+    return formats::date(m_clock().date()) + u' ' + formats::longTime(m_clock().time());
 }
 
 std::optional<LogColour> EventLog::eventColour(QStringView code, QStringView text, bool all)

@@ -2,21 +2,26 @@
 
 namespace velmar {
 
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    return -1;
+}
+
 qint64 Hextoint(QStringView text)
 {
     quint32 acc = 0;
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        quint32 digit;
-        if (u >= u'0' && u <= u'9')
-            digit = u - u'0';
-        else if (u >= u'A' && u <= u'F')
-            digit = u - u'A' + 10;
-        else if (u >= u'a' && u <= u'f')
-            digit = u - u'a' + 10;
-        else
+        const int digit = hexDigit(c);
+        if (digit < 0)
             return 0;
-        acc = (acc << 4) | digit;
+        acc = (acc << 4) | quint32(digit);
     }
     return static_cast<qint64>(static_cast<qint32>(acc));
 }

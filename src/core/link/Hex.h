@@ -6,6 +6,9 @@
 
 namespace velmar {
 
+// Value of one hexadecimal digit (either case), -1 for any other character.
+int hexDigit(QChar c);
+
 // Hexadecimal parse of the module's fields: any character outside 0-9a-fA-F
 // makes the whole result 0; the accumulator is 32 bits, sign-extended.
 qint64 Hextoint(QStringView text);

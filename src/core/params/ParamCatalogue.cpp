@@ -1,5 +1,7 @@
 #include "core/params/ParamCatalogue.h"
 
+#include "core/link/Hex.h"
+
 #include <QFile>
 
 namespace velmar {
@@ -36,18 +38,6 @@ QString trimBlanks(QStringView s)
     while (to > from && s.at(to - 1).unicode() <= 0x20)
         --to;
     return s.sliced(from, to - from).toString();
-}
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
 }
 
 // Strict conversions: any character out of place is an error, never 0.

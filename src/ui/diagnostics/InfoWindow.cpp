@@ -2,12 +2,12 @@
 
 #include "core/diagnostics/TraceFormat.h"
 #include "core/link/CommandChannel.h"
+#include "core/shell/Formats.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -77,7 +77,7 @@ void InfoWindow::Escriure_REPortserie(const QString &entry, TraceColour colour)
 {
     if (m_paused)
         return;
-    const QString stamp = QLocale().toString(QTime::currentTime(), QLocale::LongFormat);
+    const QString stamp = formats::longTime(QTime::currentTime());
     for (const TraceLine &line : formatTraceEntry(entry, stamp, m_hexa->isChecked(), colour))
         m_trace->appendHtml(QStringLiteral("<span style=\"color:%1; white-space:pre\">%2</span>")
                                 .arg(cssColour(line.colour), line.text.toHtmlEscaped()));

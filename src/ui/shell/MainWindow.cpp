@@ -27,6 +27,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     // FormCreate: the stored settings first (a first start stores the defaults).
     loadSettingsAtStartUp(m_store, m_config);
     m_startPort = options.port.isEmpty() ? m_config.ComUSB : options.port;
+    m_cloud = options.cloud ? options.cloud : &m_offline;
     setWindowTitle(m_config.Titol);
     resize(1024, 700);
 
@@ -203,12 +204,36 @@ void MainWindow::showEvent(QShowEvent *e)
 void MainWindow::firstActivation()
 {
     m_engine.trace.write(QStringLiteral("Servidor : ") + m_engine.endpoints.cloudProjectId);
-    // Without a cloud session the program works locally only.
-    setWindowTitle(m_config.Titol + tr("        sin internet"));
+    if (m_cloud->ConnexioInternet()) {
+        // A version the cloud no longer accepts, or no account: the program
+        // ends here (the closing handler still stores the settings).
+        if (!m_cloud->ComprovaVersioRTDB() || (m_cloud->ErrorFirebase().isEmpty() && !m_cloud->signIn())) {
+            close();
+            return;
+        }
+    }
+    if (!m_cloud->token().isEmpty()) {
+        setWindowTitle(m_config.Titol + tr("        Registrado por: ") + QStringLiteral("    <")
+                       + m_cloud->EmpresaEmail() + u'>');
+        setCloudCommandsEnabled(true);
+    } else {
+        // Without a cloud session the program works with local modules only.
+        setWindowTitle(m_config.Titol + tr("        sin internet"));
+        setCloudCommandsEnabled(false);
+    }
     if (m_startPort.isEmpty())
         return;
     CCBPortDropDown();
     m_engine.channel.probe(m_startPort);
+}
+
+void MainWindow::setCloudCommandsEnabled(bool enabled)
+{
+    for (const char *name : {"BBBuscar", "BBActualitzar", "BBEvents"})
+        if (auto *w = findChild<QWidget *>(QLatin1String(name)))
+            w->setEnabled(enabled);
+    if (auto *a = findChild<QAction *>(QStringLiteral("MIBuscar")))
+        a->setEnabled(enabled);
 }
 
 void MainWindow::GuardarConfigInicial()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/shell/CloudStartup.h"
 #include "core/shell/Engine.h"
 #include "core/shell/SettingsStore.h"
 
@@ -19,6 +20,7 @@ struct StartOptions {
     Endpoints endpoints;
     SettingsLocation settings = SettingsLocation::perUser();
     QString port; // used instead of the stored port, and not stored (--port)
+    CloudStartup *cloud = nullptr; // null: the program starts offline
 };
 
 // TFPrincipalVelmarES: the program's main window. It owns the core of the
@@ -57,6 +59,7 @@ private:
     void firstActivation();
 
     void GuardarConfigInicial();
+    void setCloudCommandsEnabled(bool enabled);
 
     Engine m_engine;
     SettingsStore m_store;
@@ -68,6 +71,8 @@ private:
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;
+    OfflineCloud m_offline;
+    CloudStartup *m_cloud = nullptr;
     bool m_primeravegada = true;
     enum class CloseState { Open, Closing, Done } m_closeState = CloseState::Open;
     bool m_inCloseEvent = false;

@@ -144,3 +144,46 @@ TEST(MainWindow, ChosenPortIsStoredButAGivenPortIsNot)
     store.LLegirConfigInicial(read);
     EXPECT_EQ(read.ComUSB, pty.slavePath());
 }
+
+namespace {
+// The first activation's questions answered as a test wants.
+struct ScriptedCloud : CloudStartup {
+    bool online = true, versionOk = true, signedIn = true;
+    int signIns = 0;
+    bool ConnexioInternet() override { return online; }
+    bool ComprovaVersioRTDB() override { return versionOk; }
+    QString ErrorFirebase() const override { return {}; }
+    bool signIn() override { ++signIns; return signedIn; }
+    QString token() const override { return signedIn ? QStringLiteral("tok") : QString(); }
+    QString EmpresaEmail() const override { return QStringLiteral("ana@example.com"); }
+};
+} // namespace
+
+TEST(MainWindow, SignedInCaptionAndOnlyOneLoginAcrossActivations)
+{
+    Options o;
+    ScriptedCloud cloud;
+    o.opts.cloud = &cloud;
+    MainWindow w{o};
+    w.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.windowTitle(),
+              titolPrograma() + QStringLiteral("        Registrado por:     <ana@example.com>"));
+    w.hide();
+    w.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cloud.signIns, 1);
+}
+
+TEST(MainWindow, RefusedVersionEndsTheProgramWithoutProbingThePort)
+{
+    test::Pty pty;
+    Options o(pty.slavePath());
+    ScriptedCloud cloud;
+    cloud.versionOk = false;
+    o.opts.cloud = &cloud;
+    MainWindow w{o};
+    w.show();
+    EXPECT_TRUE(waitFor([&] { return !w.isVisible(); }));
+    EXPECT_TRUE(pty.read(200).isEmpty());
+}

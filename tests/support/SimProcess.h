@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace velmar::test {
+
+// The simulator (velmar-sim) as a child process of a test. By default it runs
+// "velmar-sim module --pty" followed by the given arguments and waits for the
+// line "velmar-sim: pty DEVICE"; the program under test then opens
+// devicePath() as its serial port. The destructor stops it (SIGTERM, then a
+// kill if it does not end).
+class SimProcess {
+public:
+    enum class Launch {
+        ModulePty, // "module --pty" + arguments
+        AsGiven,   // the arguments exactly as given (other commands, bad options)
+    };
+
+    explicit SimProcess(const QStringList &args = {}, Launch launch = Launch::ModulePty,
+                        int startTimeoutMs = 15000);
+    ~SimProcess();
+    SimProcess(const SimProcess &) = delete;
+    SimProcess &operator=(const SimProcess &) = delete;
+
+    // The simulator announced itself and is running.
+    bool ok() const { return m_ok; }
+    // Why it did not start (exit code and what it printed), for test messages.
+    QString errorText() const { return m_error; }
+    // Its first line without "velmar-sim: " ("pty /dev/pts/3").
+    QString readyLine() const { return m_ready; }
+    // The device of a module ("/dev/pts/3"), empty for other commands.
+    QString devicePath() const;
+
+    qint64 pid() const { return m_proc.processId(); }
+    // Sends a signal (SIGINT, SIGTERM, ...) without waiting.
+    void signal(int sig);
+    // Waits for the process to end; returns its exit code, or -1 when it did
+    // not end in time or crashed.
+    int waitForExit(int timeoutMs = 10000);
+    // SIGTERM, wait, kill if needed. Returns the exit code as waitForExit.
+    int stop(int timeoutMs = 5000);
+
+    static QString binary();
+
+private:
+    QProcess m_proc;
+    bool m_ok = false;
+    QString m_ready;
+    QString m_error;
+};
+
+} // namespace velmar::test

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Faults.h"
+#include "ModuleState.h"
+#include "ParamStore.h"
+#include "PtyEndpoint.h"
+#include "Scenario.h"
+#include "Transcript.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+namespace velmar::sim {
+
+class CommandInterpreter;
+
+struct ModuleOptions {
+    Identity identity;
+    QString lockCode;
+    QString linkPath;
+    QString scenarioPath;
+    QString transcriptPath;
+    int periodMs = 2000;
+    bool baudTiming = false;
+    int restartMs = 2000;
+};
+
+// The simulated module: the line, the programming, the live state, the
+// information stream, the scenario and the faults, tied together.
+class Module : public QObject {
+    Q_OBJECT
+public:
+    explicit Module(ModuleOptions options, QObject *parent = nullptr);
+    ~Module() override;
+
+    Faults &faults() { return m_faults; }
+    // Opens the line and the transcript, loads the scenario, starts running.
+    bool start(QString *error);
+    QString devicePath() const { return m_pty.slavePath(); }
+    // Removes the symlink; called on a clean shutdown.
+    void stop();
+
+    ParamStore &store() { return m_store; }
+    ModuleState &state() { return m_state; }
+    qint64 now() const { return m_clock.elapsed(); }
+
+    // The access code is set (0111) and has not been given.
+    bool locked() const;
+    void lock() { m_state.unlocked = false; }
+    void unlock() { m_state.unlocked = true; }
+
+    // One reply line to a command (subject to the reply faults).
+    void reply(const QString &line);
+    // One information-stream record; sent only while the stream is on,
+    // unless it answers a request of its own.
+    void record(const QString &rec, bool evenIfOff = false);
+    void event(const QString &code, const QString &value);
+    // The periodic records at once: main record and panel status.
+    void sendStatus(bool evenIfOff = false);
+    void sendPanelStatus();
+
+    void setStreaming(bool on);
+    void setInput(int n, int mode);   // 1..16; 0 off, 1 on, 2 toggle
+    void setOutput(int n, int mode);  // 1..4
+    void setTamper(bool triggered);
+    void setPowerLow(bool low);
+    void door(int n, bool open);      // 1..4
+    void restart();
+    void perform(const Action &a);
+
+private:
+    void onBytes(const QByteArray &bytes);
+    void onLine(const QString &line);
+    void send(const QString &text, bool isReply);
+    void armScenario();
+    void doorStep(int n);
+    void doorOutputs(int n, bool on);
+
+    ModuleOptions m_options;
+    QElapsedTimer m_clock;
+    PtyEndpoint m_pty;
+    Transcript m_transcript;
+    Faults m_faults;
+    ParamStore m_store;
+    ModuleState m_state;
+    Scenario m_scenario;
+    std::unique_ptr<CommandInterpreter> m_interpreter;
+    QTimer m_streamTimer;
+    std::array<QTimer, 4> m_doorTimers;
+    QString m_line;
+    bool m_overlong = false;
+    bool m_restarting = false;
+    int m_replies = 0;       // replies sent for the command being handled
+    bool m_queueFullNoted = false;
+};
+
+} // namespace velmar::sim
