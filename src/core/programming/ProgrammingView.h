@@ -108,7 +108,8 @@ signals:
     void panelPollReset();
     // Selection of a grid removed (empty name: every grid).
     void selectionCleared(const QString &grid);
-    // PBloqueig in front with ECodiDesbloqueig empty and focused / hidden.
+    // PBloqueig in front with ECodiDesbloqueig empty and focused / hidden
+    // with the edit emptied.
     void accessPanelShown();
     void accessPanelHidden();
     // A refused access code: the focus goes back to ECodiDesbloqueig.
