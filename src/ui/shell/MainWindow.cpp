@@ -4,6 +4,7 @@
 #include "core/shell/DadesPC.h"
 #include "ui/diagnostics/InfoWindow.h"
 #include "ui/link/PortComboBox.h"
+#include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
 
@@ -12,7 +13,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -40,8 +44,17 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *welcome = new QLabel(tr("Conecte un equipo Velmar al puerto USB o elija su puerto."), central);
     welcome->setObjectName(QStringLiteral("LBenvinguda"));
     welcome->setAlignment(Qt::AlignCenter);
-    layout->addWidget(welcome, 1);
+    m_views = new QStackedWidget(central);
+    m_views->setObjectName(QStringLiteral("PVistes"));
+    m_views->addWidget(welcome);
+    m_programming = new ProgrammingView(m_engine.fields, m_engine.state, m_views);
+    m_views->addWidget(m_programming);
+    layout->addWidget(m_views, 1);
     setCentralWidget(central);
+    QMenu *programming = menuBar()->addMenu(tr("&Programación"));
+    programming->addActions(m_programming->commandActions().mid(0, 2));
+    programming->addSeparator();
+    programming->addActions(m_programming->commandActions().mid(2));
 
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("SBEstat"));
@@ -51,6 +64,19 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
         bar->addWidget(m_status[i], i == 1 ? 1 : 0);
     }
     m_status[0]->setMinimumWidth(160);
+    m_progress = new QProgressBar(bar);
+    m_progress->setObjectName(QStringLiteral("PBEstat"));
+    m_progress->setRange(0, 100);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedWidth(200);
+    m_percent = new QLabel(m_progress);
+    m_percent->setObjectName(QStringLiteral("LEstat"));
+    m_percent->setAlignment(Qt::AlignCenter);
+    auto *percentLayout = new QVBoxLayout(m_progress);
+    percentLayout->setContentsMargins(0, 0, 0, 0);
+    percentLayout->addWidget(m_percent);
+    bar->insertWidget(2, m_progress);
+    m_progress->hide();
     setStatusBar(bar);
     setStatusText(tr("SIN   CONEXION"));
 
@@ -79,6 +105,16 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
         ElMeuMessageDlgTemps(windowTitle(), text, DlgType::Warning, 5, {tr("    Aceptar   ")},
                              QMessageBox::Ok, this);
     });
+    connect(&e.fields, &FieldModel::disconnectedReset, this, [this] {
+        setProgressVisible(false);
+        m_programming->resetToDisconnected();
+    });
+    connect(&e.identification, &Identification::recognised, m_programming,
+            [this] { m_programming->setCommandsEnabled(true); });
+    connect(&e.identification, &Identification::connectedChanged, m_programming,
+            &ProgrammingView::refreshMarks);
+    // Until the read cycle takes BBProgClick over, "Prog." only shows the view.
+    connect(this, &MainWindow::programmingRequested, this, &MainWindow::showProgramming);
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });
 
@@ -86,9 +122,16 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_timerLeds.setInterval(proto::kTickMs);
     connect(&m_timerLeds, &QTimer::timeout, this, &MainWindow::TimerLedsTimer);
     m_timerLeds.start();
+
+    // Every field starts cleared, as after a lost link.
+    m_engine.Esborra_Camps();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The pages are bound to the engine's field model: they go first.
+    delete m_programming;
+}
 
 void MainWindow::buildMenus()
 {
@@ -136,6 +179,11 @@ QWidget *MainWindow::buildPortBar()
     row->addWidget(new QLabel(QStringLiteral("RX"), bar));
     row->addWidget(m_rx);
     row->addStretch();
+    auto *prog = new QPushButton(tr("Prog."), bar);
+    prog->setObjectName(QStringLiteral("BBProg"));
+    prog->setToolTip(tr("Programación del equipo"));
+    connect(prog, &QPushButton::clicked, this, &MainWindow::programmingRequested);
+    row->addWidget(prog);
 
     connect(m_port, &PortComboBox::aboutToShowPopup, this, &MainWindow::CCBPortDropDown);
     connect(m_port, &QComboBox::activated, this, &MainWindow::onPortChosen);
@@ -181,6 +229,41 @@ QString MainWindow::statusText() const
 void MainWindow::setStatusText(const QString &text)
 {
     m_status[0]->setText(text);
+}
+
+bool MainWindow::programmingShown() const
+{
+    return m_views->currentWidget() == m_programming;
+}
+
+void MainWindow::showProgramming()
+{
+    m_views->setCurrentWidget(m_programming);
+}
+
+void MainWindow::setProgressText(const QString &text)
+{
+    m_status[1]->setText(text);
+}
+
+void MainWindow::setProgress(int percent)
+{
+    m_progress->setValue(qBound(0, percent, 100));
+}
+
+void MainWindow::setProgressVisible(bool visible)
+{
+    m_progress->setVisible(visible);
+}
+
+void MainWindow::setPercentText(const QString &text)
+{
+    m_percent->setText(text);
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    m_programming->setBusy(busy);
 }
 
 void MainWindow::TimerLedsTimer()

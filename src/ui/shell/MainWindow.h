@@ -8,12 +8,15 @@
 #include <QTimer>
 
 class QLabel;
+class QProgressBar;
+class QStackedWidget;
 
 namespace velmar::ui {
 
 class InfoWindow;
 class Lamp;
 class PortComboBox;
+class ProgrammingView;
 
 // What the program was started with.
 struct StartOptions {
@@ -42,9 +45,27 @@ public:
     // One supervision tick (TimerLeds); tests call it directly.
     void TimerLedsTimer();
 
+    // The programming view (PCProgramacio and its pages).
+    ProgrammingView *programming() const { return m_programming; }
+    bool programmingShown() const;
+
+public slots:
+    // Brings the programming view to the front (no read is started).
+    void showProgramming();
+    // What the read and write cycles show while they work: the second panel
+    // of the status bar ("Leyendo", "Programando"), the progress bar PBEstat
+    // and its percentage label LEstat, and the busy cursor.
+    void setProgressText(const QString &text);
+    void setProgress(int percent);
+    void setProgressVisible(bool visible);
+    void setPercentText(const QString &text);
+    void setBusy(bool busy);
+
 signals:
     // The window is closing: the settings are to be stored now.
     void closing();
+    // The "Prog." button: the programming view is asked for (BBProgClick).
+    void programmingRequested();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -68,6 +89,10 @@ private:
     Lamp *m_tx = nullptr;
     Lamp *m_rx = nullptr;
     QLabel *m_status[3] = {};
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_percent = nullptr;
+    QStackedWidget *m_views = nullptr;
+    ProgrammingView *m_programming = nullptr;
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;

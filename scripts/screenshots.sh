@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Pictures of the programming pages with sample values, drawn under Xvfb:
+#
+#   scripts/screenshots.sh [DIR]     (default: out/screenshots)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out="${1:-out/screenshots}"
+mkdir -p "$out"
+scripts/build.sh >/dev/null
+VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  build/tests/ui/programming/test_ui_programming \
+  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+ls "$out"/*.png

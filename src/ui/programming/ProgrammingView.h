@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/link/LinkState.h"
+#include "core/params/FieldModel.h"
+
+#include <QList>
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+
+namespace velmar::ui {
+
+class FieldBinder;
+class GridEditor;
+
+// The programming view: the page control PCProgramacio with the module's own
+// tabs TSConfiguracio (PConfig), TSConfigSoft (PConfigSoft) and TSUsuari
+// (PUsuari), every control bound to the field model by its name, and the
+// commands that read and write the module. The commands are signals: the
+// read and write cycles decide what they do.
+class ProgrammingView : public QWidget {
+    Q_OBJECT
+public:
+    ProgrammingView(FieldModel &fields, const LinkState &link, QWidget *parent = nullptr);
+    ~ProgrammingView() override;
+
+    QTabWidget *tabs() const { return m_tabs; }
+    // The tab shown (TSConfiguracio, ...) and the panel it holds (PConfig, ...).
+    QString currentTab() const;
+    QString currentPage() const;
+    GridEditor *gridEditor(QStringView name) const;
+    const QList<GridEditor *> &gridEditors() const { return m_grids; }
+
+    // Menu entries of the commands: "Leer el circuito", "Programar el
+    // circuito", "Restaurar los valores de fábrica".
+    QList<QAction *> commandActions() const;
+
+    // Whether user changes are marked now.
+    ChangeContext changeContext() const;
+    bool busy() const { return m_busy; }
+
+    // The factory-reset question; true unless answered No.
+    bool confirmFactoryReset();
+
+    // The user page's section shown: "PConfigEntrades", "PConfigSortides",
+    // "PConfigSistema".
+    QString currentSection() const;
+
+public slots:
+    // The program works on the module: busy cursor, no change marking.
+    void setBusy(bool busy);
+    // Read, write, page and factory-reset commands, and the operator erase.
+    void setCommandsEnabled(bool enabled);
+    // The disconnected state: commands off, first tab selected.
+    void resetToDisconnected();
+    // The link came or went, or an import notice changed: redraw the marks.
+    void refreshMarks();
+    // The notice of an imported template or list (PRes) is shown.
+    void setImportShown(bool shown);
+    // Inputs and outputs unavailable on the module ("NO DISPONIBLE").
+    void setSectionsAvailable(bool inputs, bool outputs);
+
+    // PCProgramacioChange: another tab was chosen.
+    void PCProgramacioChange();
+    void PEntradesClick();
+    void PSortidesClick();
+    void PSistemaClick();
+
+signals:
+    void fullReadRequested();       // BBLlegirClick: "Leer el circuito"
+    void pageReadRequested();       // BBLlegirPagClick: "Leer"
+    void writeRequested();          // BBGravarClick: "Programar", "Programar el circuito"
+    void pageWriteRequested();      // BBGravarPag
+    void factoryResetRequested();   // MIIDefecteClick
+    void operatorsEraseRequested(); // BBEsborraOperadoresClick
+
+private:
+    QWidget *buildCommandBar();
+    QWidget *buildConfigPage();
+    QWidget *buildConfigSoftPage();
+    QWidget *buildUserPage();
+    QWidget *wrapPage(QWidget *page, const char *tabName);
+    void selectSection(int section);
+
+    FieldModel &m_fields;
+    const LinkState &m_link;
+    FieldBinder *m_binder = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QList<GridEditor *> m_grids;
+    QList<QWidget *> m_commands;
+    QAction *m_readAll = nullptr;
+    QAction *m_writeAll = nullptr;
+    QAction *m_defaults = nullptr;
+    QStackedWidget *m_sections = nullptr;
+    QLabel *m_sectionCaptions[3] = {};
+    bool m_inputsAvailable = true;
+    bool m_outputsAvailable = true;
+    bool m_busy = false;
+    bool m_importShown = false;
+};
+
+} // namespace velmar::ui

@@ -1,0 +1,141 @@
+#include "core/editor/CellMarking.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmar;
+using namespace velmar::editor;
+
+namespace {
+
+class Marking : public ::testing::Test {
+protected:
+    void SetUp() override { fields.Esborra_param(); }
+
+    GridModel &grid(const char *name) { return *fields.grid(QString::fromLatin1(name)); }
+
+    FieldModel fields;
+    const ChangeContext linked{true, false};
+    const ChangeContext offline{false, false};
+    const ChangeContext busy{true, true};
+};
+
+TEST_F(Marking, TickingNoTwiceLeavesItUntickedButRedAndCountedOnce)
+{
+    GridModel &g = grid("SGEntrades");
+    g.load(4, 1, "0");
+    EXPECT_TRUE(userTicked(fields, g, 4, 1, linked));
+    EXPECT_EQ(g.flagWord(4, 1), 3);
+    EXPECT_EQ(g.stored(4, 1), "1");
+    EXPECT_TRUE(g.normallyOpen(1));
+    EXPECT_FALSE(userTicked(fields, g, 4, 1, linked));
+    EXPECT_EQ(g.flagWord(4, 1), 2);
+    EXPECT_EQ(g.stored(4, 1), "0");
+    EXPECT_FALSE(g.normallyOpen(1));
+    EXPECT_TRUE(drawnModified(g, 4, 1, linked));
+    EXPECT_EQ(g.marker(4, 1), GridModel::kMarkerChanged);
+    EXPECT_EQ(fields.ncampsModificats, 1);
+    // Not drawn red while busy or without a module, though the flag stays.
+    EXPECT_FALSE(drawnModified(g, 4, 1, busy));
+    EXPECT_FALSE(drawnModified(g, 4, 1, offline));
+    // The next read clears the mark.
+    g.clear();
+    EXPECT_FALSE(drawnModified(g, 4, 1, linked));
+}
+
+TEST_F(Marking, TickingWithoutAModuleChangesTheBoxButMarksNothing)
+{
+    GridModel &g = grid("SGSortides");
+    EXPECT_FALSE(userTicked(fields, g, 3, 2, offline));
+    EXPECT_EQ(g.flagWord(3, 2) & 1, 1);
+    EXPECT_EQ(g.marker(3, 2), GridModel::kMarkerWindow);
+    EXPECT_EQ(fields.ncampsModificats, 0);
+    // The row number column is no check box.
+    EXPECT_FALSE(userTicked(fields, g, 0, 2, linked));
+    EXPECT_EQ(g.flagWord(0, 2), 0);
+}
+
+TEST_F(Marking, EditedCellsAreMarkedOnlyWhileLinkedAndNotBusy)
+{
+    struct Case {
+        const char *name;
+        ChangeContext context;
+        bool marked;
+    };
+    for (const Case c : {Case{"linked", {true, false}, true}, Case{"offline", {false, false}, false},
+                         Case{"busy", {true, true}, false}}) {
+        SCOPED_TRACE(c.name);
+        fields.ncampsModificats = 0;
+        GridModel &g = grid("SGEntradesOpc");
+        g.clear();
+        g.setCell(3, 5, "E130");
+        EXPECT_EQ(userEdited(fields, g, 3, 5, c.context), c.marked);
+        EXPECT_EQ(drawnModified(g, 3, 5, c.context), c.marked);
+        EXPECT_EQ(fields.ncampsModificats, c.marked ? 1 : 0);
+    }
+}
+
+TEST_F(Marking, ACellIsCountedOnceHoweverOftenItIsTyped)
+{
+    GridModel &g = grid("SGEntrades");
+    g.load(1, 3, "Puerta");
+    for (const char *text : {"Puerta2", "Puerta23", "Puerta"}) {
+        g.setCell(1, 3, text);
+        userEdited(fields, g, 1, 3, linked);
+    }
+    EXPECT_EQ(fields.ncampsModificats, 1);
+    // Typed back to the module's value, it stays marked until read or written.
+    EXPECT_TRUE(drawnModified(g, 1, 3, linked));
+    g.load(1, 3, "Puerta");
+    EXPECT_FALSE(drawnModified(g, 1, 3, linked));
+}
+
+TEST_F(Marking, UnchangedTextIsNotMarked)
+{
+    GridModel &g = grid("SGEntrades");
+    g.load(2, 1, "10");
+    EXPECT_FALSE(userEdited(fields, g, 2, 1, linked));
+    EXPECT_FALSE(drawnModified(g, 2, 1, linked));
+    EXPECT_EQ(fields.ncampsModificats, 0);
+}
+
+TEST_F(Marking, OperatorsCompareAfterAnImportWithoutAModule)
+{
+    GridModel &g = grid("SGOperadores");
+    g.setCell(1, 2, "internet.es");
+    EXPECT_TRUE(keepsDefaultLook(g, offline, false));
+    EXPECT_FALSE(drawnModified(g, 1, 2, offline, false));
+    EXPECT_FALSE(keepsDefaultLook(g, offline, true));
+    EXPECT_TRUE(drawnModified(g, 1, 2, offline, true));
+    EXPECT_FALSE(drawnModified(g, 0, 2, offline, true));
+    EXPECT_TRUE(keepsDefaultLook(g, busy, true));
+    EXPECT_FALSE(drawnModified(g, 1, 2, busy, true));
+    EXPECT_TRUE(drawnModified(g, 1, 2, linked, false));
+    // Other grids do not look at the import notice.
+    GridModel &inputs = grid("SGEntrades");
+    inputs.setCell(1, 1, "x");
+    EXPECT_FALSE(drawnModified(inputs, 1, 1, offline, true));
+}
+
+TEST_F(Marking, DoorListBoxes)
+{
+    GridModel &phones = grid("SGTelefons");
+    phones.load(0, 1, "0");
+    phones.load(3, 1, "1");
+    EXPECT_EQ(clickTextCheck(phones, 0, 1), DeleteButton::Show);
+    EXPECT_EQ(clickTextCheck(phones, 0, 1), DeleteButton::Show);
+    EXPECT_EQ(phones.cell(0, 1), "1"); // "Borrar" cannot be unticked
+    EXPECT_EQ(clickTextCheck(phones, 3, 1), DeleteButton::Unchanged);
+    EXPECT_EQ(phones.cell(3, 1), "0");
+    EXPECT_TRUE(drawnModified(phones, 3, 1, offline));
+    EXPECT_EQ(clickTextCheck(phones, 3, 1), DeleteButton::Unchanged);
+    EXPECT_FALSE(drawnModified(phones, 3, 1, offline));
+    EXPECT_EQ(clickTextCheck(phones, 1, 1), DeleteButton::Unchanged);
+
+    GridModel &users = grid("SGUsuaris");
+    users.load(0, 4, "0");
+    EXPECT_EQ(clickTextCheck(users, 0, 4), DeleteButton::Show);
+    EXPECT_EQ(clickTextCheck(users, 0, 4), DeleteButton::Hide);
+    EXPECT_EQ(users.cell(0, 4), "0");
+}
+
+} // namespace
