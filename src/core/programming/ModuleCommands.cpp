@@ -6,7 +6,7 @@
 #include "core/link/LinkState.h"
 #include "core/link/Scheduler.h"
 #include "core/params/FieldModel.h"
-#include "core/programming/ProgrammingView.h"
+#include "core/programming/ProgrammingState.h"
 #include "core/programming/ReadCycle.h"
 
 namespace velmar {
@@ -25,7 +25,7 @@ bool has(const QString &text, const char *needle)
 
 ModuleCommands::ModuleCommands(LinkState &state, CommandChannel &channel, Scheduler &scheduler,
                                FieldModel &fields, EventLog &eventLog,
-                               Identification &identification, ProgrammingView &view,
+                               Identification &identification, ProgrammingState &view,
                                ReadCycle &reader, QObject *parent)
     : QObject(parent),
       m_state(state),
@@ -262,7 +262,7 @@ void ModuleCommands::BBProgClick()
     const bool linkChosen = (m_view.localChosen && m_state.connex_remota.isEmpty())
                             || (!m_view.localChosen && m_state.isRemote());
     if (linkChosen && !m_view.programmingShown()) {
-        m_view.panelmostrat = ProgrammingView::programacio();
+        m_view.panelmostrat = ProgrammingState::programacio();
         emit m_view.viewChanged();
         if (m_view.localChosen)
             m_ident.start(m_ident.interval());
@@ -278,7 +278,7 @@ void ModuleCommands::PassarPanelProgramacio()
 {
     if (m_view.programmingShown())
         return;
-    m_view.panelmostrat = ProgrammingView::programacio();
+    m_view.panelmostrat = ProgrammingState::programacio();
     const QString tab = panelTabForTemplates(m_state.central);
     const PanelTab full = panelTabFor(m_state.central);
     if (full.tab == tab)

@@ -11,7 +11,7 @@ class CommandChannel;
 class EventLog;
 class FieldModel;
 class Identification;
-class ProgrammingView;
+class ProgrammingState;
 class ReadCycle;
 class Scheduler;
 struct LinkState;
@@ -24,7 +24,7 @@ class ModuleCommands : public QObject {
 public:
     ModuleCommands(LinkState &state, CommandChannel &channel, Scheduler &scheduler,
                    FieldModel &fields, EventLog &eventLog, Identification &identification,
-                   ProgrammingView &view, ReadCycle &reader, QObject *parent = nullptr);
+                   ProgrammingState &view, ReadCycle &reader, QObject *parent = nullptr);
 
     // The cloud history that output switches are written to (none by default).
     void setCloudEvents(CloudEvents *cloud) { m_cloud = cloud ? cloud : &m_noCloud; }
@@ -96,7 +96,7 @@ private:
     FieldModel &m_fields;
     EventLog &m_log;
     Identification &m_ident;
-    ProgrammingView &m_view;
+    ProgrammingState &m_view;
     ReadCycle &m_reader;
     NoCloudEvents m_noCloud;
     CloudEvents *m_cloud = &m_noCloud;

@@ -10,7 +10,7 @@
 #include "core/params/FieldModel.h"
 #include "core/params/ParamCatalogue.h"
 #include "core/programming/GridRecords.h"
-#include "core/programming/ProgrammingView.h"
+#include "core/programming/ProgrammingState.h"
 
 #include <QCoreApplication>
 
@@ -45,7 +45,7 @@ bool oneDigitBlock(const QString &grid)
 } // namespace
 
 ReadCycle::ReadCycle(LinkState &state, CommandChannel &channel, Scheduler &scheduler, Trace &trace,
-                     FieldModel &fields, Identification &identification, ProgrammingView &view,
+                     FieldModel &fields, Identification &identification, ProgrammingState &view,
                      QObject *parent)
     : QObject(parent),
       m_state(state),

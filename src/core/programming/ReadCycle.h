@@ -15,7 +15,7 @@ class CommandChannel;
 class FieldModel;
 class GridModel;
 class Identification;
-class ProgrammingView;
+class ProgrammingState;
 class Scheduler;
 class Trace;
 struct FieldContext;
@@ -29,7 +29,7 @@ class ReadCycle : public QObject, public ReadCycleSink {
     Q_OBJECT
 public:
     ReadCycle(LinkState &state, CommandChannel &channel, Scheduler &scheduler, Trace &trace,
-              FieldModel &fields, Identification &identification, ProgrammingView &view,
+              FieldModel &fields, Identification &identification, ProgrammingState &view,
               QObject *parent = nullptr);
 
     // BBProgClick, for a full read asked for while another view is in front.
@@ -85,7 +85,7 @@ private:
     Trace &m_trace;
     FieldModel &m_fields;
     Identification &m_ident;
-    ProgrammingView &m_view;
+    ProgrammingState &m_view;
     QTimer m_timer; // TimerLlegir
 
     bool m_fullRead = false;

@@ -10,7 +10,7 @@
 #include "core/params/ParamCatalogue.h"
 #include "core/programming/GridRecords.h"
 #include "core/programming/PageLayout.h"
-#include "core/programming/ProgrammingView.h"
+#include "core/programming/ProgrammingState.h"
 #include "core/shell/Endpoints.h"
 
 namespace velmar {
@@ -58,7 +58,7 @@ int recordsOf(const GridModel &g, const QString &central)
 } // namespace
 
 WriteCycle::WriteCycle(LinkState &state, CommandChannel &channel, Scheduler &scheduler, Trace &trace,
-                       FieldModel &fields, Identification &identification, ProgrammingView &view,
+                       FieldModel &fields, Identification &identification, ProgrammingState &view,
                        const Endpoints &endpoints, QObject *parent)
     : QObject(parent),
       m_state(state),
@@ -102,7 +102,7 @@ void WriteCycle::BBGravarClick()
         return;
     if (!m_view.programmingShown()) {
         // Counted as shown first, so that showing it starts no read.
-        m_view.panelmostrat = ProgrammingView::programacio();
+        m_view.panelmostrat = ProgrammingState::programacio();
         emit m_view.viewChanged();
         if (showProgrammingView)
             showProgrammingView();

@@ -15,7 +15,7 @@ class CommandChannel;
 class FieldModel;
 class GridModel;
 class Identification;
-class ProgrammingView;
+class ProgrammingState;
 class Scheduler;
 class Trace;
 struct Endpoints;
@@ -29,7 +29,7 @@ class WriteCycle : public QObject, public WriteCycleSink {
     Q_OBJECT
 public:
     WriteCycle(LinkState &state, CommandChannel &channel, Scheduler &scheduler, Trace &trace,
-               FieldModel &fields, Identification &identification, ProgrammingView &view,
+               FieldModel &fields, Identification &identification, ProgrammingState &view,
                const Endpoints &endpoints, QObject *parent = nullptr);
 
     // The programming view as the button "Prog." shows it, and as the
@@ -111,7 +111,7 @@ private:
     Trace &m_trace;
     FieldModel &m_fields;
     Identification &m_ident;
-    ProgrammingView &m_view;
+    ProgrammingState &m_view;
     const Endpoints &m_endpoints;
     QTimer m_timer; // TimerGravar
 

@@ -56,7 +56,7 @@ void Engine::wireProgramming()
                                 programming.localChosen});
     };
     syncView();
-    connect(&programming, &ProgrammingView::viewChanged, this, syncView);
+    connect(&programming, &ProgrammingState::viewChanged, this, syncView);
     connect(&identification, &Identification::localLinkChosen, this, [this] {
         programming.localChosen = true;
         emit programming.viewChanged();

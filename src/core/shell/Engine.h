@@ -13,7 +13,7 @@
 #include "core/params/NamedTexts.h"
 #include "core/params/ParamCatalogue.h"
 #include "core/programming/ModuleCommands.h"
-#include "core/programming/ProgrammingView.h"
+#include "core/programming/ProgrammingState.h"
 #include "core/programming/ReadCycle.h"
 #include "core/programming/WriteCycle.h"
 #include "core/shell/Endpoints.h"
@@ -45,7 +45,7 @@ public:
     EventLog eventLog;
     InfoInterpreter interpreter;
     Identification identification;
-    ProgrammingView programming;
+    ProgrammingState programming;
     ReadCycle reader;
     WriteCycle writer;
     ModuleCommands commands;

@@ -9,7 +9,7 @@
 #include "core/params/FieldModel.h"
 #include "core/params/ParamCatalogue.h"
 #include "core/programming/ModuleCommands.h"
-#include "core/programming/ProgrammingView.h"
+#include "core/programming/ProgrammingState.h"
 #include "core/programming/ReadCycle.h"
 #include "core/programming/WriteCycle.h"
 #include "core/shell/Endpoints.h"
@@ -53,7 +53,7 @@ struct Rig {
     FieldModel fields;
     EventLog log;
     Endpoints endpoints;
-    ProgrammingView view;
+    ProgrammingState view;
     ReadCycle reader{state, channel, scheduler, trace, fields, ident, view};
     WriteCycle writer{state, channel, scheduler, trace, fields, ident, view, endpoints};
     ModuleCommands commands{state, channel, scheduler, fields, log, ident, view, reader};
@@ -75,7 +75,7 @@ struct Rig {
         writer.showProgrammingView = [this] { commands.BBProgClick(); };
         writer.passarPanelProgramacio = [this] { commands.PassarPanelProgramacio(); };
         view.setPrompts(&answers);
-        QObject::connect(&view, &ProgrammingView::message,
+        QObject::connect(&view, &ProgrammingState::message,
                          [this](const QString &t, const QString &x, const QString &b, int s) {
                              messages << Message{t, x, b, s};
                          });
@@ -85,7 +85,7 @@ struct Rig {
         state.circuit = true;
         state.circuittrobat = true;
         state.inf = true;
-        view.panelmostrat = ProgrammingView::programacio();
+        view.panelmostrat = ProgrammingState::programacio();
         view.mostraestat = false;
     }
 

@@ -73,8 +73,8 @@ TEST(Orders, SwitchingAnOutputAsksThenSendsItsPattern)
 TEST(AccessCode, TooShortIsRefusedWithoutSending)
 {
     Rig r;
-    QSignalSpy refused(&r.view, &ProgrammingView::accessCodeRefused);
-    QSignalSpy hidden(&r.view, &ProgrammingView::accessPanelHidden);
+    QSignalSpy refused(&r.view, &ProgrammingState::accessCodeRefused);
+    QSignalSpy hidden(&r.view, &ProgrammingState::accessPanelHidden);
     r.commands.BBDesbloqueigAcceptarClick(QStringLiteral("123"));
     EXPECT_TRUE(r.sent().isEmpty());
     EXPECT_EQ(refused.count(), 1);
@@ -94,7 +94,7 @@ TEST(AccessCode, AGivenCodeIsSentThenTheStreamAskedFor)
 {
     Rig r;
     r.state.protegit = true;
-    QSignalSpy hidden(&r.view, &ProgrammingView::accessPanelHidden);
+    QSignalSpy hidden(&r.view, &ProgrammingState::accessPanelHidden);
     r.commands.BBDesbloqueigAcceptarClick(QStringLiteral("4321"));
     EXPECT_EQ(r.sent(), QStringList{"vm+cdp=4321"});
     EXPECT_EQ(hidden.count(), 1);
@@ -113,13 +113,13 @@ TEST(AccessCode, AGivenCodeIsSentThenTheStreamAskedFor)
     EXPECT_EQ(hidden.count(), 2);
 }
 
-TEST(ProgrammingView, FirstEntryReadsAndASecondWithTheCompanyFilledDoesNot)
+TEST(ProgrammingState, FirstEntryReadsAndASecondWithTheCompanyFilledDoesNot)
 {
     Rig r;
-    r.view.panelmostrat = ProgrammingView::estat();
+    r.view.panelmostrat = ProgrammingState::estat();
     r.view.mostraestat = true;
     r.state.central = QStringLiteral("Komttech");
-    QSignalSpy front(&r.view, &ProgrammingView::broughtToFront);
+    QSignalSpy front(&r.view, &ProgrammingState::broughtToFront);
     r.commands.BBProgClick();
     EXPECT_TRUE(r.view.programmingShown());
     EXPECT_FALSE(r.view.mostraestat);
@@ -136,16 +136,16 @@ TEST(ProgrammingView, FirstEntryReadsAndASecondWithTheCompanyFilledDoesNot)
     EXPECT_EQ(r.sent(), QStringList{"vm+vEr"});
     EXPECT_TRUE(r.view.progllegida);
 
-    r.view.panelmostrat = ProgrammingView::estat();
+    r.view.panelmostrat = ProgrammingState::estat();
     r.commands.BBProgClick();
     EXPECT_TRUE(r.view.programmingShown());
     EXPECT_TRUE(r.sent().isEmpty());
 }
 
-TEST(ProgrammingView, RemoteLinkHidesTheVpnBoxAndReadsOnlyWhenItIsTheChosenLink)
+TEST(ProgrammingState, RemoteLinkHidesTheVpnBoxAndReadsOnlyWhenItIsTheChosenLink)
 {
     Rig r;
-    r.view.panelmostrat = ProgrammingView::estat();
+    r.view.panelmostrat = ProgrammingState::estat();
     r.state.connex_remota = QStringLiteral("MQTT");
     r.commands.BBProgClick(); // the local link is chosen but the module is remote
     EXPECT_FALSE(r.view.vpnVisible());
@@ -155,10 +155,10 @@ TEST(ProgrammingView, RemoteLinkHidesTheVpnBoxAndReadsOnlyWhenItIsTheChosenLink)
     EXPECT_TRUE(r.view.programmingShown());
 }
 
-TEST(ProgrammingView, TemplatesShowTheViewWithoutReading)
+TEST(ProgrammingState, TemplatesShowTheViewWithoutReading)
 {
     Rig r;
-    r.view.panelmostrat = ProgrammingView::estat();
+    r.view.panelmostrat = ProgrammingState::estat();
     r.state.central = QStringLiteral("MA2000");
     r.commands.PassarPanelProgramacio();
     EXPECT_TRUE(r.view.programmingShown());
@@ -166,7 +166,7 @@ TEST(ProgrammingView, TemplatesShowTheViewWithoutReading)
     EXPECT_TRUE(r.sent().isEmpty());
 }
 
-TEST(ProgrammingView, PanelTabIsTheFirstMatchOfThePanelType)
+TEST(ProgrammingState, PanelTabIsTheFirstMatchOfThePanelType)
 {
     const struct {
         const char *central;
@@ -183,7 +183,7 @@ TEST(ProgrammingView, PanelTabIsTheFirstMatchOfThePanelType)
             << c.central;
 }
 
-TEST(ProgrammingView, PanelTabCaptionFollowsThePanelModel)
+TEST(ProgrammingState, PanelTabCaptionFollowsThePanelModel)
 {
     const struct {
         const char *central;
@@ -205,7 +205,7 @@ TEST(ProgrammingView, PanelTabCaptionFollowsThePanelModel)
               QStringLiteral("Software"));
 }
 
-TEST(ProgrammingView, UserTabWithoutInputsAndOutputsShowsTheSystemSection)
+TEST(ProgrammingState, UserTabWithoutInputsAndOutputsShowsTheSystemSection)
 {
     Rig r;
     r.state.PartsActives = QStringLiteral("1110");

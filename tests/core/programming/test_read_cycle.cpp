@@ -83,7 +83,7 @@ TEST(FullRead, ServerParametersDecideTheVpnBox)
 TEST(FullRead, RefusedWhileLockedOrInTelecontrolOrUnidentified)
 {
     Rig r;
-    QSignalSpy access(&r.view, &ProgrammingView::accessPanelShown);
+    QSignalSpy access(&r.view, &ProgrammingState::accessPanelShown);
     r.state.protegit = true;
     r.reader.BBLlegirClick();
     EXPECT_EQ(access.count(), 1);

@@ -231,7 +231,7 @@ TEST(Write, GuardsOfTheWrite)
     EXPECT_FALSE(r.writer.running());
     r.view.setBusy(false);
     r.state.protegit = true;
-    QSignalSpy access(&r.view, &ProgrammingView::accessPanelShown);
+    QSignalSpy access(&r.view, &ProgrammingState::accessPanelShown);
     r.writer.BBGravarClick();
     r.writer.MIIDefecteClick();
     EXPECT_EQ(access.count(), 2);
@@ -242,7 +242,7 @@ TEST(Write, GuardsOfTheWrite)
 TEST(FactoryReset, ConfirmedResetIsFollowedByAFullRead)
 {
     Rig r;
-    r.view.panelmostrat = ProgrammingView::estat();
+    r.view.panelmostrat = ProgrammingState::estat();
     r.writer.MIIDefecteClick();
     ASSERT_EQ(r.answers.asked.size(), 1);
     const Question &q = r.answers.asked[0];

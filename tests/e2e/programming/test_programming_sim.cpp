@@ -42,7 +42,7 @@ public:
         : m_sim(arguments(scenario, extra))
     {
         engine.programming.setPrompts(&yes);
-        QObject::connect(&engine.programming, &ProgrammingView::message, &engine,
+        QObject::connect(&engine.programming, &ProgrammingState::message, &engine,
                          [this](const QString &, const QString &text, const QString &, int) {
                              messages << text;
                          });
@@ -253,7 +253,7 @@ TEST(ProgrammingSim, ALockedModuleAsksForTheCodeAndTheRightOneOpensIt)
     ASSERT_TRUE(s.started()) << s.error().toStdString();
     ASSERT_TRUE(s.link(false));
     ASSERT_TRUE(waitFor([&] { return s.engine.state.protegit; }));
-    QSignalSpy access(&s.engine.programming, &ProgrammingView::accessPanelShown);
+    QSignalSpy access(&s.engine.programming, &ProgrammingState::accessPanelShown);
     s.engine.reader.BBLlegirClick();
     EXPECT_EQ(access.count(), 1);
     EXPECT_FALSE(s.engine.reader.fullReadRunning());

@@ -1,10 +1,10 @@
-#include "core/programming/ProgrammingView.h"
+#include "core/programming/ProgrammingState.h"
 
 namespace velmar {
 
-ProgrammingView::ProgrammingView(QObject *parent) : QObject(parent) {}
+ProgrammingState::ProgrammingState(QObject *parent) : QObject(parent) {}
 
-void ProgrammingView::setCurrentTab(const QString &tab)
+void ProgrammingState::setCurrentTab(const QString &tab)
 {
     if (m_currentTab == tab)
         return;
@@ -12,14 +12,14 @@ void ProgrammingView::setCurrentTab(const QString &tab)
     emit currentTabChanged(tab);
 }
 
-QString ProgrammingView::shownPanelTab() const
+QString ProgrammingState::shownPanelTab() const
 {
     if (m_currentTab.startsWith(QLatin1String("TSCentral")) || m_currentTab == u"TSPortes")
         return m_currentTab;
     return QString();
 }
 
-void ProgrammingView::arrangeTabs(const QString &panelTab, const QString &caption,
+void ProgrammingState::arrangeTabs(const QString &panelTab, const QString &caption,
                                   const QString &title)
 {
     m_panelTab = panelTab;
@@ -28,7 +28,7 @@ void ProgrammingView::arrangeTabs(const QString &panelTab, const QString &captio
     emit tabsChanged();
 }
 
-void ProgrammingView::setVpnVisible(bool on)
+void ProgrammingState::setVpnVisible(bool on)
 {
     if (m_vpnVisible == on)
         return;
@@ -36,7 +36,7 @@ void ProgrammingView::setVpnVisible(bool on)
     emit tabsChanged();
 }
 
-void ProgrammingView::setUserSections(const UserSections &s)
+void ProgrammingState::setUserSections(const UserSections &s)
 {
     if (m_sections == s)
         return;
@@ -44,7 +44,7 @@ void ProgrammingView::setUserSections(const UserSections &s)
     emit tabsChanged();
 }
 
-void ProgrammingView::setBusy(bool on)
+void ProgrammingState::setBusy(bool on)
 {
     if (m_busy == on)
         return;
@@ -52,7 +52,7 @@ void ProgrammingView::setBusy(bool on)
     emit busyChanged(on);
 }
 
-void ProgrammingView::setStatusText(const QString &text)
+void ProgrammingState::setStatusText(const QString &text)
 {
     if (m_status == text)
         return;
@@ -60,7 +60,7 @@ void ProgrammingView::setStatusText(const QString &text)
     emit statusTextChanged(text);
 }
 
-void ProgrammingView::setProgress(int p, bool withLabel)
+void ProgrammingState::setProgress(int p, bool withLabel)
 {
     p = qBound(0, p, 100);
     if (m_progress != p) {
@@ -76,7 +76,7 @@ void ProgrammingView::setProgress(int p, bool withLabel)
     }
 }
 
-void ProgrammingView::startProgress()
+void ProgrammingState::startProgress()
 {
     setProgress(0);
     if (!m_progressVisible) {
@@ -89,7 +89,7 @@ void ProgrammingView::startProgress()
     }
 }
 
-void ProgrammingView::clearProgress()
+void ProgrammingState::clearProgress()
 {
     setStatusText(QString());
     setProgress(0);
@@ -103,7 +103,7 @@ void ProgrammingView::clearProgress()
     }
 }
 
-void ProgrammingView::setCommandsEnabled(bool on)
+void ProgrammingState::setCommandsEnabled(bool on)
 {
     if (m_commandsEnabled == on)
         return;
@@ -111,23 +111,23 @@ void ProgrammingView::setCommandsEnabled(bool on)
     emit commandsEnabledChanged(on);
 }
 
-void ProgrammingView::tell(const QString &title, const QString &text, const QString &button,
+void ProgrammingState::tell(const QString &title, const QString &text, const QString &button,
                            int seconds)
 {
     emit message(title, text, button, seconds);
 }
 
-void ProgrammingView::warnTelecontrol()
+void ProgrammingState::warnTelecontrol()
 {
     tell(tr("¡ ATENCIÓN !"), tr("Central en telecontrol\rNo se puede acceder a la programación"));
 }
 
-void ProgrammingView::showAccessPanel()
+void ProgrammingState::showAccessPanel()
 {
     emit accessPanelShown();
 }
 
-void ProgrammingView::hideAccessPanel()
+void ProgrammingState::hideAccessPanel()
 {
     emit accessPanelHidden();
 }

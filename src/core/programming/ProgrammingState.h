@@ -22,10 +22,10 @@ struct UserSections {
 // view state the programming cycles and commands decide on. The window
 // follows the signals and reports the user's choices back (tab shown, link
 // chosen); the cycles never touch a widget.
-class ProgrammingView : public QObject {
+class ProgrammingState : public QObject {
     Q_OBJECT
 public:
-    explicit ProgrammingView(QObject *parent = nullptr);
+    explicit ProgrammingState(QObject *parent = nullptr);
 
     static QString programacio() { return QStringLiteral("Programacio"); }
     static QString estat() { return QStringLiteral("Estat"); }
