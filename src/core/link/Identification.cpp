@@ -77,6 +77,21 @@ QString Identification::hardwareConflictText()
     return tr("\tCONFLICTO DE HARDWARE\r\n\r\nEste circuito no puede leerse con este programa\r\n");
 }
 
+void Identification::MIIComunicacioLocalClick(bool circuitListShown)
+{
+    if (m_state.tempsActu > 0)
+        return; // a firmware update owns the link
+    if (circuitListShown) {
+        if (m_state.isRemote())
+            emit m_channel.closeRemoteSession();
+        emit m_channel.closeBridge();
+    } else {
+        m_channel.choosePort(m_channel.ComUSB());
+    }
+    m_view.localChosen = true;
+    emit localLinkChosen();
+}
+
 void Identification::TimerCircuitTimer()
 {
     m_timer.setInterval(proto::kPollMs);

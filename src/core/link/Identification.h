@@ -60,6 +60,11 @@ public:
     // answer recognises the module again.
     void showDisconnected() { setConnected(false); }
 
+    // Menu "Local": the serial link is chosen. The remote session and any
+    // bridge connection close; unless the circuit list is shown the port
+    // is opened again and identification restarts as after a port choice.
+    void MIIComunicacioLocalClick(bool circuitListShown);
+
     // One step (TimerCircuitTimer).
     void TimerCircuitTimer();
 
@@ -75,6 +80,7 @@ signals:
     void partsActivesChanged(const QString &parts);
     void portUnusable(const QString &name);    // " No se puede acceder al puerto :" + name
     void pendingOperation();                   // stream off while an operation waits for it
+    void localLinkChosen();                    // "Local" checked, PUSB to the front
 
 private:
     void takeVer(const QStringList &f);

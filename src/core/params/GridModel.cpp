@@ -153,6 +153,14 @@ void GridModel::setColour(FieldColour c)
     emit colourChanged();
 }
 
+void GridModel::setHeadings(const QStringList &headings)
+{
+    m_headings = headings;
+    while (m_headings.size() < m_design.columns)
+        m_headings.append(QString());
+    emit headerDataChanged(Qt::Horizontal, 0, m_design.columns - 1);
+}
+
 void GridModel::setHeaders(const QStringList &untranslated)
 {
     m_design.headers = untranslated;

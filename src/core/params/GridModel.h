@@ -116,6 +116,8 @@ public:
     bool cellDiffers(int column, int row) const;
 
     QString heading(int column) const { return m_headings.value(column); }
+    // Replaces the heading row as shown (already translated) until the next clear().
+    void setHeadings(const QStringList &headings);
 
     // The grid as a whole (red after an import, window colour otherwise).
     FieldColour colour() const { return m_colour; }

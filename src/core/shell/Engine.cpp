@@ -11,7 +11,10 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       interpreter(state, infoTexts, status, eventLog),
       identification(state, channel, scheduler, trace),
       display(state, status),
-      monitor(state, channel, identification, scheduler, lamps, blink)
+      monitor(state, channel, identification, scheduler, lamps, blink),
+      reader(state, channel, scheduler, trace, fields, identification, programming),
+      writer(state, channel, scheduler, trace, fields, identification, programming, this->endpoints),
+      commands(state, channel, scheduler, fields, eventLog, identification, programming, reader)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -21,7 +24,10 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     ReplyConsumers consumers = channel.router().consumers();
     consumers.info = &interpreter;
     consumers.identification = &identification;
+    consumers.read = &reader;
+    consumers.write = &writer;
     channel.router().setConsumers(consumers);
+    wireProgramming();
     connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
     connect(&channel, &CommandChannel::warning, this, &Engine::warning);
@@ -39,8 +45,49 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
             });
 }
 
+void Engine::wireProgramming()
+{
+    // Polling waits while the programming cycles talk to the module.
+    identification.setCyclesRunning([this] {
+        return reader.timerActive() || reader.fullReadRunning() || writer.running();
+    });
+    reader.showProgrammingView = [this] { commands.BBProgClick(); };
+    writer.showProgrammingView = [this] { commands.BBProgClick(); };
+    writer.passarPanelProgramacio = [this] { commands.PassarPanelProgramacio(); };
+
+    auto syncView = [this] {
+        identification.setView({programming.mostraestat, programming.programmingShown(),
+                                programming.localChosen});
+    };
+    syncView();
+    connect(&programming, &ProgrammingState::viewChanged, this, syncView);
+    connect(&identification, &Identification::localLinkChosen, this, [this] {
+        programming.localChosen = true;
+        emit programming.viewChanged();
+    });
+    // The module switched its stream off while an operation waited for it.
+    connect(&identification, &Identification::pendingOperation, this, [this] {
+        if (state.llegir)
+            reader.BBLlegirClick();
+        else if (state.llegirpag)
+            reader.BBLlegirPagClick();
+        else
+            writer.BBGravarPagClick();
+    });
+    connect(&commands, &ModuleCommands::resetToDisconnected, this, &Engine::Esborra_Camps);
+
+    // Without a link no cycle can finish: each stops where it is.
+    auto stopCycles = [this] {
+        reader.abort();
+        writer.abort();
+    };
+    connect(&identification, &Identification::linkLost, this, stopCycles);
+    connect(&channel, &CommandChannel::disconnected, this, stopCycles);
+}
+
 void Engine::Esborra_Camps()
 {
+    programming.progllegida = false;
     // The core's state first: the window's reset (disconnectedReset) comes
     // last and draws the cleared state.
     status.reset();

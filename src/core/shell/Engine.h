@@ -12,6 +12,10 @@
 #include "core/params/InfoTexts.h"
 #include "core/params/NamedTexts.h"
 #include "core/params/ParamCatalogue.h"
+#include "core/programming/ModuleCommands.h"
+#include "core/programming/ProgrammingState.h"
+#include "core/programming/ReadCycle.h"
+#include "core/programming/WriteCycle.h"
 #include "core/shell/Endpoints.h"
 #include "core/status/LampBoard.h"
 #include "core/status/StatusDisplay.h"
@@ -47,10 +51,17 @@ public:
     LampBoard blink;
     StatusDisplay display;
     StatusMonitor monitor;
+    ProgrammingState programming;
+    ReadCycle reader;
+    WriteCycle writer;
+    ModuleCommands commands;
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
     void Esborra_Camps();
+
+private:
+    void wireProgramming();
 
 signals:
     // A message for the user from any core component (title, text).

@@ -62,10 +62,13 @@ QWidget *MainWindow::buildStatusPage()
 
     // mostraestat and the programming view, as the identification timer sees them.
     connect(m_views, &QStackedWidget::currentChanged, this, [this, page] {
-        Identification::View v = m_engine.identification.view();
-        v.statusShown = m_views->currentWidget() == page;
-        v.programmingShown = m_views->currentWidget() == static_cast<QWidget *>(m_programming);
-        m_engine.identification.setView(v);
+        ProgrammingState &view = m_engine.programming;
+        view.mostraestat = m_views->currentWidget() == page;
+        if (view.mostraestat)
+            view.panelmostrat = ProgrammingState::estat();
+        else if (m_views->currentWidget() == static_cast<QWidget *>(m_programming))
+            view.panelmostrat = ProgrammingState::programacio();
+        emit view.viewChanged();
     });
 
     // The second status-bar panel, PBEstat and the busy cursor back to rest.
@@ -137,9 +140,8 @@ QWidget *MainWindow::buildStatusPage()
     // The link watchdog acts on the local link only while "Local" is chosen.
     if (auto *local = findChild<QAction *>(QStringLiteral("MIIComunicacioLocal"))) {
         connect(local, &QAction::toggled, this, [this](bool chosen) {
-            Identification::View v = m_engine.identification.view();
-            v.localChosen = chosen;
-            m_engine.identification.setView(v);
+            m_engine.programming.localChosen = chosen;
+            emit m_engine.programming.viewChanged();
         });
     }
     return page;

@@ -156,4 +156,28 @@ TEST(Identification, PollReopensAClosedPortAndReportsAnUnusableOne)
     EXPECT_FALSE(g.state.circuit);
 }
 
+TEST(Identification, ChoosingTheLocalLinkRestartsIdentificationOnThePort)
+{
+    Fixture f;
+    QSignalSpy local(&f.ident, &Identification::localLinkChosen);
+    QSignalSpy remote(&f.channel, &CommandChannel::closeRemoteSession);
+    f.state.connex_remota = QStringLiteral("MQTT");
+    f.ident.MIIComunicacioLocalClick(false);
+    EXPECT_EQ(remote.count(), 1);
+    EXPECT_EQ(local.count(), 1);
+    // As a port choice: the module locked behind us, then asked who it is.
+    EXPECT_EQ(f.pty.read(1000, "vm+ver\r"), QByteArray("\rvm+cdp=*\r\rvm+ver\r"));
+    EXPECT_EQ(f.ident.interval(), 500);
+
+    // With the circuit list shown the port is left alone; during a firmware
+    // update the menu does nothing.
+    f.ident.MIIComunicacioLocalClick(true);
+    EXPECT_EQ(local.count(), 2);
+    EXPECT_TRUE(f.pty.read(100).isEmpty());
+    f.state.tempsActu = 5;
+    f.ident.MIIComunicacioLocalClick(false);
+    EXPECT_EQ(local.count(), 2);
+    EXPECT_TRUE(f.pty.read(100).isEmpty());
+}
+
 } // namespace
