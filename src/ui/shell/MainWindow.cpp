@@ -42,6 +42,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(buildPortBar());
+    layout->addWidget(buildAccessCodePanel());
     m_views = new QStackedWidget(central);
     m_views->setObjectName(QStringLiteral("PVistes"));
     m_views->addWidget(buildStatusPage());
@@ -109,8 +110,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
             [this] { m_programming->setCommandsEnabled(true); });
     connect(&e.identification, &Identification::connectedChanged, m_programming,
             &ProgrammingView::refreshMarks);
-    // Until the read cycle takes BBProgClick over, "Prog." only shows the view.
-    connect(this, &MainWindow::programmingRequested, this, &MainWindow::showProgramming);
+    wireProgramming();
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });
 

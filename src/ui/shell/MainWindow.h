@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shell/CloudStartup.h"
+#include "core/programming/Prompts.h"
 #include "core/shell/Engine.h"
 #include "core/shell/SettingsStore.h"
 
@@ -13,6 +14,7 @@ class QStackedWidget;
 
 namespace velmar::ui {
 
+class AccessCodePanel;
 class InfoWindow;
 class Lamp;
 class PortComboBox;
@@ -28,7 +30,7 @@ struct StartOptions {
 
 // TFPrincipalVelmarES: the program's main window. It owns the core of the
 // program (Engine) and shows it; the decisions are taken in the core.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public Prompts {
     Q_OBJECT
 public:
     explicit MainWindow(const StartOptions &options, QWidget *parent = nullptr);
@@ -75,6 +77,10 @@ private:
     void buildMenus();
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
+    // ui/programming/MainWindowProgramming.cpp
+    QWidget *buildAccessCodePanel();
+    void wireProgramming();
+    bool ask(const Question &q) override;
     void CCBPortDropDown();
     void onPortChosen(int index);
     void onDisconnected();
@@ -94,6 +100,7 @@ private:
     QLabel *m_percent = nullptr;
     QStackedWidget *m_views = nullptr;
     ProgrammingView *m_programming = nullptr;
+    AccessCodePanel *m_access = nullptr;
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;

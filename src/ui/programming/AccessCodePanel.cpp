@@ -1,0 +1,56 @@
+#include "ui/programming/AccessCodePanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmar::ui {
+
+AccessCodePanel::AccessCodePanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("PBloqueig"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("#PBloqueig { background: #7DB8FF; }"));
+
+    auto *label = new QLabel(tr("Código de acceso a la programación:"), this);
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("ECodiDesbloqueig"));
+    m_edit->setEchoMode(QLineEdit::Password);
+    m_edit->setMaximumWidth(160);
+    label->setBuddy(m_edit);
+    auto *enter = new QPushButton(tr("Entrar"), this);
+    enter->setObjectName(QStringLiteral("BBDesbloqueigAcceptar"));
+    enter->setDefault(true);
+    auto *cancel = new QPushButton(tr("Cancelar"), this);
+    cancel->setObjectName(QStringLiteral("BBDesbloqueigCancellar"));
+
+    auto *row = new QHBoxLayout(this);
+    row->addWidget(label);
+    row->addWidget(m_edit);
+    row->addWidget(enter);
+    row->addWidget(cancel);
+    row->addStretch();
+
+    connect(enter, &QPushButton::clicked, this, [this] { emit accepted(m_edit->text()); });
+    connect(m_edit, &QLineEdit::returnPressed, this, [this] { emit accepted(m_edit->text()); });
+    connect(cancel, &QPushButton::clicked, this, &AccessCodePanel::cancelled);
+    hide();
+}
+
+void AccessCodePanel::open()
+{
+    m_edit->clear();
+    show();
+    raise();
+    m_edit->setFocus();
+}
+
+void AccessCodePanel::close()
+{
+    m_edit->clear();
+    hide();
+}
+
+} // namespace velmar::ui

@@ -1,0 +1,76 @@
+// The window's side of the programming cycles: the view's commands go to the
+// core, and what the core wants shown (busy cursor, progress, tabs, access
+// code, messages, questions) comes back here.
+#include "ui/programming/AccessCodePanel.h"
+#include "ui/programming/ProgrammingView.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/MessageDialogs.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace velmar::ui {
+
+bool MainWindow::ask(const Question &q)
+{
+    return ElMeuMessageDlg(q.title, q.text, DlgType::Confirmation, {q.yes, q.no},
+                           QMessageBox::Yes | QMessageBox::No, this)
+           == QMessageBox::Yes;
+}
+
+QWidget *MainWindow::buildAccessCodePanel()
+{
+    m_access = new AccessCodePanel(this);
+    connect(m_access, &AccessCodePanel::accepted, &m_engine.commands,
+            &ModuleCommands::BBDesbloqueigAcceptarClick);
+    connect(m_access, &AccessCodePanel::cancelled, &m_engine.commands,
+            &ModuleCommands::BBDesbloqueigCancellarClick);
+    return m_access;
+}
+
+void MainWindow::wireProgramming()
+{
+    Engine &e = m_engine;
+    ProgrammingState &p = e.programming;
+    ProgrammingView *view = m_programming;
+    p.setPrompts(this);
+
+    connect(view, &ProgrammingView::fullReadRequested, &e.reader, &ReadCycle::BBLlegirClick);
+    connect(view, &ProgrammingView::pageReadRequested, &e.reader, &ReadCycle::BBLlegirPagClick);
+    connect(view, &ProgrammingView::writeRequested, &e.writer, &WriteCycle::BBGravarClick);
+    connect(view, &ProgrammingView::pageWriteRequested, &e.writer, &WriteCycle::BBGravarPagClick);
+    connect(view, &ProgrammingView::factoryResetRequested, &e.writer, &WriteCycle::MIIDefecteClick);
+    connect(this, &MainWindow::programmingRequested, &e.commands, &ModuleCommands::BBProgClick);
+    connect(&p, &ProgrammingState::broughtToFront, this, &MainWindow::showProgramming);
+
+    // The tab shown, both ways.
+    connect(view->tabs(), &QTabWidget::currentChanged, &p, [&p, view] { p.setCurrentTab(view->currentTab()); });
+    connect(&p, &ProgrammingState::tabSelected, view, [view](const QString &tab) {
+        for (int i = 0; i < view->tabs()->count(); ++i)
+            if (view->tabs()->widget(i)->objectName() == tab)
+                view->tabs()->setCurrentIndex(i);
+    });
+    p.setCurrentTab(view->currentTab());
+
+    connect(&p, &ProgrammingState::busyChanged, this, &MainWindow::setBusy);
+    connect(&p, &ProgrammingState::statusTextChanged, this, &MainWindow::setProgressText);
+    connect(&p, &ProgrammingState::progressChanged, this, &MainWindow::setProgress);
+    connect(&p, &ProgrammingState::progressVisibleChanged, this, &MainWindow::setProgressVisible);
+    connect(&p, &ProgrammingState::percentTextChanged, this, &MainWindow::setPercentText);
+    connect(&p, &ProgrammingState::commandsEnabledChanged, view, &ProgrammingView::setCommandsEnabled);
+    connect(&p, &ProgrammingState::accessPanelShown, m_access, &AccessCodePanel::open);
+    connect(&p, &ProgrammingState::accessPanelHidden, m_access, &AccessCodePanel::close);
+    connect(&p, &ProgrammingState::accessCodeRefused, m_access, [this] { m_access->edit()->setFocus(); });
+    connect(&p, &ProgrammingState::message, this,
+            [this](const QString &title, const QString &text, const QString &button, int seconds) {
+                const QStringList captions = button.isEmpty() ? QStringList() : QStringList{button};
+                if (seconds > 0)
+                    ElMeuMessageDlgTemps(title, text, DlgType::Warning, seconds, captions, QMessageBox::Ok, this);
+                else
+                    ElMeuMessageDlg(title, text, DlgType::Warning, captions, QMessageBox::Ok, this);
+            });
+    // What the cycles read or write changes the marks the view draws.
+    connect(&p, &ProgrammingState::busyChanged, view, &ProgrammingView::refreshMarks);
+}
+
+} // namespace velmar::ui
