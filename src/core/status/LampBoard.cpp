@@ -202,7 +202,7 @@ static_assert(rowsFitTheirSlots(), "lamps inside their group's slots");
 
 } // namespace
 
-const LampGroupSpec &LampBoard::spec(LampGroup g)
+const LampGroupSpec &LampBoard::behaviour(LampGroup g)
 {
     return kRows[int(g)].s;
 }

@@ -161,7 +161,7 @@ public:
 
     LampBoard();
 
-    static const LampGroupSpec &spec(LampGroup g);
+    static const LampGroupSpec &behaviour(LampGroup g);
     static std::optional<LampGroup> groupNamed(QStringView name);
 
     std::span<LampSlot> group(LampGroup g);

@@ -30,7 +30,7 @@ TEST(LampBoard, EveryGroupHasItsSlotsAndIsFoundByName)
     LampBoard b;
     int total = 0;
     for (int i = 0; i < kLampGroupCount; ++i) {
-        const LampGroupSpec &s = LampBoard::spec(LampGroup(i));
+        const LampGroupSpec &s = LampBoard::behaviour(LampGroup(i));
         EXPECT_EQ(int(b.group(LampGroup(i)).size()), s.size) << s.name;
         EXPECT_EQ(LampBoard::groupNamed(QString::fromLatin1(s.name)), LampGroup(i)) << s.name;
         total += s.size;
@@ -87,7 +87,7 @@ TEST(LampBoard, TagsTakeTheirGroupsColours)
         b.lamp(c.group, c.lamp).Tag = c.tag;
         b.tick();
         EXPECT_EQ(b.lamp(c.group, c.lamp).colour, c.colour)
-            << LampBoard::spec(c.group).name << " lamp " << c.lamp << " tag " << c.tag;
+            << LampBoard::behaviour(c.group).name << " lamp " << c.lamp << " tag " << c.tag;
     }
 }
 
