@@ -5,6 +5,7 @@
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/status/StatusPage.h"
 
 #include <QLineEdit>
 #include <QTabWidget>
@@ -69,6 +70,13 @@ void MainWindow::wireProgramming()
                 else
                     ElMeuMessageDlg(title, text, DlgType::Warning, captions, QMessageBox::Ok, this);
             });
+    // A click on an output indicator asks to switch it: "active" is the
+    // indicator drawn red, the name its caption (the number when empty).
+    connect(m_statusPage, &StatusPage::outputClicked, &e.commands, [&e](int output) {
+        const IndicatorLook &look = e.display.sortides().at(output - 1);
+        const QString caption = look.caption == QLatin1String("---") ? QString() : look.caption;
+        e.commands.ActivarSortidesClick(output, caption, look.background == colours::Red);
+    });
     // What the cycles read or write changes the marks the view draws.
     connect(&p, &ProgrammingState::busyChanged, view, &ProgrammingView::refreshMarks);
 }

@@ -15,6 +15,7 @@ class QStackedWidget;
 namespace velmar::ui {
 
 class AccessCodePanel;
+class StatusPage;
 class InfoWindow;
 class Lamp;
 class PortComboBox;
@@ -101,6 +102,7 @@ private:
     QStackedWidget *m_views = nullptr;
     ProgrammingView *m_programming = nullptr;
     AccessCodePanel *m_access = nullptr;
+    StatusPage *m_statusPage = nullptr;
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;

@@ -48,6 +48,7 @@ QWidget *MainWindow::buildStatusPage()
 {
     Engine &e = m_engine;
     auto *page = new StatusPage(e, this);
+    m_statusPage = page;
     // As at the first activation: no module yet.
     page->setCaption(tr("SIN   CONEXION"));
 

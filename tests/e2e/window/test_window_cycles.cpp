@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +93,34 @@ TEST(WindowCycles, ALockedModuleAsksForItsCodeInTheWindow)
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(code->text().isEmpty());
     EXPECT_TRUE(waitFor([&] { return !w.engine().state.protegit; }, 10000));
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowCycles, ClickingAnOutputSwitchesItAfterTheQuestion)
+{
+    test::SimProcess sim({QStringLiteral("--period"), QStringLiteral("300")});
+    ASSERT_TRUE(sim.ok());
+    QTemporaryDir dir;
+    StartOptions opts;
+    opts.settings.file = dir.filePath("settings.ini");
+    opts.settings.secretFile = dir.filePath("secret.key");
+    opts.port = sim.devicePath();
+    MainWindow w(opts);
+    w.show();
+    const Engine &e = w.engine();
+    ASSERT_TRUE(waitFor([&] { return e.display.sortides().at(0).caption != QLatin1String("---"); }, 15000));
+    ASSERT_NE(e.display.sortides().at(0).background, colours::Red);
+
+    // Answer the confirmation with its first button ("Cambiar").
+    QTimer::singleShot(100, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->buttons().size() > 1 ? box->button(QMessageBox::Yes)->click() : box->accept();
+    });
+    QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("ES1")), Qt::LeftButton);
+    EXPECT_TRUE(waitFor([&] { return e.display.sortides().at(0).background == colours::Red; }, 10000));
 }
 
 } // namespace
