@@ -17,6 +17,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QAbstractButton>
+#include <QTimer>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,9 +155,18 @@ TEST(StatusPage, ClickingAnOutputAsksToSwitchIt)
     QSignalSpy clicked(page, &StatusPage::outputClicked);
     t.record(kRecord);
     page->showStatusPanels(true);
+    // The window asks before switching; the test says no.
+    QString asked;
+    QTimer::singleShot(100, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
     QTest::mouseClick(t.find<Indicator>("ES3"), Qt::LeftButton);
     ASSERT_EQ(clicked.count(), 1);
     EXPECT_EQ(clicked.at(0).at(0).toInt(), 3);
+    EXPECT_TRUE(asked.startsWith(QStringLiteral(" Se cambiará el estado de la salida "))) << asked.toStdString();
 }
 
 TEST(StatusPage, TenSilentSecondsLoseALocalModuleAndClearThePage)
