@@ -330,9 +330,8 @@ QWidget *StatusPage::buildEvents()
     m_tot->setText(tr("Filtrados"));
     m_tot->setToolTip(tr("Todos los eventos o solo los del instalador"));
     m_tot->hide(); // a service control, revealed by the heading
-    connect(m_tot, &QToolButton::clicked, this, [this] {
-        m_engine.eventLog.setBTot(!m_engine.eventLog.BTot());
-    });
+    // The toggles are module commands; the page only shows their state.
+    connect(m_tot, &QToolButton::clicked, &m_engine.commands, &ModuleCommands::BTotClick);
     connect(&m_engine.eventLog, &EventLog::BTotChanged, this, [this](bool all) {
         m_tot->setChecked(all);
         m_tot->setText(all ? tr("Todos") : tr("Filtrados"));
@@ -342,15 +341,15 @@ QWidget *StatusPage::buildEvents()
     m_para->setObjectName(QStringLiteral("BPara"));
     m_para->setText(tr("Parar"));
     m_para->setToolTip(tr("Parar/Continuar"));
-    connect(m_para, &QToolButton::clicked, this, [this] {
-        m_scrolling = !m_scrolling;
-        m_para->setText(m_scrolling ? tr("Parar") : tr("Continuar"));
+    connect(m_para, &QToolButton::clicked, &m_engine.commands, &ModuleCommands::BParaClick);
+    connect(&m_engine.commands, &ModuleCommands::BParaChanged, this, [this](bool follows) {
+        m_para->setText(follows ? tr("Parar") : tr("Continuar"));
     });
 
     m_esborra = new QToolButton(box);
     m_esborra->setObjectName(QStringLiteral("BEsborra"));
     m_esborra->setText(tr("Borrar"));
-    connect(m_esborra, &QToolButton::clicked, this, [this] { m_engine.eventLog.clear(); });
+    connect(m_esborra, &QToolButton::clicked, &m_engine.commands, &ModuleCommands::BEsborraClick);
     bar->addWidget(m_tot);
     bar->addWidget(m_para);
     bar->addWidget(m_esborra);
@@ -365,12 +364,12 @@ QWidget *StatusPage::buildEvents()
     m_events->setSelectionMode(QAbstractItemView::NoSelection);
     m_events->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setBackground(m_events, qc(colours::Window));
-    auto follow = [this] {
-        if (m_scrolling)
-            m_events->scrollToBottom();
-    };
-    connect(&m_engine.eventLog, &QAbstractItemModel::rowsInserted, this, follow);
-    connect(&m_engine.eventLog, &QAbstractItemModel::dataChanged, this, follow);
+    // New lines scroll the pane while "Parar" has not stopped it (REVelmarChange).
+    connect(&m_engine.eventLog, &QAbstractItemModel::rowsInserted, &m_engine.commands,
+            &ModuleCommands::REVelmarChange);
+    connect(&m_engine.eventLog, &QAbstractItemModel::dataChanged, &m_engine.commands,
+            &ModuleCommands::REVelmarChange);
+    connect(&m_engine.commands, &ModuleCommands::eventLogScrollToEnd, m_events, &QListView::scrollToBottom);
     v->addWidget(m_events, 1);
 
     installServiceReveal(m_heading, [this] { m_tot->setVisible(m_tot->isHidden()); });

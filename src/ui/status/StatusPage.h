@@ -116,7 +116,6 @@ private:
 
     QListView *m_events = nullptr; // REVelmar
     QToolButton *m_tot = nullptr, *m_para = nullptr, *m_esborra = nullptr;
-    bool m_scrolling = true;
 };
 
 } // namespace velmar::ui
