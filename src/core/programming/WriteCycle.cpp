@@ -161,15 +161,7 @@ void WriteCycle::begin(Scope scope)
         && zones->colour() == FieldColour::Changed) {
         // A changed zone list replaces the module's: its four blocks go first.
         m_esborraZones = true;
-        Pacer p(m_scheduler);
-        for (const char *block : {"91xx", "92xx", "93xx", "94xx"}) {
-            p.then([this, generation, block] {
-                if (generation == m_generation)
-                    m_channel.send(QStringLiteral("vm+%1=0").arg(QLatin1String(block)));
-            });
-            p.pause(kZoneErasePauseMs);
-        }
-        p.then([this, generation] {
+        eraseZoneBlocks(generation).then([this, generation] {
             if (generation == m_generation)
                 m_timer.start(kWriteStartMs);
         });
@@ -454,6 +446,21 @@ bool WriteCycle::inScope(const GridModel *g) const
     return g->Tag > m_campInici && g->Tag < m_state.camp_final;
 }
 
+Pacer WriteCycle::eraseZoneBlocks(quint64 generation)
+{
+    // The four blocks of the zone list, paced; a write abandoned meanwhile
+    // (another generation) sends nothing more.
+    Pacer p(m_scheduler);
+    for (const char *block : {"91xx", "92xx", "93xx", "94xx"}) {
+        p.then([this, generation, block] {
+            if (generation == m_generation)
+                m_channel.send(QStringLiteral("vm+%1=0").arg(QLatin1String(block)));
+        });
+        p.pause(kZoneErasePauseMs);
+    }
+    return p;
+}
+
 void WriteCycle::sendValue(const QString &code, const QString &value)
 {
     m_channel.send(QStringLiteral("vm+") + code + u'=' + value);
@@ -539,15 +546,7 @@ void WriteCycle::sendNext()
             m_esborraZones = true;
             m_timer.stop();
             m_state.espero = u'+' + rec.code;
-            Pacer p(m_scheduler);
-            for (const char *block : {"91xx", "92xx", "93xx", "94xx"}) {
-                p.then([this, generation, block] {
-                    if (generation == m_generation)
-                        m_channel.send(QStringLiteral("vm+%1=0").arg(QLatin1String(block)));
-                });
-                p.pause(kZoneErasePauseMs);
-            }
-            p.then([this, generation, rec] {
+            eraseZoneBlocks(generation).then([this, generation, rec] {
                 if (generation != m_generation || !m_running)
                     return;
                 sendValue(rec.code, rec.value);

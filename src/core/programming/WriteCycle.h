@@ -2,6 +2,8 @@
 
 #include "core/link/ReplyConsumers.h"
 
+#include "core/link/Scheduler.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -101,6 +103,8 @@ private:
     QString fieldValue(BoundField *f) const;
     QList<BoundField *> targetsOf(BoundField *f) const;
     void sendValue(const QString &code, const QString &value);
+    // Erases the module's zone list block by block; what follows chains on.
+    Pacer eraseZoneBlocks(quint64 generation);
     void sendVpnPair(bool vpnOn);
     bool rowChanged(const GridModel &g, int row) const;
     bool guards();

@@ -17,23 +17,38 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace velmar;
 using namespace velmar::ui;
 using velmar::test::waitFor;
 
 namespace {
 
+// The simulated module with these options, and the program's window on its
+// port with settings of its own.
+struct Linked {
+    test::SimProcess sim;
+    QTemporaryDir dir;
+    std::optional<MainWindow> w;
+    explicit Linked(const QStringList &simArgs = {}) : sim(simArgs)
+    {
+        if (!sim.ok())
+            return;
+        StartOptions opts;
+        opts.settings.file = dir.filePath("settings.ini");
+        opts.settings.secretFile = dir.filePath("secret.key");
+        opts.port = sim.devicePath();
+        w.emplace(opts);
+        w->show();
+    }
+};
+
 TEST(WindowCycles, ReadThenWriteThroughTheWindowMarksAndClearsTheChange)
 {
-    test::SimProcess sim;
-    ASSERT_TRUE(sim.ok());
-    QTemporaryDir dir;
-    StartOptions opts;
-    opts.settings.file = dir.filePath("settings.ini");
-    opts.settings.secretFile = dir.filePath("secret.key");
-    opts.port = sim.devicePath();
-    MainWindow w(opts);
-    w.show();
+    Linked l;
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
     ASSERT_TRUE(waitFor([&] { return w.engine().state.circuittrobat; }, 15000));
 
     // "Prog." and then "Leer el circuito".
@@ -70,15 +85,9 @@ namespace {
 
 TEST(WindowCycles, ALockedModuleAsksForItsCodeInTheWindow)
 {
-    test::SimProcess sim({QStringLiteral("--lock"), QStringLiteral("4321")});
-    ASSERT_TRUE(sim.ok());
-    QTemporaryDir dir;
-    StartOptions opts;
-    opts.settings.file = dir.filePath("settings.ini");
-    opts.settings.secretFile = dir.filePath("secret.key");
-    opts.port = sim.devicePath();
-    MainWindow w(opts);
-    w.show();
+    Linked l({QStringLiteral("--lock"), QStringLiteral("4321")});
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
     ASSERT_TRUE(waitFor([&] { return w.engine().state.circuittrobat && w.engine().state.protegit; }, 15000));
 
     auto *panel = w.findChild<QWidget *>(QStringLiteral("PBloqueig"));
@@ -101,15 +110,9 @@ namespace {
 
 TEST(WindowCycles, ClickingAnOutputSwitchesItAfterTheQuestion)
 {
-    test::SimProcess sim({QStringLiteral("--period"), QStringLiteral("300")});
-    ASSERT_TRUE(sim.ok());
-    QTemporaryDir dir;
-    StartOptions opts;
-    opts.settings.file = dir.filePath("settings.ini");
-    opts.settings.secretFile = dir.filePath("secret.key");
-    opts.port = sim.devicePath();
-    MainWindow w(opts);
-    w.show();
+    Linked l({QStringLiteral("--period"), QStringLiteral("300")});
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
     const Engine &e = w.engine();
     ASSERT_TRUE(waitFor([&] { return e.display.sortides().at(0).caption != QLatin1String("---"); }, 15000));
     ASSERT_NE(e.display.sortides().at(0).background, colours::Red);
