@@ -1,7 +1,6 @@
 // Module dump lines ("+" code ":" value) through the code conversion into
 // the field model, as the read cycle hands them over.
-#include "core/params/FieldModel.h"
-#include "core/params/ParamCatalogue.h"
+#include "BoundModel.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,18 +9,7 @@ using namespace velmar;
 
 namespace {
 
-FieldModel &boundModel()
-{
-    static FieldModel *model = [] {
-        static ParamCatalogue catalogue;
-        catalogue.Llegir_parametres();
-        auto *m = new FieldModel;
-        m->InicialitzaPunters(catalogue);
-        m->Esborra_param();
-        return m;
-    }();
-    return *model;
-}
+using fuzz::boundModel;
 
 } // namespace
 

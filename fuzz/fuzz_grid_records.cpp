@@ -1,8 +1,7 @@
 // Block records from the module into grid rows and back: a record decoded
 // into a row, serialised, decoded and serialised again must give the same
 // text, or a written row could never verify against its own echo.
-#include "core/params/FieldModel.h"
-#include "core/params/ParamCatalogue.h"
+#include "BoundModel.h"
 #include "core/programming/GridRecords.h"
 
 #include <cstddef>
@@ -12,18 +11,7 @@ using namespace velmar;
 
 namespace {
 
-FieldModel &boundModel()
-{
-    static FieldModel *model = [] {
-        static ParamCatalogue catalogue;
-        catalogue.Llegir_parametres();
-        auto *m = new FieldModel;
-        m->InicialitzaPunters(catalogue);
-        m->Esborra_param();
-        return m;
-    }();
-    return *model;
-}
+using fuzz::boundModel;
 
 void load(GridModel &g, int row, const QString &value, const QString &central)
 {

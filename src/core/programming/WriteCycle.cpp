@@ -655,13 +655,19 @@ void WriteCycle::factoryFailed()
     abandon();
 }
 
-void WriteCycle::stopWrite()
+bool WriteCycle::halt()
 {
     m_timer.stop();
-    ++m_generation;
-    if (!m_running)
-        return;
+    ++m_generation; // steps already scheduled by this write send nothing more
+    const bool wasRunning = m_running;
     m_running = false;
+    return wasRunning;
+}
+
+void WriteCycle::stopWrite()
+{
+    if (!halt())
+        return;
     if (m_state.puntercamp == stageFactory())
         return; // the values are restored: the full read that follows takes over
     restoreWindow();
@@ -671,12 +677,8 @@ void WriteCycle::stopWrite()
 
 void WriteCycle::abort()
 {
-    m_timer.stop();
-    ++m_generation;
-    if (!m_running)
-        return;
-    m_running = false;
-    restoreWindow();
+    if (halt())
+        restoreWindow();
 }
 
 } // namespace velmar

@@ -105,6 +105,8 @@ private:
     void sendValue(const QString &code, const QString &value);
     // Erases the module's zone list block by block; what follows chains on.
     Pacer eraseZoneBlocks(quint64 generation);
+    // Stops the timer and any scheduled step; true when a write was running.
+    bool halt();
     void sendVpnPair(bool vpnOn);
     bool rowChanged(const GridModel &g, int row) const;
     bool guards();
