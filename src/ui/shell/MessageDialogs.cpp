@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
-#include <QLayout>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,16 +27,23 @@ QMessageBox::Icon iconOf(DlgType type)
     return QMessageBox::NoIcon;
 }
 
-// The box's buttons in the order the platform lays them out.
-QList<QAbstractButton *> buttonsInOrder(QMessageBox &box)
+// The order in which callers list their captions: the standard buttons'
+// own order, never the desktop's layout, which moves "No" before "Yes"
+// under some desktops and would hand a caption to the wrong answer.
+constexpr QMessageBox::StandardButton kCaptionOrder[] = {
+    QMessageBox::Yes,     QMessageBox::No,      QMessageBox::Ok,       QMessageBox::Cancel,
+    QMessageBox::Abort,   QMessageBox::Retry,   QMessageBox::Ignore,   QMessageBox::YesToAll,
+    QMessageBox::NoToAll, QMessageBox::Help,    QMessageBox::Close,    QMessageBox::Save,
+    QMessageBox::SaveAll, QMessageBox::Open,    QMessageBox::Discard,  QMessageBox::Apply,
+    QMessageBox::Reset,   QMessageBox::RestoreDefaults,
+};
+
+// The box's buttons in caption order.
+QList<QAbstractButton *> buttonsInCaptionOrder(const QMessageBox &box)
 {
     QList<QAbstractButton *> list;
-    auto *bb = box.findChild<QDialogButtonBox *>();
-    if (!bb || !bb->layout())
-        return box.buttons();
-    QLayout *layout = bb->layout();
-    for (int i = 0; i < layout->count(); ++i)
-        if (auto *b = qobject_cast<QAbstractButton *>(layout->itemAt(i)->widget()))
+    for (const QMessageBox::StandardButton role : kCaptionOrder)
+        if (QAbstractButton *b = box.button(role))
             list << b;
     return list;
 }
@@ -72,7 +77,7 @@ std::unique_ptr<QMessageBox> buildMessageDlg(const QString &title, const QString
 {
     auto box = std::make_unique<QMessageBox>(iconOf(type), title, message, buttons, parent);
     box->setObjectName(QStringLiteral("ElMeuMessageDlg"));
-    const QList<QAbstractButton *> ordered = buttonsInOrder(*box);
+    const QList<QAbstractButton *> ordered = buttonsInCaptionOrder(*box);
     for (qsizetype i = 0; i < ordered.size() && i < captions.size(); ++i) {
         QAbstractButton *b = ordered.at(i);
         b->setText(captions.at(i));

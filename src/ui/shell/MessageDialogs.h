@@ -15,7 +15,8 @@ enum class DlgType { Warning, Error, Information, Confirmation, Custom };
 
 // Every message of the program goes through these. Captions are given by the
 // caller (translated, with their layout blanks) and replace the standard
-// captions of the first buttons in the box's own order.
+// captions of the first buttons in the standard buttons' order (Yes, No, OK,
+// Cancel, Abort, Retry, Ignore, ...), wherever the desktop lays them out.
 int ElMeuMessageDlg(const QString &title, const QString &message, DlgType type,
                     const QStringList &captions, QMessageBox::StandardButtons buttons,
                     QWidget *parent = nullptr);

@@ -1,5 +1,7 @@
 #include "ui/shell/MessageDialogs.h"
 
+#include "support/Dialogs.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -61,6 +63,55 @@ TEST(MessageDlg, ButtonsCloseWithTheirStandardResult)
                               {QStringLiteral("  Sí  "), QStringLiteral("  No  ")},
                               QMessageBox::Yes | QMessageBox::No),
               QMessageBox::No);
+}
+
+// Captions belong to the buttons by their role: the order in which the
+// desktop lays the buttons out (Gnome puts "No" first, macOS "Cancel"
+// first, ...) must not hand "No" to the button that answers yes.
+TEST(MessageDlg, CaptionsStayOnTheirButtonsInEveryDesktopsLayout)
+{
+    const QString si = QString::fromUtf8("     Sí    ");
+    const QString no = QStringLiteral("    No    ");
+    const struct {
+        QMessageBox::StandardButtons buttons;
+        QStringList captions;
+        QList<QPair<QMessageBox::StandardButton, QString>> expected;
+        QMessageBox::StandardButton uncaptioned = QMessageBox::NoButton;
+    } cases[] = {
+        {QMessageBox::Yes | QMessageBox::No, {si, no}, {{QMessageBox::Yes, si}, {QMessageBox::No, no}}},
+        {QMessageBox::Yes | QMessageBox::No, {QStringLiteral(" Cambiar "), QStringLiteral(" Cancelar ")},
+         {{QMessageBox::Yes, QStringLiteral(" Cambiar ")}, {QMessageBox::No, QStringLiteral(" Cancelar ")}}},
+        {QMessageBox::Ok | QMessageBox::Cancel, {QStringLiteral("  Aceptar  "), QStringLiteral("  Cancelar  ")},
+         {{QMessageBox::Ok, QStringLiteral("  Aceptar  ")}, {QMessageBox::Cancel, QStringLiteral("  Cancelar  ")}}},
+        {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, {si, no},
+         {{QMessageBox::Yes, si}, {QMessageBox::No, no}}, QMessageBox::Cancel},
+    };
+    const QDialogButtonBox::ButtonLayout layouts[] = {QDialogButtonBox::WinLayout, QDialogButtonBox::MacLayout,
+                                                      QDialogButtonBox::KdeLayout, QDialogButtonBox::GnomeLayout};
+    for (const QDialogButtonBox::ButtonLayout layout : layouts) {
+        velmar::test::ForcedButtonLayout forced(layout);
+        for (const auto &c : cases) {
+            auto box = buildMessageDlg(QStringLiteral("CONFIRMACION"), QStringLiteral("x"), DlgType::Confirmation,
+                                       c.captions, c.buttons);
+            for (const auto &[button, caption] : c.expected)
+                EXPECT_EQ(box->button(button)->text(), caption) << "layout " << layout;
+            if (c.uncaptioned != QMessageBox::NoButton) {
+                EXPECT_FALSE(c.captions.contains(box->button(c.uncaptioned)->text())) << "layout " << layout;
+            }
+
+            // The button captioned as the second answer gives that answer.
+            velmar::test::answerWith(c.expected[1].second, 0);
+            EXPECT_EQ(ElMeuMessageDlg(QStringLiteral("CONFIRMACION"), QStringLiteral("x"), DlgType::Confirmation,
+                                      c.captions, c.buttons),
+                      c.expected[1].first)
+                << "layout " << layout;
+        }
+    }
+    // The forced layouts do reorder: under Gnome "No" comes before "Yes".
+    velmar::test::ForcedButtonLayout gnome(QDialogButtonBox::GnomeLayout);
+    auto box = buildMessageDlg(QStringLiteral("t"), QStringLiteral("m"), DlgType::Confirmation, {si, no},
+                               QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(orderedButtons(*box).first(), box->button(QMessageBox::No));
 }
 
 TEST(MessageDlgTemps, ClosesItselfWithTheCancelResult)
