@@ -99,10 +99,12 @@ void ModuleCommands::BBDesbloqueigAcceptarClick(const QString &code)
         return;
     }
     m_channel.send(QStringLiteral("vm+cdp=") + code);
+    // The module answers "+Inf:" to a right code, ":Protect" to a wrong one.
+    // Scheduled before the message, so that the second is counted from the
+    // code however long the window keeps the message on screen.
+    m_scheduler.after(kCheckingCodeMs, [this] { m_channel.send(QStringLiteral("vm+INf")); });
     m_view.tell(QString(), tr("\r\nComprobando el código de acceso ... \r\n"), QString(),
                 kCheckingCodeMs / 1000);
-    // The module answers "+Inf:" to a right code, ":Protect" to a wrong one.
-    m_scheduler.after(kCheckingCodeMs, [this] { m_channel.send(QStringLiteral("vm+INf")); });
     m_view.hideAccessPanel();
 }
 

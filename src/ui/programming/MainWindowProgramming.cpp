@@ -65,8 +65,10 @@ void MainWindow::wireProgramming()
     connect(&p, &ProgrammingState::message, this,
             [this](const QString &title, const QString &text, const QString &button, int seconds) {
                 const QStringList captions = button.isEmpty() ? QStringList() : QStringList{button};
+                // A message that closes itself needs no answer: the core's
+                // next steps must not wait for it.
                 if (seconds > 0)
-                    ElMeuMessageDlgTemps(title, text, DlgType::Warning, seconds, captions, QMessageBox::Ok, this);
+                    ElMeuMessageDlgTempsOpen(title, text, DlgType::Warning, seconds, captions, QMessageBox::Ok, this);
                 else
                     ElMeuMessageDlg(title, text, DlgType::Warning, captions, QMessageBox::Ok, this);
             });

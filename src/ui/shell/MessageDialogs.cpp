@@ -108,6 +108,16 @@ int ElMeuMessageDlgTemps(const QString &title, const QString &message, DlgType t
     return box->exec();
 }
 
+void ElMeuMessageDlgTempsOpen(const QString &title, const QString &message, DlgType type, int seconds,
+                              const QStringList &captions, QMessageBox::StandardButtons buttons,
+                              QWidget *parent)
+{
+    QMessageBox *box = buildMessageDlg(title, message, type, captions, buttons, parent).release();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(seconds * 1000, box, [box] { box->done(QMessageBox::Cancel); });
+    box->open();
+}
+
 std::unique_ptr<QMessageBox> buildHyperlinkDlg(const QString &title, const QString &message,
                                                const QString &downloadPage, QWidget *parent)
 {

@@ -14,7 +14,6 @@
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTimer>
 
 namespace velmar::ui {
 
@@ -26,12 +25,8 @@ constexpr int kTimedErrorSeconds = 5;
 // it, so that the tick and the link go on while it is on screen.
 void showTimedError(QWidget *parent, const QString &text)
 {
-    QMessageBox *box = buildMessageDlg(QStringLiteral("ERROR"), text, DlgType::Error,
-                                       {MainWindow::tr("    Cerrar   ")}, QMessageBox::Ok, parent)
-                           .release();
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QTimer::singleShot(kTimedErrorSeconds * 1000, box, [box] { box->done(QMessageBox::Cancel); });
-    box->open();
+    ElMeuMessageDlgTempsOpen(QStringLiteral("ERROR"), text, DlgType::Error, kTimedErrorSeconds,
+                             {MainWindow::tr("    Cerrar   ")}, QMessageBox::Ok, parent);
 }
 
 void bringToFront(QWidget *page)

@@ -113,6 +113,36 @@ TEST(AccessCode, AGivenCodeIsSentThenTheStreamAskedFor)
     EXPECT_EQ(hidden.count(), 2);
 }
 
+// The "checking" message may stay on screen for any time while the clock
+// runs; the stream request keeps its own second after the code.
+TEST(AccessCode, TheStreamRequestFollowsTheCodeByOneSecondHoweverLongTheMessageStays)
+{
+    for (const int shownMs : {0, 400, 1000, 2500}) {
+        Rig r;
+        r.state.protegit = true;
+        // The clock moves in 100 ms steps, so a command is seen at its time.
+        auto run = [&r](int ms) {
+            for (int t = 0; t < ms; t += 100)
+                r.scheduler.advance(100);
+        };
+        QList<QPair<qint64, QString>> writes;
+        QObject::connect(&r.trace, &Trace::entry, [&](const QString &text, TraceColour) {
+            if (text.startsWith(QLatin1String(" escriu_port ")))
+                writes << qMakePair(r.scheduler.now(), text.mid(13).trimmed());
+        });
+        QObject::connect(&r.view, &ProgrammingState::message, [&](const QString &, const QString &text,
+                                                                  const QString &, int) {
+            if (text.contains(QLatin1String("Comprobando")))
+                run(shownMs);
+        });
+        r.commands.BBDesbloqueigAcceptarClick(QStringLiteral("4321"));
+        run(3000);
+        const QList<QPair<qint64, QString>> expected{{0, QStringLiteral("vm+cdp=4321")},
+                                                     {1000, QStringLiteral("vm+INf")}};
+        EXPECT_EQ(writes, expected) << "message shown " << shownMs << " ms";
+    }
+}
+
 TEST(ProgrammingState, FirstEntryReadsAndASecondWithTheCompanyFilledDoesNot)
 {
     Rig r;

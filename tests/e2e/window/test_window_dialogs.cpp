@@ -1,5 +1,6 @@
-// The window's questions against the simulated module: what reaches the
-// module follows the button the user pressed, whatever the desktop.
+// The window's questions and timed messages against the simulated module:
+// what reaches the module follows the button the user pressed and the
+// module's own pauses, whatever the desktop and the dialogs do.
 #include "ui/shell/MainWindow.h"
 
 #include "Linked.h"
@@ -7,10 +8,14 @@
 #include "support/Wait.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 using namespace velmar;
 using namespace velmar::ui;
@@ -51,6 +56,36 @@ TEST(WindowDialogs, FactoryResetAnsweredNoUnderGnomeRestoresNothing)
     reset->trigger();
     // The button captioned "Sí" does restore: the wire shows it.
     EXPECT_TRUE(waitFor([&] { return anyIs(l.received().mid(before), QStringLiteral("vm+Xxxx=0")); }, 15000));
+}
+
+// The stream is asked for one second after the code, while the "checking"
+// message is still on screen, not once it has gone.
+TEST(WindowDialogs, AccessCodeIsFollowedByTheStreamRequestAfterOneSecond)
+{
+    Linked l({QStringLiteral("--lock"), QStringLiteral("4321")});
+    ASSERT_TRUE(l.sim.ok()) << l.sim.errorText().toStdString();
+    MainWindow &w = *l.w;
+    ASSERT_TRUE(waitFor([&] { return w.engine().state.circuittrobat && w.engine().state.protegit; }, 15000));
+
+    w.findChild<QPushButton *>(QStringLiteral("BBProg"))->click();
+    QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("ECodiDesbloqueig")), "4321");
+    w.findChild<QPushButton *>(QStringLiteral("BBDesbloqueigAcceptar"))->click();
+    ASSERT_TRUE(waitFor([&] { return !w.engine().state.protegit; }, 10000));
+
+    // The module's "+cdp:Ok" also has the link supervision ask for the
+    // stream half a second later; the access code's own request is the
+    // first one at least 900 ms after the code.
+    std::optional<qint64> gap;
+    ASSERT_TRUE(waitFor([&] {
+        const QList<TranscriptLine> rx = l.received();
+        const auto code = std::find_if(rx.begin(), rx.end(),
+                                       [](const TranscriptLine &t) { return t.text == QLatin1String("vm+cdp=4321"); });
+        for (auto t = code; t != rx.end() && !gap; ++t)
+            if (t->text == QLatin1String("vm+INf") && code->at.msecsTo(t->at) >= 900)
+                gap = code->at.msecsTo(t->at);
+        return gap.has_value();
+    }, 10000));
+    EXPECT_LT(*gap, 1700);
 }
 
 } // namespace
