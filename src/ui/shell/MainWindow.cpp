@@ -96,7 +96,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     });
     connect(&e.identification, &Identification::linkLost, this, &MainWindow::onDisconnected);
     connect(&e.identification, &Identification::portUnusable, this, [this](const QString &name) {
-        m_status[1]->setText(tr(" No se puede acceder al puerto :") + name);
+        static_cast<StatusBarPanel *>(m_status[1])->showMessage(tr(" No se puede acceder al puerto :"), name);
     });
     connect(&e.identification, &Identification::hardwareConflict, this, [this](const QString &text) {
         ElMeuMessageDlgTemps(windowTitle(), text, DlgType::Warning, 5, {tr("    Aceptar   ")},

@@ -56,6 +56,46 @@ StatusBarPanelLook StatusBarPanel::look() const
     return statusbar::panelLinkPanel(m_engine.state.connex_velmar_Agui, m_engine.state.central, text());
 }
 
+void StatusBarPanel::showMessage(const QString &message, const QString &detail)
+{
+    m_message = message;
+    setText(message + detail);
+    syncToolTip();
+}
+
+QString StatusBarPanel::shownText() const
+{
+    return fitted(text());
+}
+
+QString StatusBarPanel::fitted(const QString &full) const
+{
+    const QFontMetrics fm(textFont());
+    const int room = width() - statusbar::kTextLeft;
+    if (fm.horizontalAdvance(full) <= room)
+        return full;
+    // The message stays whole where it can; the detail loses its middle.
+    if (!m_message.isEmpty() && full.startsWith(m_message)) {
+        const int left = room - fm.horizontalAdvance(m_message);
+        if (left > fm.horizontalAdvance(QStringLiteral("\u2026")) * 4)
+            return m_message + fm.elidedText(full.mid(m_message.size()), Qt::ElideMiddle, left);
+    }
+    return fm.elidedText(full, Qt::ElideMiddle, room);
+}
+
+void StatusBarPanel::syncToolTip()
+{
+    const QString full = text();
+    const QString tip = shownText() == full ? QString() : full;
+    if (toolTip() != tip)
+        setToolTip(tip);
+}
+
+QFont StatusBarPanel::textFont() const
+{
+    return barFont(this);
+}
+
 void StatusBarPanel::refresh()
 {
     if (m_index != 2)
@@ -91,6 +131,7 @@ void StatusBarPanel::resizeEvent(QResizeEvent *e)
 {
     QLabel::resizeEvent(e);
     placeChildren();
+    syncToolTip();
 }
 
 void StatusBarPanel::placeChildren()
@@ -111,15 +152,18 @@ void StatusBarPanel::placeChildren()
 void StatusBarPanel::paintEvent(QPaintEvent *)
 {
     const StatusBarPanelLook l = look();
+    // Texts set elsewhere (setText, clear) are drawn from here: the tooltip
+    // follows what is drawn.
+    syncToolTip();
     QPainter p(this);
     p.fillRect(rect(), QColor::fromRgb(l.background));
     if (l.icon != StatusIcon::None)
         drawIcon(p, QRect(statusbar::kIconLeft, statusbar::kIconTop, statusbar::kIconWidth, statusbar::kIconWidth),
                  l.icon);
-    p.setFont(barFont(this));
+    p.setFont(textFont());
     p.setPen(Qt::black);
     const QRect textRect = rect().adjusted(statusbar::kTextLeft, statusbar::kTextTop, 0, 0);
-    p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, l.text);
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fitted(l.text));
 }
 
 void StatusBarPanel::drawIcon(QPainter &p, const QRect &r, StatusIcon icon)

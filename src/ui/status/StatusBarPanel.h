@@ -27,6 +27,13 @@ public:
     // What the panel draws now.
     StatusBarPanelLook look() const;
 
+    // A message followed by a detail that may be long (a port's name).
+    void showMessage(const QString &message, const QString &detail);
+    // The text as drawn.
+    QString shownText() const;
+    // The font the text is drawn in.
+    QFont textFont() const;
+
     // Panel 2: the text again from the panel-link state and the panel model.
     void refresh();
     // Panel 1: the progress bar sits inside it, 200 pixels from its start.
@@ -46,6 +53,10 @@ protected:
 
 private:
     void placeChildren();
+    // A text as it fits the panel.
+    QString fitted(const QString &full) const;
+    // The whole text as the tooltip while it is drawn shortened.
+    void syncToolTip();
     void trafficLamps();
 
     int m_index;
@@ -53,6 +64,7 @@ private:
     Lamp *m_rxAgui = nullptr;
     Lamp *m_txAgui = nullptr;
     QProgressBar *m_progress = nullptr;
+    QString m_message; // kept whole by shownText() while the text begins with it
 };
 
 } // namespace velmar::ui

@@ -360,3 +360,38 @@ TEST(StatusPage, StatusBarPanelsDrawTheirStates)
 }
 
 } // namespace
+
+namespace {
+
+// A port that cannot be reached is named in the second panel: a long name
+// gives way in its middle so that the message and the name's end both show,
+// and the whole text is the panel's tooltip.
+TEST(StatusPage, UnusablePortIsShownWholeInTheProgressPanel)
+{
+    const QString message = QStringLiteral(" No se puede acceder al puerto :");
+    const struct {
+        QString port;
+        bool elided;
+    } cases[] = {
+        {QStringLiteral("COM3"), false},
+        {QStringLiteral("/dev/serial/by-id/usb-Velmar_Q7R2T_Telecontrol_Module_0123456789ABCDEF-if00-port0"), true},
+    };
+    for (const auto &c : cases) {
+        Window t;
+        t.w.show();
+        auto *panel = t.find<StatusBarPanel>("SBEstat1");
+        emit t.w.engine().identification.portUnusable(c.port);
+        panel->grab();
+        const QString full = message + c.port;
+        const QString shown = panel->shownText();
+        EXPECT_EQ(panel->text(), full);
+        EXPECT_TRUE(shown.startsWith(message)) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(c.port.right(3))) << shown.toStdString();
+        EXPECT_LE(QFontMetrics(panel->textFont()).horizontalAdvance(shown), panel->width() - statusbar::kTextLeft)
+            << shown.toStdString();
+        EXPECT_EQ(shown != full, c.elided) << shown.toStdString();
+        EXPECT_EQ(panel->toolTip(), c.elided ? full : QString()) << c.port.toStdString();
+    }
+}
+
+} // namespace
