@@ -2,6 +2,7 @@
 
 #include "core/update/Base64.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +32,11 @@ using Ctx = std::unique_ptr<EVP_CIPHER_CTX, CtxFree>;
 
 const unsigned char *u8(const char *p) { return reinterpret_cast<const unsigned char *>(p); }
 unsigned char *u8(char *p) { return reinterpret_cast<unsigned char *>(p); }
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("PasswordSeal", source);
+}
 
 QByteArray deriveKey(const QByteArray &secret)
 {
@@ -119,36 +125,45 @@ QByteArray PasswordSeal::loadKey() const
     return deriveKey(secret);
 }
 
-QByteArray PasswordSeal::loadOrCreateKey() const
+QByteArray PasswordSeal::loadOrCreateKey(QString *why) const
 {
     if (QByteArray key = loadKey(); !key.isEmpty())
         return key;
+    auto fail = [&](const QString &reason) {
+        if (why)
+            *why = m_secretFile + QStringLiteral(": ") + reason;
+        return QByteArray();
+    };
+    if (QFileInfo(m_secretFile).isDir())
+        return fail(text("es una carpeta"));
     // Missing or damaged: a new secret (what it sealed was unreadable anyway).
     QFile::remove(m_secretFile);
     QDir().mkpath(QFileInfo(m_secretFile).absolutePath());
     QByteArray secret(kSecretBytes, Qt::Uninitialized);
     if (RAND_bytes(u8(secret.data()), kSecretBytes) != 1)
-        return {};
+        return fail(text("no hay bytes aleatorios"));
     QFile f(m_secretFile);
     if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return {};
+        return fail(f.errorString());
     if (f.write(secret) != kSecretBytes || !f.flush()) {
+        const QString reason = f.errorString();
         f.close();
         QFile::remove(m_secretFile);
-        return {};
+        return fail(reason);
     }
     f.close();
     return deriveKey(secret);
 }
 
-QString PasswordSeal::seal(const QString &password) const
+QString PasswordSeal::seal(const QString &password, QString *why) const
 {
     if (password.isEmpty())
         return QString();
-    const QByteArray key = loadOrCreateKey();
-    if (key.isEmpty())
-        return QString();
-    return sealWithKey(key, password);
+    const QByteArray key = loadOrCreateKey(why);
+    QString sealed = key.isEmpty() ? QString() : sealWithKey(key, password);
+    if (sealed.isEmpty() && why && why->isEmpty())
+        *why = text("el cifrado AES-256-GCM ha fallado");
+    return sealed;
 }
 
 QString PasswordSeal::open(const QString &stored) const

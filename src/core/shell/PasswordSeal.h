@@ -20,10 +20,10 @@ class PasswordSeal {
 public:
     explicit PasswordSeal(QString secretFile);
 
-    // The text to store for a password: sealed, or empty when no secret can
-    // be kept (the password is then not stored at all, never in the clear).
-    // An empty password stays empty. Creates the secret file on first use.
-    QString seal(const QString &password) const;
+    // The sealed text of a password. An empty password stays empty. Creates
+    // the secret file on first use; when no secret can be kept (or the
+    // cipher fails) the result is empty and `why` says what went wrong.
+    QString seal(const QString &password, QString *why = nullptr) const;
 
     // The password of a stored text: a sealed text gives its password, or an
     // empty text when it cannot be opened here (other user, other machine,
@@ -41,7 +41,7 @@ public:
 
 private:
     QByteArray loadKey() const;
-    QByteArray loadOrCreateKey() const;
+    QByteArray loadOrCreateKey(QString *why) const;
 
     QString m_secretFile;
 };

@@ -1,8 +1,10 @@
 #include "core/shell/SettingsStore.h"
 
+#include "core/diagnostics/Trace.h"
 #include "core/shell/Version.h"
 #include "core/update/TextCipher.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -58,11 +60,27 @@ SettingsLocation SettingsLocation::perUser()
     return loc;
 }
 
-SettingsStore::SettingsStore(SettingsLocation location, QString pcAddress)
+SettingsStore::SettingsStore(SettingsLocation location, QString pcAddress, Trace *trace)
     : m_pcAddress(std::move(pcAddress))
     , m_location(std::move(location))
     , m_seal(m_location.secretFile)
+    , m_trace(trace)
 {
+}
+
+QString SettingsStore::storedPassword(const QString &password) const
+{
+    QString why;
+    const QString sealed = m_seal.seal(password, &why);
+    if (password.isEmpty() || !sealed.isEmpty())
+        return sealed;
+    // Storing nothing would erase the user's password on the next start:
+    // it is kept the way it was stored before sealing, and sealed by the
+    // first store that can keep a secret again.
+    if (m_trace)
+        m_trace->write(QCoreApplication::translate("SettingsStore", "Contraseña guardada sin sellar: ") + why,
+                       TraceColour::Red);
+    return password;
 }
 
 bool SettingsStore::LLegirConfigInicial(ConfigInicial &c) const
@@ -109,7 +127,7 @@ bool SettingsStore::GuardarConfigInicial(const ConfigInicial &c) const
     s.setValue(kReg1, EncriptarCadenaAes(c.Titol, k));
     s.setValue(kReg2, EncriptarCadenaAes(c.ComUSB, k));
     s.setValue(kReg3, EncriptarCadenaAes(c.EmpresaEmail, k));
-    s.setValue(kReg4, EncriptarCadenaAes(m_seal.seal(c.EmpresaPassword), k));
+    s.setValue(kReg4, EncriptarCadenaAes(storedPassword(c.EmpresaPassword), k));
     s.setValue(kReg5, EncriptarCadenaAes(c.CodiReg, k));
     s.setValue(kReg6, EncriptarCadenaAes(c.BidiIP, k));
     s.setValue(kReg7, EncriptarCadenaAes(c.BidiPort, k));
@@ -122,7 +140,7 @@ bool SettingsStore::GuardarCompte(const QString &email, const QString &password,
     QSettings s(m_location.file, QSettings::IniFormat);
     const QString k = clau();
     s.setValue(kReg3, EncriptarCadenaAes(email, k));
-    s.setValue(kReg4, EncriptarCadenaAes(m_seal.seal(password), k));
+    s.setValue(kReg4, EncriptarCadenaAes(storedPassword(password), k));
     s.setValue(kReg5, EncriptarCadenaAes(uid, k));
     return finish(s);
 }

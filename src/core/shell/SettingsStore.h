@@ -6,6 +6,8 @@
 
 namespace velmar {
 
+class Trace;
+
 // The eight settings kept between runs, named as the program uses them.
 struct ConfigInicial {
     QString Titol;            // "REG1" window title
@@ -38,7 +40,8 @@ public:
     static constexpr char16_t kClau[] = u"48315599KWZ7288h";
 
     // pcAddress: the PC's own address, default of the bridge address.
-    SettingsStore(SettingsLocation location, QString pcAddress);
+    // trace: where a password that could not be sealed is reported.
+    SettingsStore(SettingsLocation location, QString pcAddress, Trace *trace = nullptr);
 
     // Reads all eight settings into `c`. Missing values take their defaults,
     // a value that is not a cipher text reads as empty, the title is always
@@ -59,9 +62,13 @@ public:
     const SettingsLocation &location() const { return m_location; }
 
 private:
+    // What "REG4" holds for a password, before the settings cipher.
+    QString storedPassword(const QString &password) const;
+
     QString m_pcAddress;
     SettingsLocation m_location;
     PasswordSeal m_seal;
+    Trace *m_trace = nullptr;
 };
 
 // The start-up pair: read, and while the port is reported missing store the

@@ -26,7 +26,7 @@ namespace velmar::ui {
 MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent),
       m_engine(options.endpoints),
-      m_store(options.settings, ObtenirDadesPC().IP)
+      m_store(options.settings, ObtenirDadesPC().IP, &m_engine.trace)
 {
     setObjectName(QStringLiteral("TFPrincipalVelmarES"));
     // FormCreate: the stored settings first (a first start stores the defaults).

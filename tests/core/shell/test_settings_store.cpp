@@ -1,3 +1,4 @@
+#include "core/diagnostics/Trace.h"
 #include "core/shell/PasswordSeal.h"
 #include "core/shell/SettingsStore.h"
 #include "core/shell/Version.h"
@@ -5,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -216,6 +220,49 @@ TEST_F(SettingsStoreTest, PasswordStoredInTheSharedFormatStillReadsAndIsSealedOn
     ConfigInicial back;
     store.LLegirConfigInicial(back);
     EXPECT_EQ(back.EmpresaPassword, QStringLiteral("oldpass"));
+}
+
+// When no secret can be kept the password is not sealed, but it is not
+// dropped either: it stays in the shared format and the trace says why.
+TEST_F(SettingsStoreTest, PasswordThatCannotBeSealedIsKeptInTheSharedFormat)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("secret.key")));
+    Trace trace;
+    QStringList lines;
+    QObject::connect(&trace, &Trace::entry, [&](const QString &text, TraceColour) { lines << text; });
+    const SettingsStore traced(loc, kPc, &trace);
+
+    const struct {
+        const char *how;
+        std::function<bool()> store;
+    } writers[] = {
+        {"on close", [&] {
+             ConfigInicial c;
+             c.ComUSB = QStringLiteral("COM4");
+             c.EmpresaPassword = QStringLiteral("s3cret");
+             return traced.GuardarConfigInicial(c);
+         }},
+        {"on sign-in", [&] { return traced.GuardarCompte("tecnico@example.com", "s3cret", "uid-1"); }},
+    };
+    for (const auto &w : writers) {
+        lines.clear();
+        QFile::remove(loc.file);
+        ASSERT_TRUE(w.store()) << w.how;
+        EXPECT_EQ(stored("REG4"), QStringLiteral("s3cret")) << w.how;
+        ConfigInicial back;
+        traced.LLegirConfigInicial(back);
+        EXPECT_EQ(back.EmpresaPassword, QStringLiteral("s3cret")) << w.how;
+        ASSERT_EQ(lines.size(), 1) << w.how;
+        EXPECT_TRUE(lines[0].contains(loc.secretFile)) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].contains(QStringLiteral("sin sellar"))) << lines[0].toStdString();
+    }
+
+    // Once a secret can be made again, the next store seals it.
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("secret.key")));
+    lines.clear();
+    ASSERT_TRUE(traced.GuardarCompte("tecnico@example.com", "s3cret", "uid-1"));
+    EXPECT_TRUE(PasswordSeal::isSealed(stored("REG4")));
+    EXPECT_TRUE(lines.isEmpty());
 }
 
 TEST(SettingsLocation, PerUserFileIsNamedAfterTheRegistryKey)
