@@ -1,6 +1,7 @@
 #include "support/SimProcess.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 
 #include <csignal>
 
@@ -13,6 +14,21 @@ const QString kPrefix = QStringLiteral("velmar-sim: ");
 QString SimProcess::binary()
 {
     return QStringLiteral(VELMAR_SIM_BINARY);
+}
+
+QStringList SimProcess::receivedLines(const QString &transcriptPath)
+{
+    QFile f(transcriptPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList rx;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QString text = QString::fromUtf8(line);
+        const qsizetype at = text.indexOf(QLatin1String(" RX "));
+        if (at >= 0)
+            rx << text.mid(at + 4);
+    }
+    return rx;
 }
 
 SimProcess::SimProcess(const QStringList &args, Launch launch, int startTimeoutMs)

@@ -25,13 +25,14 @@ using velmar::test::waitFor;
 
 namespace {
 
-// The simulated module with these options, and the program's window on its
-// port with settings of its own.
+// The simulated module with these options and a transcript, and the
+// program's window on its port with settings of its own.
 struct Linked {
-    test::SimProcess sim;
     QTemporaryDir dir;
+    test::SimProcess sim;
     std::optional<MainWindow> w;
-    explicit Linked(const QStringList &simArgs = {}) : sim(simArgs)
+    explicit Linked(const QStringList &simArgs = {})
+        : sim(simArgs + QStringList{QStringLiteral("--transcript"), dir.filePath("transcript.txt")})
     {
         if (!sim.ok())
             return;
@@ -41,6 +42,29 @@ struct Linked {
         opts.port = sim.devicePath();
         w.emplace(opts);
         w->show();
+    }
+
+    // What the module has received, from line `from` on.
+    QStringList received(qsizetype from = 0) const
+    {
+        return test::SimProcess::receivedLines(dir.filePath("transcript.txt")).mid(from);
+    }
+    bool receives(const QString &line, qsizetype from = 0, int ms = 10000) const
+    {
+        return waitFor([&] { return received(from).contains(line); }, ms);
+    }
+    // Recognised with its stream on, and the status read that follows
+    // recognition sent.
+    bool settled()
+    {
+        const Engine &e = w->engine();
+        return waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000)
+               && receives(QStringLiteral("vm+vEr")) && receives(QStringLiteral("vm+INf"));
+    }
+    template <typename T>
+    T *find(const char *name) const
+    {
+        return w->findChild<T *>(QString::fromLatin1(name));
     }
 };
 
@@ -124,6 +148,42 @@ TEST(WindowCycles, ClickingAnOutputSwitchesItAfterTheQuestion)
     });
     QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("ES1")), Qt::LeftButton);
     EXPECT_TRUE(waitFor([&] { return e.display.sortides().at(0).background == colours::Red; }, 10000));
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowCycles, ProgAloneReadsTheModuleIntoThePages)
+{
+    Linked l;
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
+    ASSERT_TRUE(l.settled());
+    const qsizetype mark = l.received().size();
+
+    l.find<QPushButton>("BBProg")->click();
+    EXPECT_TRUE(w.programmingShown());
+    auto *empresa = l.find<QLineEdit>("EProgEmpresa");
+    ASSERT_TRUE(waitFor([&] { return empresa->text() == QLatin1String("Velmar Demo") && !w.engine().programming.busy(); },
+                        20000));
+    EXPECT_EQ(w.engine().fields.grid(u"SGOperadores")->cell(0, 3), QStringLiteral("Orange"));
+    EXPECT_TRUE(w.engine().programming.progllegida);
+
+    // The stream goes off first, then the dump is asked for, once.
+    const QStringList rx = l.received(mark);
+    const qsizetype off = rx.indexOf(QStringLiteral("vm+inf"));
+    ASSERT_GE(off, 0) << rx.join(u' ').toStdString();
+    EXPECT_GT(rx.indexOf(QStringLiteral("vm+Xxxx")), off) << rx.join(u' ').toStdString();
+    EXPECT_EQ(rx.count(QStringLiteral("vm+Xxxx")), 1);
+
+    // A second "Prog." with the pages read does not read again.
+    l.find<QPushButton>("BBLlegirEstat")->click();
+    ASSERT_TRUE(waitFor([&] { return !w.programmingShown(); }));
+    l.find<QPushButton>("BBProg")->click();
+    EXPECT_TRUE(w.programmingShown());
+    EXPECT_FALSE(w.engine().reader.fullReadRunning());
+    EXPECT_FALSE(w.engine().programming.busy());
 }
 
 } // namespace
