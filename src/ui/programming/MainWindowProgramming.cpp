@@ -58,7 +58,6 @@ void MainWindow::wireProgramming()
     connect(&p, &ProgrammingState::progressChanged, this, &MainWindow::setProgress);
     connect(&p, &ProgrammingState::progressVisibleChanged, this, &MainWindow::setProgressVisible);
     connect(&p, &ProgrammingState::percentTextChanged, this, &MainWindow::setPercentText);
-    connect(&p, &ProgrammingState::commandsEnabledChanged, view, &ProgrammingView::setCommandsEnabled);
     connect(&p, &ProgrammingState::accessPanelShown, m_access, &AccessCodePanel::open);
     connect(&p, &ProgrammingState::accessPanelHidden, m_access, &AccessCodePanel::close);
     connect(&p, &ProgrammingState::accessCodeRefused, m_access, [this] { m_access->edit()->setFocus(); });

@@ -4,6 +4,7 @@
 #include "ui/editor/GridEditor.h"
 #include "ui/programming/FieldBinder.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/shell/WorkLock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -637,10 +638,12 @@ void ProgrammingView::setBusy(bool busy)
 
 void ProgrammingView::setCommandsEnabled(bool enabled)
 {
+    // Through the window's lock: while the program works on the module
+    // they wait for the work to end.
     for (QWidget *w : std::as_const(m_commands))
-        w->setEnabled(enabled);
+        WorkLock::setEnabled(w, enabled);
     for (QAction *a : commandActions())
-        a->setEnabled(enabled);
+        WorkLock::setEnabled(a, enabled);
 }
 
 void ProgrammingView::resetToDisconnected()

@@ -7,6 +7,7 @@
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/shell/WorkLock.h"
 #include "ui/status/StatusBarPanel.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     layout->addWidget(m_views, 1);
     setCentralWidget(central);
     QMenu *programming = menuBar()->addMenu(tr("&Programación"));
+    programming->menuAction()->setObjectName(QStringLiteral("MIProgramacio"));
     programming->addActions(m_programming->commandActions().mid(0, 2));
     programming->addSeparator();
     programming->addActions(m_programming->commandActions().mid(2));
@@ -119,6 +121,12 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     connect(&m_timerLeds, &QTimer::timeout, this, &MainWindow::TimerLedsTimer);
     m_timerLeds.start();
 
+    // Nothing else talks to the module while a cycle works on it.
+    m_lock = new WorkLock(this);
+    m_lock->holdNamed(this);
+    connect(&e.programming, &ProgrammingState::workingChanged, m_lock, &WorkLock::setLocked);
+    m_lock->setLocked(e.programming.working());
+
     // Every field starts cleared, as after a lost link.
     m_engine.Esborra_Camps();
 }
@@ -137,6 +145,7 @@ void MainWindow::buildMenus()
     quit->setShortcut(QKeySequence::Quit);
 
     QMenu *comm = menuBar()->addMenu(tr("&Comunicación"));
+    comm->menuAction()->setObjectName(QStringLiteral("MIComunicacio"));
     QAction *local = comm->addAction(tr("Local"));
     local->setObjectName(QStringLiteral("MIIComunicacioLocal"));
     local->setCheckable(true);
@@ -306,10 +315,8 @@ void MainWindow::firstActivation()
 void MainWindow::setCloudCommandsEnabled(bool enabled)
 {
     for (const char *name : {"BBBuscar", "BBActualitzar", "BBEvents"})
-        if (auto *w = findChild<QWidget *>(QLatin1String(name)))
-            w->setEnabled(enabled);
-    if (auto *a = findChild<QAction *>(QStringLiteral("MIBuscar")))
-        a->setEnabled(enabled);
+        WorkLock::setEnabled(findChild<QWidget *>(QLatin1String(name)), enabled);
+    WorkLock::setEnabled(findChild<QAction *>(QStringLiteral("MIBuscar")), enabled);
 }
 
 void MainWindow::GuardarConfigInicial()

@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -31,8 +34,8 @@ struct Linked {
     QTemporaryDir dir;
     test::SimProcess sim;
     std::optional<MainWindow> w;
-    explicit Linked(const QStringList &simArgs = {})
-        : sim(simArgs + QStringList{QStringLiteral("--transcript"), dir.filePath("transcript.txt")})
+    explicit Linked(const QStringList &simArgs = {}, const QStringList &scenario = {})
+        : sim(arguments(simArgs, scenario))
     {
         if (!sim.ok())
             return;
@@ -42,6 +45,18 @@ struct Linked {
         opts.port = sim.devicePath();
         w.emplace(opts);
         w->show();
+    }
+
+    QStringList arguments(const QStringList &simArgs, const QStringList &scenario)
+    {
+        QStringList args = simArgs + QStringList{QStringLiteral("--transcript"), dir.filePath("transcript.txt")};
+        if (!scenario.isEmpty()) {
+            QFile f(dir.filePath("scenario.txt"));
+            if (f.open(QIODevice::WriteOnly))
+                f.write((scenario.join(u'\n') + u'\n').toUtf8());
+            args << QStringLiteral("--scenario") << f.fileName();
+        }
+        return args;
     }
 
     // What the module has received, from line `from` on.
@@ -184,6 +199,79 @@ TEST(WindowCycles, ProgAloneReadsTheModuleIntoThePages)
     EXPECT_TRUE(w.programmingShown());
     EXPECT_FALSE(w.engine().reader.fullReadRunning());
     EXPECT_FALSE(w.engine().programming.busy());
+}
+
+} // namespace
+
+namespace {
+
+// Everything that would talk to the module besides the cycle at work.
+const char *const kLockedWidgets[] = {"BBLlegirEstat", "BBProg", "CCBPort", "BBGravar", "BBLlegirPag"};
+const char *const kLockedActions[] = {"MIEstat", "MIComunicacio", "MIProgramacio", "MILlegirCircuit",
+                                      "MIGravarCircuit", "MIIDefecte"};
+
+TEST(WindowCycles, AWriteLocksTheWindowUntilItEnds)
+{
+    // Once the first field is written the module answers slowly, so that
+    // the write is still going when the test looks at the window.
+    Linked l({}, {QStringLiteral("on vm+0102=* fault split-gap 40"),
+                  QStringLiteral("on vm+0102=* fault split-writes 1")});
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
+    const Engine &e = w.engine();
+    ASSERT_TRUE(l.settled());
+    for (const char *name : kLockedWidgets)
+        ASSERT_NE(l.find<QWidget>(name), nullptr) << name;
+    for (const char *name : kLockedActions)
+        ASSERT_NE(l.find<QAction>(name), nullptr) << name;
+    l.find<QPushButton>("BBProg")->click();
+    ASSERT_TRUE(waitFor([&] { return e.programming.progllegida && !e.programming.busy(); }, 20000));
+
+    for (const char *name : {"EProgEmpresa", "EProgInstal", "EProgRef", "EProgTel"}) {
+        auto *edit = l.find<QLineEdit>(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "7");
+    }
+    ASSERT_EQ(e.fields.ncampsModificats, 4);
+    const qsizetype mark = l.received().size();
+    l.find<QPushButton>("BBGravar")->click();
+    auto writing = [&](const char *prefix) {
+        for (const QString &line : l.received(mark))
+            if (line.startsWith(QLatin1String(prefix)))
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(waitFor([&] { return writing("vm+0103="); }, 15000));
+
+    // Mid-write: nothing else can be started, and clicking sends nothing.
+    ASSERT_TRUE(e.writer.running());
+    for (const char *name : kLockedWidgets)
+        EXPECT_FALSE(l.find<QWidget>(name)->isEnabled()) << name;
+    for (const char *name : kLockedActions)
+        EXPECT_FALSE(l.find<QAction>(name)->isEnabled()) << name;
+    QTest::mouseClick(l.find<QWidget>("BBLlegirEstat"), Qt::LeftButton);
+    QTest::mouseClick(l.find<QWidget>("BBProg"), Qt::LeftButton);
+    l.find<QAction>("MIEstat")->trigger();
+    EXPECT_TRUE(w.programmingShown());
+
+    ASSERT_TRUE(waitFor([&] { return !e.writer.running(); }, 20000));
+    ASSERT_TRUE(l.receives(QStringLiteral("vm+vEr"), mark));
+    // From the stream going off to the closing identification request,
+    // only the fields went out.
+    const QStringList rx = l.received(mark);
+    const QStringList during = rx.mid(0, rx.indexOf(QStringLiteral("vm+vEr")));
+    ASSERT_FALSE(during.isEmpty());
+    EXPECT_EQ(during.first(), QStringLiteral("vm+inf"));
+    for (const QString &line : during.mid(1))
+        EXPECT_TRUE(line.size() > 8 && line.at(7) == u'=') << line.toStdString();
+    EXPECT_EQ(during.size(), 5) << during.join(u' ').toStdString();
+
+    // Over: the window is the user's again.
+    for (const char *name : kLockedWidgets)
+        EXPECT_TRUE(l.find<QWidget>(name)->isEnabled()) << name;
+    for (const char *name : kLockedActions)
+        EXPECT_TRUE(l.find<QAction>(name)->isEnabled()) << name;
 }
 
 } // namespace

@@ -249,6 +249,9 @@ TEST(StatusPage, EstadoBringsThePageBackFromTheProgrammingView)
     auto *views = t.find<QStackedWidget>("PVistes");
     auto *page = t.find<StatusPage>("PEstat");
     EXPECT_EQ(views->currentWidget(), page);
+    // The programming was read before: "Prog." only shows the view.
+    t.w.engine().programming.progllegida = true;
+    t.w.engine().fields.edit(u"EProgEmpresa")->setText(QStringLiteral("Velmar Demo"));
     t.find<QPushButton>("BBProg")->click();
     ASSERT_NE(views->currentWidget(), page);
     EXPECT_FALSE(t.w.engine().identification.view().statusShown); // no status polling meanwhile
