@@ -275,3 +275,32 @@ TEST(WindowCycles, AWriteLocksTheWindowUntilItEnds)
 }
 
 } // namespace
+
+namespace {
+
+TEST(WindowCycles, TheModulesOrdersReachItFromTheStatusPage)
+{
+    Linked l({QStringLiteral("--restart-ms"), QStringLiteral("300")});
+    ASSERT_TRUE(l.sim.ok());
+    ASSERT_TRUE(l.settled());
+    auto *reset = l.find<QPushButton>("BBReset");
+    auto *cra = l.find<QPushButton>("BBCRA");
+    auto *test = l.find<QPushButton>("BBProvaTest");
+    ASSERT_NE(reset, nullptr);
+    ASSERT_NE(cra, nullptr);
+    ASSERT_NE(test, nullptr);
+    // Shown once the module's records have identified it.
+    ASSERT_TRUE(waitFor([&] { return reset->isVisible() && cra->isVisible(); }, 10000));
+
+    const struct {
+        QPushButton *button;
+        const char *command;
+    } orders[] = {{test, "vm+TST"}, {cra, "vm+cra"}, {reset, "vm+rst"}};
+    for (const auto &o : orders) {
+        const qsizetype mark = l.received().size();
+        QTest::mouseClick(o.button, Qt::LeftButton);
+        EXPECT_TRUE(l.receives(QString::fromLatin1(o.command), mark)) << o.command;
+    }
+}
+
+} // namespace

@@ -133,6 +133,22 @@ TEST(StatusPage, RecordsFromTheModuleFillThePage)
     EXPECT_TRUE(t.find<Lamp>("ComLedRXAgui")->isOn());
 }
 
+TEST(StatusPage, ResetAndTheReceivingCentreTestShowOnceTheModuleIdentifiesItself)
+{
+    Window t;
+    auto *reset = t.find<QPushButton>("BBReset");
+    auto *cra = t.find<QPushButton>("BBCRA");
+    EXPECT_TRUE(reset->isHidden());
+    EXPECT_TRUE(cra->isHidden());
+    EXPECT_FALSE(t.find<QPushButton>("BBProvaTest")->isHidden());
+    t.record(kRecord);
+    EXPECT_FALSE(reset->isHidden());
+    EXPECT_FALSE(cra->isHidden());
+    t.w.engine().Esborra_Camps();
+    EXPECT_TRUE(reset->isHidden());
+    EXPECT_TRUE(cra->isHidden());
+}
+
 TEST(StatusPage, AnInputLeftOutFadesAndAnOutputLosesItsColour)
 {
     Window t;
