@@ -76,6 +76,17 @@ void MainWindow::wireProgramming()
         const QString caption = look.caption == QLatin1String("---") ? QString() : look.caption;
         e.commands.ActivarSortidesClick(output, caption, look.background == colours::Red);
     });
+    // "NO DISPONIBLE" over the inputs and outputs of the status page takes
+    // their sections out of the user tab.
+    auto availability = [&e, view] {
+        auto available = [](const CoverLook &c) {
+            return !(c.shown && c.caption == StatusDisplay::tr("NO DISPONIBLE"));
+        };
+        view->setSectionsAvailable(available(e.display.entradesCover()), available(e.display.sortidesCover()));
+    };
+    connect(&e.display, &StatusDisplay::changed, view, availability);
+    availability();
+
     // What the cycles read or write changes the marks the view draws.
     connect(&p, &ProgrammingState::busyChanged, view, &ProgrammingView::refreshMarks);
 }

@@ -671,8 +671,15 @@ void ProgrammingView::setImportShown(bool shown)
 
 void ProgrammingView::setSectionsAvailable(bool inputs, bool outputs)
 {
+    if (inputs == m_inputsAvailable && outputs == m_outputsAvailable)
+        return; // the user's section choice stays
     m_inputsAvailable = inputs;
     m_outputsAvailable = outputs;
+    // What the module does not have cannot be edited, wherever its grid is.
+    for (const char *name : {"SGEntrades", "SGEntradesOpc"})
+        gridEditor(QString::fromLatin1(name))->setEnabled(inputs);
+    for (const char *name : {"SGSortidesTemps", "SGSortidesOpc", "SGSortides", "SGSortidesEnt"})
+        gridEditor(QString::fromLatin1(name))->setEnabled(outputs);
     if (currentTab() == u"TSUsuari")
         PCProgramacioChange();
 }

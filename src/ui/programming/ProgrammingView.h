@@ -61,7 +61,8 @@ public slots:
     void refreshMarks();
     // The notice of an imported template or list (PRes) is shown.
     void setImportShown(bool shown);
-    // Inputs and outputs unavailable on the module ("NO DISPONIBLE").
+    // Inputs and outputs unavailable on the module ("NO DISPONIBLE"): their
+    // grids are disabled and the user tab leaves their sections out.
     void setSectionsAvailable(bool inputs, bool outputs);
 
     // PCProgramacioChange: another tab was chosen.

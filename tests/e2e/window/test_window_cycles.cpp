@@ -1,6 +1,7 @@
 // The whole program against the simulated module: the real window reads the
 // programming, the user changes a field, the window writes it back.
 #include "ui/editor/FieldColours.h"
+#include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 
 #include "support/SimProcess.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QTabWidget>
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
@@ -301,6 +304,33 @@ TEST(WindowCycles, TheModulesOrdersReachItFromTheStatusPage)
         QTest::mouseClick(o.button, Qt::LeftButton);
         EXPECT_TRUE(l.receives(QString::fromLatin1(o.command), mark)) << o.command;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowCycles, AModuleWithoutInputsAndOutputsKeepsTheirGridsOutOfReach)
+{
+    Linked l({QStringLiteral("--parts"), QStringLiteral("1110")});
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
+    ASSERT_TRUE(l.settled());
+    ASSERT_TRUE(waitFor([&] { return w.engine().state.PartsActives == QLatin1String("1110"); }, 10000));
+    for (const char *cover : {"PEntradesNoDisp", "PSortidesNoDisp"})
+        EXPECT_EQ(l.find<QLabel>(cover)->text(), QStringLiteral("NO DISPONIBLE")) << cover;
+
+    l.find<QPushButton>("BBProg")->click();
+    ASSERT_TRUE(waitFor([&] { return w.engine().programming.progllegida && !w.engine().programming.busy(); }, 20000));
+    QTabWidget *tabs = w.programming()->tabs();
+    tabs->setCurrentWidget(l.find<QWidget>("TSUsuari"));
+    EXPECT_EQ(w.programming()->currentSection(), QStringLiteral("PConfigSistema"));
+    EXPECT_TRUE(l.find<QWidget>("PEntrades")->isHidden());
+    EXPECT_TRUE(l.find<QWidget>("PSortides")->isHidden());
+    for (const char *grid : {"SGEntrades", "SGEntradesOpc", "SGSortidesTemps", "SGSortidesOpc", "SGSortides",
+                             "SGSortidesEnt"})
+        EXPECT_FALSE(l.find<QWidget>(grid)->isEnabled()) << grid;
+    EXPECT_TRUE(l.find<QWidget>("SGInici")->isEnabled());
 }
 
 } // namespace
