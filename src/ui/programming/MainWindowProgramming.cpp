@@ -87,6 +87,9 @@ void MainWindow::wireProgramming()
     connect(&e.display, &StatusDisplay::changed, view, availability);
     availability();
 
+    // A page read or a write starts the service reveals' counting again.
+    connect(&p, &ProgrammingState::panelPollReset, view, &ProgrammingView::resetServiceReveals);
+
     // What the cycles read or write changes the marks the view draws.
     connect(&p, &ProgrammingState::busyChanged, view, &ProgrammingView::refreshMarks);
 }

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QCoreApplication>
@@ -249,4 +250,39 @@ TEST(MainWindow, WorkLocksTheWindowAndWhatAsksToEnableItMeanwhileWaits)
     EXPECT_FALSE(widget("BBGravar")->isEnabled());
     EXPECT_FALSE(action("MILlegirCircuit")->isEnabled());
     EXPECT_TRUE(widget("BBLlegirEstat")->isEnabled());
+}
+
+TEST(MainWindow, TenClicksOnTheCaptionlessFirstMenuEntryShowTheConsole)
+{
+    Options o;
+    MainWindow w{o};
+    auto *informacio = w.findChild<QAction *>(QStringLiteral("Informacio"));
+    ASSERT_NE(informacio, nullptr);
+    auto *bar = w.menuBar();
+    ASSERT_FALSE(bar->actions().isEmpty());
+    EXPECT_EQ(bar->actions().first(), informacio);
+    EXPECT_TRUE(informacio->text().trimmed().isEmpty());
+
+    QWidget *console = w.console();
+    for (int round = 0; round < 2; ++round) {
+        const bool shown = console->isVisible();
+        for (int i = 0; i < 9; ++i)
+            informacio->trigger();
+        EXPECT_EQ(console->isVisible(), shown) << round;
+        informacio->trigger();
+        EXPECT_EQ(console->isVisible(), !shown) << round;
+    }
+
+    // With a caption every click toggles it.
+    informacio->setText(QStringLiteral("Info"));
+    informacio->trigger();
+    EXPECT_TRUE(console->isVisible());
+    informacio->trigger();
+    EXPECT_FALSE(console->isVisible());
+
+    // The keyboard shortcut stays.
+    bool shortcut = false;
+    for (QAction *a : w.actions())
+        shortcut |= a->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+    EXPECT_TRUE(shortcut);
 }
