@@ -1,4 +1,5 @@
 #include "support/SimProcess.h"
+#include "support/SimTranscript.h"
 
 #include <QDeadlineTimer>
 
@@ -13,6 +14,14 @@ const QString kPrefix = QStringLiteral("velmar-sim: ");
 QString SimProcess::binary()
 {
     return QStringLiteral(VELMAR_SIM_BINARY);
+}
+
+QStringList SimProcess::receivedLines(const QString &transcriptPath)
+{
+    QStringList rx;
+    for (const TranscriptLine &l : test::receivedLines(transcriptPath))
+        rx << l.text;
+    return rx;
 }
 
 SimProcess::SimProcess(const QStringList &args, Launch launch, int startTimeoutMs)

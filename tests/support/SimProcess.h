@@ -44,6 +44,10 @@ public:
 
     static QString binary();
 
+    // The lines a simulator started with "--transcript path" has received
+    // so far, in order ("vm+ver", "vm+0104=Obra 7", ...).
+    static QStringList receivedLines(const QString &transcriptPath);
+
 private:
     QProcess m_proc;
     bool m_ok = false;

@@ -245,6 +245,9 @@ void ModuleCommands::BBProgClick()
         return;
     }
 
+    // Decided before the view comes to the front: the window reports the
+    // programming view as shown as soon as it is.
+    const bool wasShown = m_view.programmingShown();
     m_view.mostraestat = false;
     emit m_view.selectionCleared(QStringLiteral("SGOperadores"));
     emit m_view.pageReadButtonShown();
@@ -263,7 +266,7 @@ void ModuleCommands::BBProgClick()
 
     const bool linkChosen = (m_view.localChosen && m_state.connex_remota.isEmpty())
                             || (!m_view.localChosen && m_state.isRemote());
-    if (linkChosen && !m_view.programmingShown()) {
+    if (linkChosen && !wasShown) {
         m_view.panelmostrat = ProgrammingState::programacio();
         emit m_view.viewChanged();
         if (m_view.localChosen)

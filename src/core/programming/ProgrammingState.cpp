@@ -48,8 +48,11 @@ void ProgrammingState::setBusy(bool on)
 {
     if (m_busy == on)
         return;
+    const bool wasWorking = working();
     m_busy = on;
     emit busyChanged(on);
+    if (working() != wasWorking)
+        emit workingChanged(working());
 }
 
 void ProgrammingState::setStatusText(const QString &text)
@@ -107,8 +110,11 @@ void ProgrammingState::setCommandsEnabled(bool on)
 {
     if (m_commandsEnabled == on)
         return;
+    const bool wasWorking = working();
     m_commandsEnabled = on;
     emit commandsEnabledChanged(on);
+    if (working() != wasWorking)
+        emit workingChanged(working());
 }
 
 void ProgrammingState::tell(const QString &title, const QString &text, const QString &button,

@@ -75,6 +75,10 @@ public:
     void clearProgress();
     bool commandsEnabled() const { return m_commandsEnabled; }
     void setCommandsEnabled(bool on);
+    // The program works on the module (a read, a write, a factory reset, a
+    // firmware update: busy, or its commands taken away): nothing else may
+    // talk to the module until it is over.
+    bool working() const { return m_busy || !m_commandsEnabled; }
 
     // --- asking and telling ----------------------------------------------
     void setPrompts(Prompts *p) { m_prompts = p; }
@@ -103,6 +107,8 @@ signals:
     // The status, search, update and events buttons and the system, status,
     // programming, search, bridge, communication and information menus.
     void commandsEnabledChanged(bool enabled);
+    // working() changed.
+    void workingChanged(bool working);
     // ECentral and EMAC read-only and disabled; the panel-poll counters
     // (picarCentral, picarMac) back to 0.
     void panelPollReset();

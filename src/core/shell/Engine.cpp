@@ -51,6 +51,7 @@ void Engine::wireProgramming()
     identification.setCyclesRunning([this] {
         return reader.timerActive() || reader.fullReadRunning() || writer.running();
     });
+    monitor.setWorking([this] { return programming.working(); });
     reader.showProgrammingView = [this] { commands.BBProgClick(); };
     writer.showProgrammingView = [this] { commands.BBProgClick(); };
     writer.passarPanelProgramacio = [this] { commands.PassarPanelProgramacio(); };

@@ -150,6 +150,9 @@ void StatusMonitor::BBLlegirEstatClick()
 {
     if (m_update && m_update->updateShown())
         return;
+    // Its requests would switch the stream back on in the middle of a cycle.
+    if (m_working && m_working())
+        return;
     emit estatPageReset();
     showStatusPage();
 

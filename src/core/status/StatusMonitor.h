@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace velmar {
 
 class CommandChannel;
@@ -33,6 +35,8 @@ public:
 
     // The firmware update being watched (none: no update can be running).
     void setUpdateWatch(UpdateWatch *update) { m_update = update; }
+    // Whether a programming cycle works on the module: Estado waits for it.
+    void setWorking(std::function<bool()> working) { m_working = std::move(working); }
 
     // A panel-programming session of the telecontrol bridge runs: the lamps
     // are left alone meanwhile.
@@ -98,6 +102,7 @@ private:
     TrafficLamps &m_lamps;
     LampBoard &m_board;
     UpdateWatch *m_update = nullptr;
+    std::function<bool()> m_working;
 };
 
 } // namespace velmar

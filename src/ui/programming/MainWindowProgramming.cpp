@@ -58,7 +58,6 @@ void MainWindow::wireProgramming()
     connect(&p, &ProgrammingState::progressChanged, this, &MainWindow::setProgress);
     connect(&p, &ProgrammingState::progressVisibleChanged, this, &MainWindow::setProgressVisible);
     connect(&p, &ProgrammingState::percentTextChanged, this, &MainWindow::setPercentText);
-    connect(&p, &ProgrammingState::commandsEnabledChanged, view, &ProgrammingView::setCommandsEnabled);
     connect(&p, &ProgrammingState::accessPanelShown, m_access, &AccessCodePanel::open);
     connect(&p, &ProgrammingState::accessPanelHidden, m_access, &AccessCodePanel::close);
     connect(&p, &ProgrammingState::accessCodeRefused, m_access, [this] { m_access->edit()->setFocus(); });
@@ -79,6 +78,20 @@ void MainWindow::wireProgramming()
         const QString caption = look.caption == QLatin1String("---") ? QString() : look.caption;
         e.commands.ActivarSortidesClick(output, caption, look.background == colours::Red);
     });
+    // "NO DISPONIBLE" over the inputs and outputs of the status page takes
+    // their sections out of the user tab.
+    auto availability = [&e, view] {
+        auto available = [](const CoverLook &c) {
+            return !(c.shown && c.caption == StatusDisplay::tr("NO DISPONIBLE"));
+        };
+        view->setSectionsAvailable(available(e.display.entradesCover()), available(e.display.sortidesCover()));
+    };
+    connect(&e.display, &StatusDisplay::changed, view, availability);
+    availability();
+
+    // A page read or a write starts the service reveals' counting again.
+    connect(&p, &ProgrammingState::panelPollReset, view, &ProgrammingView::resetServiceReveals);
+
     // What the cycles read or write changes the marks the view draws.
     connect(&p, &ProgrammingState::busyChanged, view, &ProgrammingView::refreshMarks);
 }

@@ -4,6 +4,8 @@
 #include "ui/editor/GridEditor.h"
 #include "ui/programming/FieldBinder.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/shell/WorkLock.h"
+#include "ui/status/ServiceReveal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -266,8 +268,16 @@ QWidget *ProgrammingView::buildConfigPage()
     identForm->addRow(tr("Password SMS:"), password);
     identForm->addRow(tr("PIN de la SIM:"), pin);
     identForm->addRow(tr("Código de programación:"), codi);
-    identForm->addRow(tr("Central:"), central);
-    identForm->addRow(tr("Zona horaria:"), hora);
+    // The panel model is the module's own: both labels reveal its box to service.
+    auto *lCentral = new QLabel(tr("COM"), page);
+    lCentral->setObjectName(QStringLiteral("LCentral"));
+    auto *label142 = new QLabel(tr("FRANJA HORARIA"), page);
+    label142->setObjectName(QStringLiteral("Label142"));
+    identForm->addRow(lCentral, central);
+    identForm->addRow(label142, hora);
+    m_revealCentral = new ServiceReveal([this, central] { revealBox(central); }, this);
+    m_revealCentral->watch(lCentral);
+    m_revealCentral->watch(label142);
 
     QGroupBox *eth = group(tr("Red Ethernet (ADSL)"), "GBConfigADSL", page);
     auto *ethForm = new QFormLayout(eth);
@@ -297,7 +307,11 @@ QWidget *ProgrammingView::buildConfigPage()
     ethForm->addRow(tr("Puerta de enlace:"), gateway);
     ethForm->addRow(tr("DNS primario:"), dns);
     ethForm->addRow(tr("DNS secundario:"), dns2);
-    ethForm->addRow(tr("Dirección MAC:"), mac);
+    auto *lMac = new QLabel(tr("MAC:"), page);
+    lMac->setObjectName(QStringLiteral("LMac"));
+    ethForm->addRow(lMac, mac);
+    m_revealMac = new ServiceReveal([this, mac] { revealBox(mac); }, this);
+    m_revealMac->watch(lMac);
     ethForm->addRow(indicatorBox("SPConfigVPN", "CBConfigVPN", tr("VPN")));
 
     QGroupBox *parts = group(tr("Partes activas"), "GBPartsActives", page);
@@ -637,10 +651,12 @@ void ProgrammingView::setBusy(bool busy)
 
 void ProgrammingView::setCommandsEnabled(bool enabled)
 {
+    // Through the window's lock: while the program works on the module
+    // they wait for the work to end.
     for (QWidget *w : std::as_const(m_commands))
-        w->setEnabled(enabled);
+        WorkLock::setEnabled(w, enabled);
     for (QAction *a : commandActions())
-        a->setEnabled(enabled);
+        WorkLock::setEnabled(a, enabled);
 }
 
 void ProgrammingView::resetToDisconnected()
@@ -660,6 +676,21 @@ void ProgrammingView::refreshMarks()
     }
 }
 
+void ProgrammingView::resetServiceReveals()
+{
+    m_revealMac->reset();
+    m_revealCentral->reset();
+}
+
+void ProgrammingView::revealBox(QLineEdit *box)
+{
+    if (EditField *f = m_fields.edit(box->objectName())) {
+        f->setReadOnly(false);
+        f->setEnabled(true);
+    }
+    box->setFocus(Qt::OtherFocusReason);
+}
+
 void ProgrammingView::setImportShown(bool shown)
 {
     m_importShown = shown;
@@ -668,8 +699,15 @@ void ProgrammingView::setImportShown(bool shown)
 
 void ProgrammingView::setSectionsAvailable(bool inputs, bool outputs)
 {
+    if (inputs == m_inputsAvailable && outputs == m_outputsAvailable)
+        return; // the user's section choice stays
     m_inputsAvailable = inputs;
     m_outputsAvailable = outputs;
+    // What the module does not have cannot be edited, wherever its grid is.
+    for (const char *name : {"SGEntrades", "SGEntradesOpc"})
+        gridEditor(QString::fromLatin1(name))->setEnabled(inputs);
+    for (const char *name : {"SGSortidesTemps", "SGSortidesOpc", "SGSortides", "SGSortidesEnt"})
+        gridEditor(QString::fromLatin1(name))->setEnabled(outputs);
     if (currentTab() == u"TSUsuari")
         PCProgramacioChange();
 }

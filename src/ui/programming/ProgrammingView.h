@@ -8,6 +8,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QTabWidget;
@@ -16,6 +17,7 @@ namespace velmar::ui {
 
 class FieldBinder;
 class GridEditor;
+class ServiceReveal;
 
 // The programming view: the page control PCProgramacio with the module's own
 // tabs TSConfiguracio (PConfig), TSConfigSoft (PConfigSoft) and TSUsuari
@@ -59,9 +61,13 @@ public slots:
     void resetToDisconnected();
     // The link came or went, or an import notice changed: redraw the marks.
     void refreshMarks();
+    // The hidden service reveals of EMAC (LMac) and ECentral (LCentral,
+    // Label142) count from 0 again (picarMac, picarCentral).
+    void resetServiceReveals();
     // The notice of an imported template or list (PRes) is shown.
     void setImportShown(bool shown);
-    // Inputs and outputs unavailable on the module ("NO DISPONIBLE").
+    // Inputs and outputs unavailable on the module ("NO DISPONIBLE"): their
+    // grids are disabled and the user tab leaves their sections out.
     void setSectionsAvailable(bool inputs, bool outputs);
 
     // PCProgramacioChange: another tab was chosen.
@@ -85,6 +91,8 @@ private:
     QWidget *buildUserPage();
     QWidget *wrapPage(QWidget *page, const char *tabName);
     void selectSection(int section);
+    // A service reveal: the box becomes editable, enabled and focused.
+    void revealBox(QLineEdit *box);
 
     FieldModel &m_fields;
     const LinkState &m_link;
@@ -101,6 +109,8 @@ private:
     bool m_outputsAvailable = true;
     bool m_busy = false;
     bool m_importShown = false;
+    ServiceReveal *m_revealMac = nullptr;
+    ServiceReveal *m_revealCentral = nullptr;
 };
 
 } // namespace velmar::ui

@@ -7,6 +7,8 @@
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/shell/WorkLock.h"
+#include "ui/status/ServiceReveal.h"
 #include "ui/status/StatusBarPanel.h"
 
 #include <QApplication>
@@ -22,6 +24,11 @@
 #include <QVBoxLayout>
 
 namespace velmar::ui {
+
+namespace {
+// Clicks in a row on the caption-less first menu entry that show the console.
+constexpr int kConsoleClicks = 10;
+} // namespace
 
 MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent),
@@ -51,6 +58,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     layout->addWidget(m_views, 1);
     setCentralWidget(central);
     QMenu *programming = menuBar()->addMenu(tr("&Programación"));
+    programming->menuAction()->setObjectName(QStringLiteral("MIProgramacio"));
     programming->addActions(m_programming->commandActions().mid(0, 2));
     programming->addSeparator();
     programming->addActions(m_programming->commandActions().mid(2));
@@ -119,6 +127,12 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     connect(&m_timerLeds, &QTimer::timeout, this, &MainWindow::TimerLedsTimer);
     m_timerLeds.start();
 
+    // Nothing else talks to the module while a cycle works on it.
+    m_lock = new WorkLock(this);
+    m_lock->holdNamed(this);
+    connect(&e.programming, &ProgrammingState::workingChanged, m_lock, &WorkLock::setLocked);
+    m_lock->setLocked(e.programming.working());
+
     // Every field starts cleared, as after a lost link.
     m_engine.Esborra_Camps();
 }
@@ -131,24 +145,36 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
+    // The service console stays out of the installer's way: the main menu's
+    // first entry has no caption and shows it after ten clicks in a row (one,
+    // should it get a caption); a keyboard shortcut shows it too.
+    auto toggleConsole = [this] { m_console->setVisible(!m_console->isVisible()); };
+    QAction *informacio = menuBar()->addAction(QStringLiteral("    "));
+    informacio->setObjectName(QStringLiteral("Informacio"));
+    auto *picar = new ServiceReveal(toggleConsole, informacio, kConsoleClicks - 1);
+    connect(informacio, &QAction::triggered, picar, [informacio, picar, toggleConsole] {
+        if (informacio->text().trimmed().isEmpty())
+            picar->click();
+        else
+            toggleConsole();
+    });
+    auto *consoleKey = new QAction(this);
+    consoleKey->setObjectName(QStringLiteral("AConsola"));
+    consoleKey->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    connect(consoleKey, &QAction::triggered, this, toggleConsole);
+    addAction(consoleKey);
+
     QMenu *file = menuBar()->addMenu(tr("&Archivo"));
     QAction *quit = file->addAction(tr("Salir"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("MIISortir"));
     quit->setShortcut(QKeySequence::Quit);
 
     QMenu *comm = menuBar()->addMenu(tr("&Comunicación"));
+    comm->menuAction()->setObjectName(QStringLiteral("MIComunicacio"));
     QAction *local = comm->addAction(tr("Local"));
     local->setObjectName(QStringLiteral("MIIComunicacioLocal"));
     local->setCheckable(true);
     local->setChecked(true);
-
-    // The service console stays out of the installer's way: a shortcut shows it.
-    auto *consoleAction = new QAction(tr("Consola"), this);
-    consoleAction->setObjectName(QStringLiteral("Informacio"));
-    consoleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
-    connect(consoleAction, &QAction::triggered, this,
-            [this] { m_console->setVisible(!m_console->isVisible()); });
-    addAction(consoleAction);
 }
 
 QWidget *MainWindow::buildPortBar()
@@ -306,10 +332,8 @@ void MainWindow::firstActivation()
 void MainWindow::setCloudCommandsEnabled(bool enabled)
 {
     for (const char *name : {"BBBuscar", "BBActualitzar", "BBEvents"})
-        if (auto *w = findChild<QWidget *>(QLatin1String(name)))
-            w->setEnabled(enabled);
-    if (auto *a = findChild<QAction *>(QStringLiteral("MIBuscar")))
-        a->setEnabled(enabled);
+        WorkLock::setEnabled(findChild<QWidget *>(QLatin1String(name)), enabled);
+    WorkLock::setEnabled(findChild<QAction *>(QStringLiteral("MIBuscar")), enabled);
 }
 
 void MainWindow::GuardarConfigInicial()

@@ -15,6 +15,7 @@ class QStackedWidget;
 namespace velmar::ui {
 
 class AccessCodePanel;
+class WorkLock;
 class StatusPage;
 class InfoWindow;
 class Lamp;
@@ -102,6 +103,7 @@ private:
     QStackedWidget *m_views = nullptr;
     ProgrammingView *m_programming = nullptr;
     AccessCodePanel *m_access = nullptr;
+    WorkLock *m_lock = nullptr;
     StatusPage *m_statusPage = nullptr;
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;

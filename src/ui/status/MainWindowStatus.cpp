@@ -6,6 +6,7 @@
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
+#include "ui/shell/WorkLock.h"
 #include "ui/status/StatusPage.h"
 
 #include <QAbstractButton>
@@ -67,11 +68,13 @@ QWidget *MainWindow::buildStatusPage()
         emit view.viewChanged();
     });
 
-    // The second status-bar panel, PBEstat and the busy cursor back to rest.
+    // The second status-bar panel, PBEstat and the busy cursor back to rest;
+    // the core's busy state too, or the window would stay locked.
     auto clearProgress = [this] {
         setProgressText(QString());
         setProgress(0);
         setProgressVisible(false);
+        m_engine.programming.setBusy(false);
         setBusy(false);
     };
     connect(&e.monitor, &StatusMonitor::progressCleared, this, clearProgress);
@@ -110,11 +113,9 @@ QWidget *MainWindow::buildStatusPage()
             info->setPalette(p);
         }
         for (const char *name : {"BBLlegirEstat", "BBBuscar", "BBActualitzar", "BBEvents"})
-            if (auto *w = findChild<QWidget *>(QLatin1String(name)))
-                w->setEnabled(true);
+            WorkLock::setEnabled(findChild<QWidget *>(QLatin1String(name)), true);
         for (const char *name : {"MISistema", "MIEstat", "MIProgramacio", "MIBuscar", "MIBidi", "MIComunicacio", "MIInfo"})
-            if (auto *a = findChild<QAction *>(QLatin1String(name)))
-                a->setEnabled(true);
+            WorkLock::setEnabled(findChild<QAction *>(QLatin1String(name)), true);
         if (auto *b = findChild<QWidget *>(QStringLiteral("BBLlegirEstat")))
             b->setFocus();
     });

@@ -1,42 +1,39 @@
 #include "ui/status/ServiceReveal.h"
 
-#include "core/status/ClickReveal.h"
-
 #include <QEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
 namespace velmar::ui {
 
-namespace {
-
-class RevealFilter : public QObject {
-public:
-    RevealFilter(QWidget *target, std::function<void()> reveal)
-        : QObject(target), m_reveal(std::move(reveal))
-    {
-        target->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::MouseButtonPress
-            && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && m_counter.click())
-            m_reveal();
-        return false;
-    }
-
-private:
-    std::function<void()> m_reveal;
-    ClickReveal m_counter;
-};
-
-} // namespace
-
-void installServiceReveal(QWidget *target, std::function<void()> reveal)
+ServiceReveal::ServiceReveal(std::function<void()> reveal, QObject *parent, int counted)
+    : QObject(parent), m_reveal(std::move(reveal)), m_counter(counted)
 {
-    new RevealFilter(target, std::move(reveal));
+}
+
+void ServiceReveal::watch(QWidget *label)
+{
+    label->installEventFilter(this);
+}
+
+void ServiceReveal::click()
+{
+    if (m_counter.click())
+        m_reveal();
+}
+
+bool ServiceReveal::eventFilter(QObject *, QEvent *e)
+{
+    if (e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton)
+        click();
+    return false;
+}
+
+ServiceReveal *installServiceReveal(QWidget *target, std::function<void()> reveal)
+{
+    auto *r = new ServiceReveal(std::move(reveal), target);
+    r->watch(target);
+    return r;
 }
 
 } // namespace velmar::ui

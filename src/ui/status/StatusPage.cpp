@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -212,8 +213,40 @@ QWidget *StatusPage::buildIdentityColumn()
     v->addWidget(m_empresa);
     v->addWidget(m_empresa2);
     v->addWidget(m_gsm);
+    v->addWidget(buildOrders(col));
     v->addStretch(1);
     return col;
+}
+
+QWidget *StatusPage::buildOrders(QWidget *parent)
+{
+    auto *bar = new QWidget(parent);
+    bar->setObjectName(QStringLiteral("POrdres"));
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 4, 0, 0);
+    auto order = [&](const char *name, const QString &caption, const QString &tip, void (ModuleCommands::*click)()) {
+        auto *b = new QPushButton(caption, bar);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
+        connect(b, &QPushButton::clicked, &m_engine.commands, click);
+        row->addWidget(b);
+        return b;
+    };
+    m_reset = order("BBReset", tr("Reset"), tr("Reinicia el equipo"), &ModuleCommands::BBResetClick);
+    order("BBProvaTest", tr("Test"), tr("El equipo envía un informe de test"), &ModuleCommands::BBProvaTestClick);
+    m_cra = order("BBCRA", tr("Envío a la CRA"), tr("El equipo envía un test a la central receptora"),
+                  &ModuleCommands::BBCRAClick);
+    row->addStretch(1);
+    // Reset and the receiving-centre test wait for the module to identify
+    // itself in its records.
+    auto follow = [this] {
+        const bool shown = m_engine.status.moduleCommandsShown();
+        m_reset->setVisible(shown);
+        m_cra->setVisible(shown);
+    };
+    connect(&m_engine.status, &ModuleStatus::identificationChanged, this, follow);
+    follow();
+    return bar;
 }
 
 QWidget *StatusPage::buildLinksAndIo()

@@ -9,6 +9,7 @@
 class QLabel;
 class QListView;
 class QPlainTextEdit;
+class QPushButton;
 class QToolButton;
 class QVBoxLayout;
 
@@ -81,6 +82,7 @@ private:
     QWidget *buildLinksAndIo();
     QWidget *buildGauges();
     QWidget *buildEvents();
+    QWidget *buildOrders(QWidget *parent); // BBReset, BBProvaTest, BBCRA
     void renderLink(QLabel *label, const LinkPanelLook &look);
     void renderCover(QLabel *cover, const CoverLook &look);
     void renderGauge(Gauge *g, GaugeMarker *restore, QLabel *restoreLabel, GaugeMarker *trigger,
@@ -114,6 +116,7 @@ private:
     GaugeMarker *m_tamperRest = nullptr, *m_tamperDisp = nullptr, *m_restBat = nullptr, *m_funBat = nullptr;
     QLabel *m_lTamperRest = nullptr, *m_lTamperDisp = nullptr, *m_lRestBat = nullptr, *m_lFunBat = nullptr;
 
+    QPushButton *m_reset = nullptr, *m_cra = nullptr; // BBReset, BBCRA
     QListView *m_events = nullptr; // REVelmar
     QToolButton *m_tot = nullptr, *m_para = nullptr, *m_esborra = nullptr;
 };

@@ -172,6 +172,38 @@ TEST(ProgrammingState, FirstEntryReadsAndASecondWithTheCompanyFilledDoesNot)
     EXPECT_TRUE(r.sent().isEmpty());
 }
 
+TEST(ProgrammingState, AViewThatComesToTheFrontAtOnceIsStillRead)
+{
+    // The window reports the programming view as shown the moment it is
+    // brought to the front, before "Prog." has decided whether to read.
+    Rig r;
+    r.view.panelmostrat = ProgrammingState::estat();
+    QObject::connect(&r.view, &ProgrammingState::broughtToFront, &r.view,
+                     [&r] { r.view.panelmostrat = ProgrammingState::programacio(); });
+    r.commands.BBProgClick();
+    EXPECT_EQ(r.sent(), QStringList{"vm+inf"});
+    r.scheduler.advance(1000);
+    EXPECT_EQ(r.sent(), QStringList{"vm+Xxxx"});
+}
+
+TEST(ProgrammingState, WorkingWhileBusyOrWithItsCommandsTakenAway)
+{
+    ProgrammingState view;
+    QSignalSpy working(&view, &ProgrammingState::workingChanged);
+    EXPECT_FALSE(view.working());
+    // A write: busy, then its commands away; it ends the other way round.
+    view.setBusy(true);
+    view.setCommandsEnabled(false);
+    EXPECT_TRUE(view.working());
+    view.setBusy(false);
+    EXPECT_TRUE(view.working());
+    view.setCommandsEnabled(true);
+    EXPECT_FALSE(view.working());
+    ASSERT_EQ(working.count(), 2);
+    EXPECT_TRUE(working.at(0).at(0).toBool());
+    EXPECT_FALSE(working.at(1).at(0).toBool());
+}
+
 TEST(ProgrammingState, RemoteLinkHidesTheVpnBoxAndReadsOnlyWhenItIsTheChosenLink)
 {
     Rig r;

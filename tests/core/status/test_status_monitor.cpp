@@ -304,6 +304,26 @@ TEST(StatusMonitor, EstadoDoesNothingAtAllWhileAnUpdateRuns)
     EXPECT_EQ(f.sent(), QByteArray());
 }
 
+TEST(StatusMonitor, EstadoWaitsForTheProgrammingCyclesToFinish)
+{
+    // A recognition in the middle of a write asks for the status half a
+    // second later: it must not switch the stream on between two fields.
+    Fixture f;
+    f.linked();
+    bool working = true;
+    f.monitor.setWorking([&working] { return working; });
+    QSignalSpy reset(&f.monitor, &StatusMonitor::estatPageReset);
+    QSignalSpy enabled(&f.monitor, &StatusMonitor::estatCommandsEnabled);
+    f.monitor.BBLlegirEstatClick();
+    f.scheduler.advance(2000);
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(enabled.count(), 0);
+    EXPECT_EQ(f.sent(), QByteArray());
+    working = false;
+    f.monitor.BBLlegirEstatClick();
+    EXPECT_EQ(f.sent(), QByteArray("\rvm+vEr\r"));
+}
+
 TEST(StatusMonitor, ARecognisedModuleIsAskedForItsStatusAfterItsStreamRequest)
 {
     Fixture f;

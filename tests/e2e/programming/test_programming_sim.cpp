@@ -77,17 +77,7 @@ public:
     // Lines the simulator received, from the given position on.
     QStringList received(qsizetype from = 0) const
     {
-        QFile f(m_dir.filePath(QStringLiteral("transcript.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        QStringList rx;
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            const QString text = QString::fromUtf8(line);
-            const qsizetype at = text.indexOf(QLatin1String(" RX "));
-            if (at >= 0)
-                rx << text.mid(at + 4);
-        }
-        return rx.mid(from);
+        return SimProcess::receivedLines(m_dir.filePath(QStringLiteral("transcript.txt"))).mid(from);
     }
     // Waits until the simulator has received `line` after position `from`.
     bool receives(const QString &line, qsizetype from = 0)

@@ -4,7 +4,9 @@
 
 #include "support/SimProcess.h"
 #include "support/SimTranscript.h"
+#include "support/Wait.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -13,13 +15,14 @@
 namespace velmar::test {
 
 // The simulated module with these options (and a transcript of what crossed
-// the line), and the program's window on its port with settings of its own.
+// the line, and an optional scenario), and the program's window on its port
+// with settings of its own.
 struct Linked {
     QTemporaryDir dir;
     SimProcess sim;
     std::optional<ui::MainWindow> w;
-    explicit Linked(const QStringList &simArgs = {})
-        : sim(QStringList{QStringLiteral("--transcript"), dir.filePath(QStringLiteral("transcript.txt"))} + simArgs)
+    explicit Linked(const QStringList &simArgs = {}, const QStringList &scenario = {})
+        : sim(arguments(simArgs, scenario))
     {
         if (!sim.ok())
             return;
@@ -31,8 +34,48 @@ struct Linked {
         w->show();
     }
 
-    // The lines the module has received so far.
-    QList<TranscriptLine> received() const { return receivedLines(dir.filePath(QStringLiteral("transcript.txt"))); }
+    QString transcript() const { return dir.filePath(QStringLiteral("transcript.txt")); }
+
+    // The lines the module has received, from line `from` on, with their times.
+    QList<TranscriptLine> receivedTimed(qsizetype from = 0) const { return receivedLines(transcript()).mid(from); }
+    // The same, text only ("vm+ver", "vm+0104=Obra 7", ...).
+    QStringList received(qsizetype from = 0) const
+    {
+        QStringList texts;
+        for (const TranscriptLine &l : receivedTimed(from))
+            texts << l.text;
+        return texts;
+    }
+    bool receives(const QString &line, qsizetype from = 0, int ms = 10000) const
+    {
+        return waitFor([&] { return received(from).contains(line); }, ms);
+    }
+    // Recognised with its stream on, and the status read that follows
+    // recognition sent.
+    bool settled()
+    {
+        const Engine &e = w->engine();
+        return waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000)
+               && receives(QStringLiteral("vm+vEr")) && receives(QStringLiteral("vm+INf"));
+    }
+    template <typename T>
+    T *find(const char *name) const
+    {
+        return w->findChild<T *>(QString::fromLatin1(name));
+    }
+
+private:
+    QStringList arguments(const QStringList &simArgs, const QStringList &scenario)
+    {
+        QStringList args = QStringList{QStringLiteral("--transcript"), transcript()} + simArgs;
+        if (!scenario.isEmpty()) {
+            QFile f(dir.filePath("scenario.txt"));
+            if (f.open(QIODevice::WriteOnly))
+                f.write((scenario.join(u'\n') + u'\n').toUtf8());
+            args << QStringLiteral("--scenario") << f.fileName();
+        }
+        return args;
+    }
 };
 
 } // namespace velmar::test

@@ -1,6 +1,7 @@
 // The whole program against the simulated module: the real window reads the
 // programming, the user changes a field, the window writes it back.
 #include "ui/editor/FieldColours.h"
+#include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 
 #include "Linked.h"
@@ -8,6 +9,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTabWidget>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
@@ -103,6 +109,171 @@ TEST(WindowCycles, ClickingAnOutputSwitchesItAfterTheQuestion)
     });
     QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("ES1")), Qt::LeftButton);
     EXPECT_TRUE(waitFor([&] { return e.display.sortides().at(0).background == colours::Red; }, 10000));
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowCycles, ProgAloneReadsTheModuleIntoThePages)
+{
+    Linked l;
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
+    ASSERT_TRUE(l.settled());
+    const qsizetype mark = l.received().size();
+
+    l.find<QPushButton>("BBProg")->click();
+    EXPECT_TRUE(w.programmingShown());
+    auto *empresa = l.find<QLineEdit>("EProgEmpresa");
+    ASSERT_TRUE(waitFor([&] { return empresa->text() == QLatin1String("Velmar Demo") && !w.engine().programming.busy(); },
+                        20000));
+    EXPECT_EQ(w.engine().fields.grid(u"SGOperadores")->cell(0, 3), QStringLiteral("Orange"));
+    EXPECT_TRUE(w.engine().programming.progllegida);
+
+    // The stream goes off first, then the dump is asked for, once.
+    const QStringList rx = l.received(mark);
+    const qsizetype off = rx.indexOf(QStringLiteral("vm+inf"));
+    ASSERT_GE(off, 0) << rx.join(u' ').toStdString();
+    EXPECT_GT(rx.indexOf(QStringLiteral("vm+Xxxx")), off) << rx.join(u' ').toStdString();
+    EXPECT_EQ(rx.count(QStringLiteral("vm+Xxxx")), 1);
+
+    // A second "Prog." with the pages read does not read again.
+    l.find<QPushButton>("BBLlegirEstat")->click();
+    ASSERT_TRUE(waitFor([&] { return !w.programmingShown(); }));
+    l.find<QPushButton>("BBProg")->click();
+    EXPECT_TRUE(w.programmingShown());
+    EXPECT_FALSE(w.engine().reader.fullReadRunning());
+    EXPECT_FALSE(w.engine().programming.busy());
+}
+
+} // namespace
+
+namespace {
+
+// Everything that would talk to the module besides the cycle at work.
+const char *const kLockedWidgets[] = {"BBLlegirEstat", "BBProg", "CCBPort", "BBGravar", "BBLlegirPag"};
+const char *const kLockedActions[] = {"MIEstat", "MIComunicacio", "MIProgramacio", "MILlegirCircuit",
+                                      "MIGravarCircuit", "MIIDefecte"};
+
+TEST(WindowCycles, AWriteLocksTheWindowUntilItEnds)
+{
+    // Once the first field is written the module answers slowly, so that
+    // the write is still going when the test looks at the window.
+    Linked l({}, {QStringLiteral("on vm+0102=* fault split-gap 40"),
+                  QStringLiteral("on vm+0102=* fault split-writes 1")});
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
+    const Engine &e = w.engine();
+    ASSERT_TRUE(l.settled());
+    for (const char *name : kLockedWidgets)
+        ASSERT_NE(l.find<QWidget>(name), nullptr) << name;
+    for (const char *name : kLockedActions)
+        ASSERT_NE(l.find<QAction>(name), nullptr) << name;
+    l.find<QPushButton>("BBProg")->click();
+    ASSERT_TRUE(waitFor([&] { return e.programming.progllegida && !e.programming.busy(); }, 20000));
+
+    for (const char *name : {"EProgEmpresa", "EProgInstal", "EProgRef", "EProgTel"}) {
+        auto *edit = l.find<QLineEdit>(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "7");
+    }
+    ASSERT_EQ(e.fields.ncampsModificats, 4);
+    const qsizetype mark = l.received().size();
+    l.find<QPushButton>("BBGravar")->click();
+    auto writing = [&](const char *prefix) {
+        for (const QString &line : l.received(mark))
+            if (line.startsWith(QLatin1String(prefix)))
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(waitFor([&] { return writing("vm+0103="); }, 15000));
+
+    // Mid-write: nothing else can be started, and clicking sends nothing.
+    ASSERT_TRUE(e.writer.running());
+    for (const char *name : kLockedWidgets)
+        EXPECT_FALSE(l.find<QWidget>(name)->isEnabled()) << name;
+    for (const char *name : kLockedActions)
+        EXPECT_FALSE(l.find<QAction>(name)->isEnabled()) << name;
+    QTest::mouseClick(l.find<QWidget>("BBLlegirEstat"), Qt::LeftButton);
+    QTest::mouseClick(l.find<QWidget>("BBProg"), Qt::LeftButton);
+    l.find<QAction>("MIEstat")->trigger();
+    EXPECT_TRUE(w.programmingShown());
+
+    ASSERT_TRUE(waitFor([&] { return !e.writer.running(); }, 20000));
+    ASSERT_TRUE(l.receives(QStringLiteral("vm+vEr"), mark));
+    // From the stream going off to the closing identification request,
+    // only the fields went out.
+    const QStringList rx = l.received(mark);
+    const QStringList during = rx.mid(0, rx.indexOf(QStringLiteral("vm+vEr")));
+    ASSERT_FALSE(during.isEmpty());
+    EXPECT_EQ(during.first(), QStringLiteral("vm+inf"));
+    for (const QString &line : during.mid(1))
+        EXPECT_TRUE(line.size() > 8 && line.at(7) == u'=') << line.toStdString();
+    EXPECT_EQ(during.size(), 5) << during.join(u' ').toStdString();
+
+    // Over: the window is the user's again.
+    for (const char *name : kLockedWidgets)
+        EXPECT_TRUE(l.find<QWidget>(name)->isEnabled()) << name;
+    for (const char *name : kLockedActions)
+        EXPECT_TRUE(l.find<QAction>(name)->isEnabled()) << name;
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowCycles, TheModulesOrdersReachItFromTheStatusPage)
+{
+    Linked l({QStringLiteral("--restart-ms"), QStringLiteral("300")});
+    ASSERT_TRUE(l.sim.ok());
+    ASSERT_TRUE(l.settled());
+    auto *reset = l.find<QPushButton>("BBReset");
+    auto *cra = l.find<QPushButton>("BBCRA");
+    auto *test = l.find<QPushButton>("BBProvaTest");
+    ASSERT_NE(reset, nullptr);
+    ASSERT_NE(cra, nullptr);
+    ASSERT_NE(test, nullptr);
+    // Shown once the module's records have identified it.
+    ASSERT_TRUE(waitFor([&] { return reset->isVisible() && cra->isVisible(); }, 10000));
+
+    const struct {
+        QPushButton *button;
+        const char *command;
+    } orders[] = {{test, "vm+TST"}, {cra, "vm+cra"}, {reset, "vm+rst"}};
+    for (const auto &o : orders) {
+        const qsizetype mark = l.received().size();
+        QTest::mouseClick(o.button, Qt::LeftButton);
+        EXPECT_TRUE(l.receives(QString::fromLatin1(o.command), mark)) << o.command;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowCycles, AModuleWithoutInputsAndOutputsKeepsTheirGridsOutOfReach)
+{
+    Linked l({QStringLiteral("--parts"), QStringLiteral("1110")});
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
+    ASSERT_TRUE(l.settled());
+    ASSERT_TRUE(waitFor([&] { return w.engine().state.PartsActives == QLatin1String("1110"); }, 10000));
+    for (const char *cover : {"PEntradesNoDisp", "PSortidesNoDisp"})
+        EXPECT_EQ(l.find<QLabel>(cover)->text(), QStringLiteral("NO DISPONIBLE")) << cover;
+
+    l.find<QPushButton>("BBProg")->click();
+    ASSERT_TRUE(waitFor([&] { return w.engine().programming.progllegida && !w.engine().programming.busy(); }, 20000));
+    QTabWidget *tabs = w.programming()->tabs();
+    tabs->setCurrentWidget(l.find<QWidget>("TSUsuari"));
+    EXPECT_EQ(w.programming()->currentSection(), QStringLiteral("PConfigSistema"));
+    EXPECT_TRUE(l.find<QWidget>("PEntrades")->isHidden());
+    EXPECT_TRUE(l.find<QWidget>("PSortides")->isHidden());
+    for (const char *grid : {"SGEntrades", "SGEntradesOpc", "SGSortidesTemps", "SGSortidesOpc", "SGSortides",
+                             "SGSortidesEnt"})
+        EXPECT_FALSE(l.find<QWidget>(grid)->isEnabled()) << grid;
+    EXPECT_TRUE(l.find<QWidget>("SGInici")->isEnabled());
 }
 
 } // namespace

@@ -49,13 +49,13 @@ TEST(WindowDialogs, FactoryResetAnsweredNoUnderGnomeRestoresNothing)
     EXPECT_FALSE(e.programming.busy());
     // Had it started, the restore would run to its end here.
     ASSERT_TRUE(waitFor([&] { return !e.programming.busy() && !e.writer.running(); }, 20000));
-    EXPECT_FALSE(anyIs(l.received(), QStringLiteral("vm+Xxxx=0")));
+    EXPECT_FALSE(anyIs(l.receivedTimed(), QStringLiteral("vm+Xxxx=0")));
     const qsizetype before = l.received().size();
 
     answerWith(QString::fromUtf8("     Sí    "));
     reset->trigger();
     // The button captioned "Sí" does restore: the wire shows it.
-    EXPECT_TRUE(waitFor([&] { return anyIs(l.received().mid(before), QStringLiteral("vm+Xxxx=0")); }, 15000));
+    EXPECT_TRUE(waitFor([&] { return anyIs(l.receivedTimed(before), QStringLiteral("vm+Xxxx=0")); }, 15000));
 }
 
 // The stream is asked for one second after the code, while the "checking"
@@ -77,7 +77,7 @@ TEST(WindowDialogs, AccessCodeIsFollowedByTheStreamRequestAfterOneSecond)
     // first one at least 900 ms after the code.
     std::optional<qint64> gap;
     ASSERT_TRUE(waitFor([&] {
-        const QList<TranscriptLine> rx = l.received();
+        const QList<TranscriptLine> rx = l.receivedTimed();
         const auto code = std::find_if(rx.begin(), rx.end(),
                                        [](const TranscriptLine &t) { return t.text == QLatin1String("vm+cdp=4321"); });
         for (auto t = code; t != rx.end() && !gap; ++t)

@@ -583,6 +583,55 @@ TEST_F(Pages, SectionsOfTheUserPage)
     EXPECT_EQ(view->currentSection(), "PConfigEntrades");
 }
 
+TEST_F(Pages, HiddenRevealsOfTheMacAndThePanelModel)
+{
+    ProgrammingState &p = window->engine().programming;
+    // A page read or a write leaves both boxes read-only and disabled, and
+    // starts the counting again.
+    auto lockBoxes = [&] {
+        for (const char *name : {"EMAC", "ECentral"}) {
+            fields().edit(QString::fromLatin1(name))->setReadOnly(true);
+            fields().edit(QString::fromLatin1(name))->setEnabled(false);
+        }
+        emit p.panelPollReset();
+    };
+    auto editable = [&](const char *name) {
+        auto *box = find<QLineEdit>(name);
+        return !box->isReadOnly() && box->isEnabled();
+    };
+    auto click = [&](const char *label, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(find<QLabel>(label), Qt::LeftButton);
+    };
+    struct Case {
+        const char *label;
+        const char *box;
+    };
+    for (const Case c : {Case{"LMac", "EMAC"}, Case{"LCentral", "ECentral"}, Case{"Label142", "ECentral"}}) {
+        lockBoxes();
+        click(c.label, 10);
+        EXPECT_FALSE(editable(c.box)) << c.label;
+        click(c.label, 1);
+        EXPECT_TRUE(editable(c.box)) << c.label;
+        EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(c.box)) << c.label;
+        // The MAC and the panel model count apart.
+        EXPECT_FALSE(editable(QByteArray(c.box) == "EMAC" ? "ECentral" : "EMAC")) << c.label;
+    }
+
+    // Both labels of the panel model count together.
+    lockBoxes();
+    click("LCentral", 5);
+    click("Label142", 6);
+    EXPECT_TRUE(editable("ECentral"));
+
+    // A page read or a write starts the counting again.
+    lockBoxes();
+    click("LMac", 10);
+    emit p.panelPollReset();
+    click("LMac", 1);
+    EXPECT_FALSE(editable("EMAC"));
+}
+
 TEST_F(Pages, CommandsAreSignalsEnabledOnRecognition)
 {
     auto *read = find<QPushButton>("BBLlegirPag");

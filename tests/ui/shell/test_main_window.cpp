@@ -3,7 +3,11 @@
 #include "ui/shell/MainWindow.h"
 #include "core/shell/Version.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -186,4 +190,99 @@ TEST(MainWindow, RefusedVersionEndsTheProgramWithoutProbingThePort)
     w.show();
     EXPECT_TRUE(waitFor([&] { return !w.isVisible(); }));
     EXPECT_TRUE(pty.read(200).isEmpty());
+}
+
+TEST(MainWindow, WorkLocksTheWindowAndWhatAsksToEnableItMeanwhileWaits)
+{
+    Options o;
+    MainWindow w{o};
+    Engine &e = w.engine();
+    ProgrammingState &p = e.programming;
+    auto widget = [&](const char *name) { return w.findChild<QWidget *>(QString::fromLatin1(name)); };
+    auto action = [&](const char *name) { return w.findChild<QAction *>(QString::fromLatin1(name)); };
+    const char *const widgets[] = {"BBLlegirEstat", "BBProg", "CCBPort", "BBGravar", "BBLlegirPag"};
+    const char *const actions[] = {"MIEstat", "MIComunicacio", "MIProgramacio", "MILlegirCircuit"};
+    emit e.identification.recognised(); // the commands are the user's
+
+    // The ways the cycles say they work on the module.
+    struct Work {
+        const char *what;
+        std::function<void(bool)> set;
+    };
+    const Work works[] = {
+        {"read or factory reset (busy)", [&](bool on) { p.setBusy(on); }},
+        {"write (busy, commands away)", [&](bool on) {
+             if (on) {
+                 p.setBusy(true);
+                 p.setCommandsEnabled(false);
+             } else {
+                 p.setBusy(false);
+                 p.setCommandsEnabled(true);
+             }
+         }},
+        {"commands away alone (update)", [&](bool on) { p.setCommandsEnabled(!on); }},
+    };
+    for (const Work &work : works) {
+        work.set(true);
+        // A recognition and the end of an Estado ask for the commands now.
+        emit e.identification.recognised();
+        emit e.monitor.estatCommandsEnabled();
+        for (const char *name : widgets)
+            EXPECT_FALSE(widget(name)->isEnabled()) << work.what << " " << name;
+        for (const char *name : actions)
+            EXPECT_FALSE(action(name)->isEnabled()) << work.what << " " << name;
+        auto *views = w.findChild<QStackedWidget *>(QStringLiteral("PVistes"));
+        QWidget *shown = views->currentWidget();
+        static_cast<QPushButton *>(widget("BBProg"))->click();
+        EXPECT_EQ(views->currentWidget(), shown) << work.what;
+
+        work.set(false);
+        for (const char *name : widgets)
+            EXPECT_TRUE(widget(name)->isEnabled()) << work.what << " " << name;
+        for (const char *name : actions)
+            EXPECT_TRUE(action(name)->isEnabled()) << work.what << " " << name;
+    }
+
+    // A link lost during the work leaves the commands off when it ends.
+    p.setBusy(true);
+    e.Esborra_Camps();
+    p.setBusy(false);
+    EXPECT_FALSE(widget("BBGravar")->isEnabled());
+    EXPECT_FALSE(action("MILlegirCircuit")->isEnabled());
+    EXPECT_TRUE(widget("BBLlegirEstat")->isEnabled());
+}
+
+TEST(MainWindow, TenClicksOnTheCaptionlessFirstMenuEntryShowTheConsole)
+{
+    Options o;
+    MainWindow w{o};
+    auto *informacio = w.findChild<QAction *>(QStringLiteral("Informacio"));
+    ASSERT_NE(informacio, nullptr);
+    auto *bar = w.menuBar();
+    ASSERT_FALSE(bar->actions().isEmpty());
+    EXPECT_EQ(bar->actions().first(), informacio);
+    EXPECT_TRUE(informacio->text().trimmed().isEmpty());
+
+    QWidget *console = w.console();
+    for (int round = 0; round < 2; ++round) {
+        const bool shown = console->isVisible();
+        for (int i = 0; i < 9; ++i)
+            informacio->trigger();
+        EXPECT_EQ(console->isVisible(), shown) << round;
+        informacio->trigger();
+        EXPECT_EQ(console->isVisible(), !shown) << round;
+    }
+
+    // With a caption every click toggles it.
+    informacio->setText(QStringLiteral("Info"));
+    informacio->trigger();
+    EXPECT_TRUE(console->isVisible());
+    informacio->trigger();
+    EXPECT_FALSE(console->isVisible());
+
+    // The keyboard shortcut stays.
+    bool shortcut = false;
+    for (QAction *a : w.actions())
+        shortcut |= a->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+    EXPECT_TRUE(shortcut);
 }

@@ -133,6 +133,22 @@ TEST(StatusPage, RecordsFromTheModuleFillThePage)
     EXPECT_TRUE(t.find<Lamp>("ComLedRXAgui")->isOn());
 }
 
+TEST(StatusPage, ResetAndTheReceivingCentreTestShowOnceTheModuleIdentifiesItself)
+{
+    Window t;
+    auto *reset = t.find<QPushButton>("BBReset");
+    auto *cra = t.find<QPushButton>("BBCRA");
+    EXPECT_TRUE(reset->isHidden());
+    EXPECT_TRUE(cra->isHidden());
+    EXPECT_FALSE(t.find<QPushButton>("BBProvaTest")->isHidden());
+    t.record(kRecord);
+    EXPECT_FALSE(reset->isHidden());
+    EXPECT_FALSE(cra->isHidden());
+    t.w.engine().Esborra_Camps();
+    EXPECT_TRUE(reset->isHidden());
+    EXPECT_TRUE(cra->isHidden());
+}
+
 TEST(StatusPage, AnInputLeftOutFadesAndAnOutputLosesItsColour)
 {
     Window t;
@@ -249,6 +265,9 @@ TEST(StatusPage, EstadoBringsThePageBackFromTheProgrammingView)
     auto *views = t.find<QStackedWidget>("PVistes");
     auto *page = t.find<StatusPage>("PEstat");
     EXPECT_EQ(views->currentWidget(), page);
+    // The programming was read before: "Prog." only shows the view.
+    t.w.engine().programming.progllegida = true;
+    t.w.engine().fields.edit(u"EProgEmpresa")->setText(QStringLiteral("Velmar Demo"));
     t.find<QPushButton>("BBProg")->click();
     ASSERT_NE(views->currentWidget(), page);
     EXPECT_FALSE(t.w.engine().identification.view().statusShown); // no status polling meanwhile
