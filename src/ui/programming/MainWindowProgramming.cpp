@@ -64,12 +64,9 @@ void MainWindow::wireProgramming()
     connect(&p, &ProgrammingState::message, this,
             [this](const QString &title, const QString &text, const QString &button, int seconds) {
                 const QStringList captions = button.isEmpty() ? QStringList() : QStringList{button};
-                // A message that closes itself needs no answer: the core's
-                // next steps must not wait for it.
-                if (seconds > 0)
-                    ElMeuMessageDlgTempsOpen(title, text, DlgType::Warning, seconds, captions, QMessageBox::Ok, this);
-                else
-                    ElMeuMessageDlg(title, text, DlgType::Warning, captions, QMessageBox::Ok, this);
+                // A message needs no answer: the core's next steps (a write
+                // that gives up, a timed sequence) must not wait for it.
+                ElMeuMessageDlgOpen(title, text, DlgType::Warning, seconds, captions, QMessageBox::Ok, this);
             });
     // A click on an output indicator asks to switch it: "active" is the
     // indicator drawn red, the name its caption (the number when empty).

@@ -88,7 +88,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     Engine &e = m_engine;
     connect(&e.channel, &CommandChannel::disconnected, this, &MainWindow::onDisconnected);
     connect(&e, &Engine::warning, this, [this](const QString &title, const QString &text) {
-        ElMeuMessageDlg(title, text, DlgType::Warning, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+        ElMeuMessageDlgOpen(title, text, DlgType::Warning, 0, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
     });
     connect(&e.channel, &CommandChannel::portStored, this, [this](const QString &name) {
         m_config.ComUSB = name;

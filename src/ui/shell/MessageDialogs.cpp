@@ -108,13 +108,13 @@ int ElMeuMessageDlgTemps(const QString &title, const QString &message, DlgType t
     return box->exec();
 }
 
-void ElMeuMessageDlgTempsOpen(const QString &title, const QString &message, DlgType type, int seconds,
-                              const QStringList &captions, QMessageBox::StandardButtons buttons,
-                              QWidget *parent)
+void ElMeuMessageDlgOpen(const QString &title, const QString &message, DlgType type, int seconds,
+                         const QStringList &captions, QMessageBox::StandardButtons buttons, QWidget *parent)
 {
     QMessageBox *box = buildMessageDlg(title, message, type, captions, buttons, parent).release();
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QTimer::singleShot(seconds * 1000, box, [box] { box->done(QMessageBox::Cancel); });
+    if (seconds > 0)
+        QTimer::singleShot(seconds * 1000, box, [box] { box->done(QMessageBox::Cancel); });
     box->open();
 }
 

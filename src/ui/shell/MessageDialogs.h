@@ -26,12 +26,13 @@ int ElMeuMessageDlgTemps(const QString &title, const QString &message, DlgType t
                          const QStringList &captions, QMessageBox::StandardButtons buttons,
                          QWidget *parent = nullptr);
 
-// The self-closing box for a message that needs no answer: shown without
-// waiting for it (window-modal over its parent), so that the timers and
-// steps of the caller go on while it is on screen. It deletes itself.
-void ElMeuMessageDlgTempsOpen(const QString &title, const QString &message, DlgType type, int seconds,
-                              const QStringList &captions, QMessageBox::StandardButtons buttons,
-                              QWidget *parent = nullptr);
+// The box for a message that needs no answer: shown without waiting for it
+// (window-modal over its parent), so that the timers and steps of the caller
+// go on while it is on screen; with seconds > 0 it closes itself then. It
+// deletes itself.
+void ElMeuMessageDlgOpen(const QString &title, const QString &message, DlgType type, int seconds,
+                         const QStringList &captions, QMessageBox::StandardButtons buttons,
+                         QWidget *parent = nullptr);
 
 // New-version box: the message followed by a "Descargar ahora" link to
 // downloadPage; following the link opens the page and ends the program.

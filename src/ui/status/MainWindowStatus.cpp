@@ -26,7 +26,7 @@ constexpr int kTimedErrorSeconds = 5;
 // it, so that the tick and the link go on while it is on screen.
 void showTimedError(QWidget *parent, const QString &text)
 {
-    ElMeuMessageDlgTempsOpen(QStringLiteral("ERROR"), text, DlgType::Error, kTimedErrorSeconds,
+    ElMeuMessageDlgOpen(QStringLiteral("ERROR"), text, DlgType::Error, kTimedErrorSeconds,
                              {MainWindow::tr("    Cerrar   ")}, QMessageBox::Ok, parent);
 }
 

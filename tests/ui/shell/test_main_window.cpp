@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QCoreApplication>
@@ -285,4 +286,26 @@ TEST(MainWindow, TenClicksOnTheCaptionlessFirstMenuEntryShowTheConsole)
     for (QAction *a : w.actions())
         shortcut |= a->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
     EXPECT_TRUE(shortcut);
+}
+
+// A message from the core needs no answer: the core's next step (a write
+// that gives up after it, the next paced command) runs while it is on
+// screen, not once the user has closed it.
+TEST(MainWindow, MessagesFromTheCoreDoNotHoldTheCoreUp)
+{
+    Options o;
+    MainWindow w{o};
+    w.show();
+    const QString texts[] = {QStringLiteral("programming message"), QStringLiteral("engine warning")};
+    w.engine().programming.tell(QStringLiteral("T"), texts[0]);
+    emit w.engine().warning(QStringLiteral("T"), texts[1]);
+    // Both calls returned with their boxes still open.
+    for (const QString &text : texts) {
+        QMessageBox *shown = nullptr;
+        for (QMessageBox *box : w.findChildren<QMessageBox *>())
+            if (box->text() == text && box->isVisible())
+                shown = box;
+        ASSERT_NE(shown, nullptr) << text.toStdString();
+        shown->close();
+    }
 }
