@@ -55,7 +55,9 @@ std::optional<QStringList> decodeRecord(QStringView gridName, bool fixedColumn, 
 void loadRecord(GridModel &grid, int row, const QStringList &columns, const QString &central);
 
 // The record of a data row as the write cycle sends it (and as the
-// verification rebuilds it), separators-only records already emptied.
+// verification rebuilds it), separators-only records already emptied. A
+// ";" or line break in a cell is left out: the record never has more
+// fields than its form.
 QString serialiseRow(const GridModel &grid, int row);
 
 // Verifica_StringGrid: the echo equals the record rebuilt from the row,
