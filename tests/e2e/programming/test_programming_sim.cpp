@@ -5,6 +5,7 @@
 #include "core/shell/Engine.h"
 
 #include "support/SimProcess.h"
+#include "support/Transcript.h"
 #include "support/Wait.h"
 
 #include <QFile>
@@ -77,17 +78,7 @@ public:
     // Lines the simulator received, from the given position on.
     QStringList received(qsizetype from = 0) const
     {
-        QFile f(m_dir.filePath(QStringLiteral("transcript.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        QStringList rx;
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            const QString text = QString::fromUtf8(line);
-            const qsizetype at = text.indexOf(QLatin1String(" RX "));
-            if (at >= 0)
-                rx << text.mid(at + 4);
-        }
-        return rx.mid(from);
+        return test::transcriptReceived(m_dir.filePath(QStringLiteral("transcript.txt"))).mid(from);
     }
     // Waits until the simulator has received `line` after position `from`.
     bool receives(const QString &line, qsizetype from = 0)
@@ -217,6 +208,37 @@ TEST(ProgrammingSim, WritingSendsExactlyTheChangedFieldsAndChecksTheirEchoes)
     EXPECT_EQ(s.edit("EProgRef")->text(), QStringLiteral("Obra 7"));
     EXPECT_EQ(s.row("SGOperadores", 3), QStringList({"", "", "", ""}));
     EXPECT_EQ(s.grid("SGEntrades")->cell(1, 3), QStringLiteral("Puerta"));
+}
+
+// A module that garbles the echo of one input record: the write gives that
+// record up after three tries, still writes the other changed rows of the
+// grid and the fields after it, and says at the end which record failed.
+TEST(ProgrammingSim, ARecordWhoseEchoIsWrongIsReportedAndTheRestIsWritten)
+{
+    Session s({}, {QStringLiteral("--corrupt"), QStringLiteral("3003")});
+    START(s);
+    s.engine.commands.BBProgClick();
+    ASSERT_TRUE(s.readDone());
+    GridModel *inputs = s.grid("SGEntrades");
+    inputs->setCell(1, 3, QStringLiteral("Puerta"));
+    inputs->setCell(1, 7, QStringLiteral("Ventana"));
+    s.grid("SGSortidesTemps")->setCell(1, 2, QStringLiteral("Sirena"));
+
+    const qsizetype mark = s.received().size();
+    s.engine.writer.BBGravarClick();
+    ASSERT_TRUE(s.writeDone());
+    ASSERT_TRUE(waitFor([&] {
+        return s.receivedBetween(mark, QStringLiteral("vm+inf"), QStringLiteral("vm+vEr")).endsWith(QStringLiteral("vm+vEr"));
+    }));
+    EXPECT_EQ(s.receivedBetween(mark, QStringLiteral("vm+inf"), QStringLiteral("vm+vEr")),
+              QStringList({"vm+inf", "vm+3003=0;0;0;Puerta", "vm+3003=0;0;0;Puerta", "vm+3003=0;0;0;Puerta",
+                           "vm+3007=0;0;0;Ventana", "vm+3322=0;0;0;0;Sirena", "vm+vEr"}));
+    EXPECT_TRUE(inputs->cellDiffers(1, 3)); // still red
+    EXPECT_FALSE(inputs->cellDiffers(1, 7));
+    EXPECT_FALSE(s.grid("SGSortidesTemps")->cellDiffers(1, 2));
+    EXPECT_FALSE(s.engine.programming.busy());
+    EXPECT_EQ(s.messages,
+              QStringList{QStringLiteral("No se han podido programar los campos marcados en rojo:\r\n3003")});
 }
 
 TEST(ProgrammingSim, LeavingVpnWritesThePublicServerIntoBothParameters)
