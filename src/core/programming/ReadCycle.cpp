@@ -198,6 +198,8 @@ void ReadCycle::endRead()
     m_state.espero.clear();
     m_state.puntercamp.clear();
     m_fields.CampsPantallaCLWindow();
+    // Everything the user had changed was read over: nothing is counted.
+    m_fields.ncampsModificats = 0;
     m_state.inf = true;
     m_view.setBusy(false);
     m_fullRead = false;
