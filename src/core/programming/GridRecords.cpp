@@ -202,6 +202,9 @@ void loadRecord(GridModel &g, int row, const QStringList &columns, const QString
             g.setFlagWord(c, row, text == u"1" ? 1 : 0);
             continue;
         }
+        // A cell holds only what its record field can carry, from the module
+        // as from the user, so a row read and written back stays the same.
+        text = recordFieldText(text);
         // An empty kind stays empty: padding it would invent an event.
         if (c == 1 && width > 0 && !text.isEmpty() && text.size() < width)
             text = text.rightJustified(width, u'0');

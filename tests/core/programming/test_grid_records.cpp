@@ -159,6 +159,14 @@ TEST_F(Records, NoCellTextAddsAFieldToItsRecord)
     }
     EXPECT_GT(checked, 30);
 
+    // What comes from the module is held the same way, so that a row read
+    // and written back gives the same record (a padded event kind included).
+    read("SGCentralBC600", 4, QStringLiteral("4\r:0;1;0;1;a\nb"), QStringLiteral("BC600"));
+    const QString once = serialiseRow(*grid("SGCentralBC600"), 4);
+    read("SGCentralBC600", 4, once, QStringLiteral("BC600"));
+    EXPECT_EQ(serialiseRow(*grid("SGCentralBC600"), 4), once);
+    EXPECT_EQ(once, QStringLiteral("0004:0;1;0;1;ab"));
+
     // The case seen on the wire: alias "A;B" on input 5.
     read("SGEntrades", 5, QStringLiteral("0;0;0;Puerta"));
     grid("SGEntrades")->setCell(1, 5, QStringLiteral("A;B"));
