@@ -52,8 +52,16 @@ bool userEdited(FieldModel &fields, GridModel &grid, int column, int row,
                 const ChangeContext &context)
 {
     bool counted = false;
-    if (marking(context) && grid.cellDiffers(column, row))
-        markOnce(fields, grid, column, row, counted);
+    if (grid.cellDiffers(column, row)) {
+        if (marking(context))
+            markOnce(fields, grid, column, row, counted);
+        return counted;
+    }
+    // Back to the module's value: no change any more, its count taken back.
+    if (grid.marker(column, row) == GridModel::kMarkerChanged) {
+        grid.setMarker(column, row, GridModel::kMarkerWindow);
+        fields.ncampsModificats = qMax(0, fields.ncampsModificats - 1);
+    }
     return counted;
 }
 

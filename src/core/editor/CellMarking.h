@@ -20,7 +20,9 @@ bool keepsDefaultLook(const GridModel &grid, const ChangeContext &context, bool 
 
 // The user typed, pasted or chose a new text for a cell. While marking, a
 // cell that now differs from its field store gets the changed marker and is
-// counted once in ncampsModificats. Returns whether it was counted now.
+// counted once in ncampsModificats; a marked cell whose text is back to its
+// field store loses the marker and its count. Returns whether it was
+// counted now.
 bool userEdited(FieldModel &fields, GridModel &grid, int column, int row,
                 const ChangeContext &context);
 

@@ -39,6 +39,10 @@ bool hasOwnFilter(const QString &name)
     return own.contains(name);
 }
 
+// Rows of a grid bound to a block parameter travel to the module as records;
+// the door lists (no parameter) are kept in the cloud.
+bool carriesRecords(const GridDesign &grid) { return !grid.hint.isEmpty(); }
+
 // Panel event grids whose event kinds have four digits; the others have three.
 bool fourDigitEventKinds(const QString &name)
 {
@@ -249,9 +253,13 @@ OptionList optionList(const GridDesign &grid)
 KeyVerdict judgeKey(const GridDesign &grid, int column, const QString &cellText, Key key)
 {
     const ColumnEditor editor = columnEditor(grid, column);
-    if (hasOwnFilter(grid.name))
-        return judgeOwn(editor, cellText, key);
-    return judgeShared(grid, editor, cellText, key);
+    const KeyVerdict verdict = hasOwnFilter(grid.name) ? judgeOwn(editor, cellText, key)
+                                                        : judgeShared(grid, editor, cellText, key);
+    // The record separator would split the row's record in two.
+    if (verdict == KeyVerdict::Accept && key.kind == KeyKind::Character
+        && userCellText(grid, QString(key.ch)).isEmpty())
+        return KeyVerdict::Refuse;
+    return verdict;
 }
 
 bool pasteAccepted(const GridDesign &grid, int column, const QString &clipboard)
@@ -274,6 +282,11 @@ bool pasteAccepted(const GridDesign &grid, int column, const QString &clipboard)
     default:
         return true;
     }
+}
+
+QString userCellText(const GridDesign &grid, const QString &text)
+{
+    return carriesRecords(grid) ? recordFieldText(text) : text;
 }
 
 QString optionValue(const OptionList &list, const QString &item)

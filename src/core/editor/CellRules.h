@@ -81,6 +81,10 @@ OptionList optionList(const GridDesign &grid);
 KeyVerdict judgeKey(const GridDesign &grid, int column, const QString &cellText, Key key);
 // Whether a paste into the column takes the clipboard's text.
 bool pasteAccepted(const GridDesign &grid, int column, const QString &clipboard);
+// The text a cell takes from the user (typed, pasted or chosen): the cells
+// of a grid whose rows travel as records never hold the record separator
+// or a line break; the door lists keep the text as given.
+QString userCellText(const GridDesign &grid, const QString &text);
 // The text a chosen list item puts into the cell.
 QString optionValue(const OptionList &list, const QString &item);
 

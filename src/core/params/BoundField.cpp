@@ -11,10 +11,17 @@ BoundField::BoundField(ControlKind kind, const QString &name, const QString &hin
 
 void BoundField::setColour(FieldColour c)
 {
+    m_unchanged.reset();
     if (m_colour == c)
         return;
     m_colour = c;
     touch();
+}
+
+void BoundField::markByUser()
+{
+    setColour(FieldColour::Changed);
+    m_unchanged = m_beforeUser;
 }
 
 void BoundField::setEnabled(bool on)
@@ -47,6 +54,7 @@ void EditField::setText(const QString &t)
 
 void EditField::setTextByUser(const QString &t)
 {
+    userChanging();
     m_modified = true;
     if (m_text == t)
         return;
@@ -83,6 +91,12 @@ void CheckBoxField::setChecked(bool on)
     touch();
 }
 
+void CheckBoxField::setCheckedByUser(bool on)
+{
+    userChanging();
+    setChecked(on);
+}
+
 CheckListField::CheckListField(const QString &name, const QString &hint, int offset,
                                const QString &page, const QStringList &items, QObject *parent)
     : BoundField(ControlKind::CheckList, name, hint, offset, page, parent),
@@ -97,6 +111,12 @@ void CheckListField::setChecked(int item, bool on)
         return;
     m_checked[item] = on;
     touch();
+}
+
+void CheckListField::setCheckedByUser(int item, bool on)
+{
+    userChanging();
+    setChecked(item, on);
 }
 
 void CheckListField::uncheckAll()
@@ -127,6 +147,12 @@ void ComboBoxField::setCurrentIndex(int index)
         return;
     m_index = index;
     touch();
+}
+
+void ComboBoxField::setCurrentIndexByUser(int index)
+{
+    userChanging();
+    setCurrentIndex(index);
 }
 
 QString ComboBoxField::value() const

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace velmar {
 
 // The colour a bound control is drawn in; it carries the control's state.
@@ -43,8 +45,19 @@ public:
     int Tag = 0;
 
     FieldColour colour() const { return m_colour; }
+    // Colours set by the program forget the value from before the user's
+    // changes (see markByUser).
     void setColour(FieldColour c);
     bool isChangedMark() const { return m_colour == FieldColour::Changed; }
+    // Marks the user's change (red) and remembers the value the control had
+    // before it, so that changing it back undoes the mark.
+    void markByUser();
+    // The user's changes have brought the control back to the value it had
+    // before them. Never for a mark the program set.
+    bool backToUnchanged() const { return m_unchanged && value() == *m_unchanged; }
+    // The user's latest change left the value as it was (the same entry
+    // chosen again).
+    bool userChangedNothing() const { return m_beforeUser && value() == *m_beforeUser; }
     bool enabled() const { return m_enabled; }
     void setEnabled(bool on);
 
@@ -60,6 +73,8 @@ signals:
 
 protected:
     void touch() { emit changed(); }
+    // Called by the setters of the user's changes before they apply.
+    void userChanging() { m_beforeUser = value(); }
 
 private:
     ControlKind m_kind;
@@ -69,6 +84,8 @@ private:
     FieldColour m_colour = FieldColour::Window;
     bool m_enabled = true;
     QString m_store;
+    std::optional<QString> m_beforeUser; // before the user's latest change
+    std::optional<QString> m_unchanged;  // before the change that marked it
 };
 
 class EditField : public BoundField {
@@ -107,6 +124,8 @@ public:
 
     bool checked() const { return m_checked; }
     void setChecked(bool on);
+    // Ticked or unticked by the user (CheckBoxClick then marks it).
+    void setCheckedByUser(bool on);
     // The indicator shape behind the box; it follows the box's colour.
     const QString &indicator() const { return m_indicator; }
 
@@ -126,6 +145,8 @@ public:
     const QStringList &items() const { return m_items; }
     bool isChecked(int item) const { return m_checked.value(item, false); }
     void setChecked(int item, bool on);
+    // An item ticked by the user (CLBPartsActivesClick then marks it).
+    void setCheckedByUser(int item, bool on);
     void uncheckAll();
 
     // One "1" or "0" per item, in item order.
@@ -146,6 +167,8 @@ public:
     int currentIndex() const { return m_index; }
     // An index outside the list leaves no entry selected (-1).
     void setCurrentIndex(int index);
+    // Chosen by the user (CBHoraChange then marks it).
+    void setCurrentIndexByUser(int index);
 
     // Characters 5 to 7 of the selected entry: "(UTC+01:00) ..." gives "+01".
     QString value() const override;

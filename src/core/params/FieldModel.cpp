@@ -316,20 +316,29 @@ Delivery FieldModel::deliver(int number, const QString &value, const FieldContex
     return d;
 }
 
-void FieldModel::markChanged(BoundField *f)
+bool FieldModel::userChanged(BoundField *f, FieldColour rest)
 {
-    if (f->isChangedMark())
-        return;
-    f->setColour(FieldColour::Changed);
-    ++ncampsModificats;
+    if (!f->isChangedMark()) {
+        if (f->userChangedNothing())
+            return false;
+        f->markByUser();
+        ++ncampsModificats;
+        return true;
+    }
+    if (!f->backToUnchanged())
+        return true;
+    // Changed back to what it was: no change any more, its count taken back
+    // (never below nothing: a write that left fields red has set it to 0).
+    f->setColour(rest);
+    ncampsModificats = qMax(0, ncampsModificats - 1);
+    return false;
 }
 
 bool FieldModel::EditChange(EditField *edit, const ChangeContext &context)
 {
     if (!edit || !context.circuit || context.busy || !edit->modified())
         return false;
-    markChanged(edit);
-    return true;
+    return userChanged(edit, edit->normalColour());
 }
 
 bool FieldModel::CheckBoxClick(CheckBoxField *box, const ChangeContext &context)
@@ -342,8 +351,7 @@ bool FieldModel::CheckBoxClick(CheckBoxField *box, const ChangeContext &context)
     }
     if (!context.circuit || context.busy)
         return false;
-    markChanged(box);
-    return true;
+    return userChanged(box, FieldColour::LightBlue);
 }
 
 bool FieldModel::CLBPartsActivesClick(const ChangeContext &context)
@@ -351,8 +359,7 @@ bool FieldModel::CLBPartsActivesClick(const ChangeContext &context)
     CheckListField *l = checkList(u"CLBPartsActives");
     if (!l || !context.circuit || context.busy)
         return false;
-    markChanged(l);
-    return true;
+    return userChanged(l, FieldColour::Window);
 }
 
 bool FieldModel::CBHoraChange()
@@ -360,9 +367,7 @@ bool FieldModel::CBHoraChange()
     ComboBoxField *c = comboBox(u"CBHora");
     if (!c)
         return false;
-    c->setColour(FieldColour::Changed);
-    ++ncampsModificats;
-    return true;
+    return userChanged(c, FieldColour::Window);
 }
 
 void FieldModel::Esborra_param()

@@ -117,13 +117,15 @@ public:
     Delivery deliver(int number, const QString &value, const FieldContext &context);
 
     // Change notifications from the editor pages. Each returns whether the
-    // control is now marked as changed.
+    // control is now marked as changed: the first change marks it and counts
+    // it once; changed back to its value from before (the ...ByUser setters
+    // remember it) it returns to its colour at rest and the count goes down.
     bool EditChange(EditField *edit, const ChangeContext &context);
     // Call after the box's state has flipped; a box nothing was read into
     // yet (button-face colour) is unticked again.
     bool CheckBoxClick(CheckBoxField *box, const ChangeContext &context);
     bool CLBPartsActivesClick(const ChangeContext &context);
-    // The time-zone list counts every change, linked or not.
+    // The time-zone list is marked whether a module is linked or not.
     bool CBHoraChange();
 
     // Clearing.
@@ -174,7 +176,8 @@ signals:
 
 private:
     void clearGrids(std::initializer_list<const char *> names);
-    void markChanged(BoundField *f);
+    // The user changed the field; rest: its colour when unchanged.
+    bool userChanged(BoundField *f, FieldColour rest);
 
     QList<EditField *> m_edits;
     QList<CheckBoxField *> m_checkBoxes;

@@ -17,6 +17,15 @@ QString translated(const QString &text)
 
 } // namespace
 
+QString recordFieldText(const QString &text)
+{
+    QString kept = text;
+    kept.remove(u';');
+    kept.remove(u'\r');
+    kept.remove(u'\n');
+    return kept;
+}
+
 GridModel::GridModel(const GridDesign &design, QObject *parent)
     : QAbstractTableModel(parent), Tag(design.offset), m_design(design)
 {

@@ -52,6 +52,10 @@ struct GridDesign {
     QString flagsName;        // its flag array ("EntradesNO"), if any
 };
 
+// A cell's text as one field of its block record: the record separator ";"
+// and line breaks (a break ends the command on the wire) are left out.
+QString recordFieldText(const QString &text);
+
 // One grid: the cells the user sees and edits, the field store (the text of
 // every cell as last read from or written to the module), the changed marker
 // of every cell and the flag words of check-box cells.

@@ -59,11 +59,18 @@ bool aliasFirst(RecordShape s)
            || s == RecordShape::TamperAlim;
 }
 
+// A cell as a field of the record: whatever the user put in it, the record
+// keeps the fields of its form.
+QString field(const GridModel &g, int column, int row)
+{
+    return recordFieldText(g.cell(column, row));
+}
+
 QString joined(const GridModel &g, int row, int from, int to)
 {
     QStringList parts;
     for (int c = from; c <= to; ++c)
-        parts << g.cell(c, row);
+        parts << field(g, c, row);
     return parts.join(u';');
 }
 
@@ -195,6 +202,9 @@ void loadRecord(GridModel &g, int row, const QStringList &columns, const QString
             g.setFlagWord(c, row, text == u"1" ? 1 : 0);
             continue;
         }
+        // A cell holds only what its record field can carry, from the module
+        // as from the user, so a row read and written back stays the same.
+        text = recordFieldText(text);
         // An empty kind stays empty: padding it would invent an event.
         if (c == 1 && width > 0 && !text.isEmpty() && text.size() < width)
             text = text.rightJustified(width, u'0');
@@ -205,7 +215,7 @@ void loadRecord(GridModel &g, int row, const QStringList &columns, const QString
 QString serialiseRow(const GridModel &g, int row)
 {
     const int last = g.columns() - 1;
-    auto c = [&](int col) { return g.cell(col, row); };
+    auto c = [&](int col) { return field(g, col, row); };
     auto no = [&] { return flagText(g.normallyOpen(row)); };
     auto storedFlag = [&](int col) { return normaliseFlag(g.stored(col, row)); };
 

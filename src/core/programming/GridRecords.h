@@ -49,13 +49,16 @@ std::optional<QStringList> decodeRecord(QStringView gridName, bool fixedColumn, 
                                         const QString &value, int number);
 
 // Writes decoded columns into data row `row` of the grid and its field
-// store (markers back to the window colour). Check-box columns, the
+// store (markers back to the window colour), without the line breaks and
+// separators a field cannot carry. Check-box columns, the
 // normally-open flags among them, are normalised to "1" or "0" and kept in
 // the cell's flag word; a panel's event kind is padded to its width.
 void loadRecord(GridModel &grid, int row, const QStringList &columns, const QString &central);
 
 // The record of a data row as the write cycle sends it (and as the
-// verification rebuilds it), separators-only records already emptied.
+// verification rebuilds it), separators-only records already emptied. A
+// ";" or line break in a cell is left out: the record never has more
+// fields than its form.
 QString serialiseRow(const GridModel &grid, int row);
 
 // Verifica_StringGrid: the echo equals the record rebuilt from the row,

@@ -56,7 +56,11 @@ ReadCycle::ReadCycle(LinkState &state, CommandChannel &channel, Scheduler &sched
       m_ident(identification),
       m_view(view)
 {
+    m_timer.setParent(this);
     m_timer.setObjectName(QStringLiteral("TimerLlegir"));
+    // A coarse timer may fire up to 5 % early: a page's reply would be given
+    // up before its time.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &ReadCycle::TimerLlegirTimer);
 }
 
@@ -194,6 +198,8 @@ void ReadCycle::endRead()
     m_state.espero.clear();
     m_state.puntercamp.clear();
     m_fields.CampsPantallaCLWindow();
+    // Everything the user had changed was read over: nothing is counted.
+    m_fields.ncampsModificats = 0;
     m_state.inf = true;
     m_view.setBusy(false);
     m_fullRead = false;

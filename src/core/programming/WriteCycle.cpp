@@ -70,7 +70,11 @@ WriteCycle::WriteCycle(LinkState &state, CommandChannel &channel, Scheduler &sch
       m_view(view),
       m_endpoints(endpoints)
 {
+    m_timer.setParent(this);
     m_timer.setObjectName(QStringLiteral("TimerGravar"));
+    // A coarse timer may fire up to 5 % early: the module's echo would be
+    // given up before its time.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &WriteCycle::TimerGravarTimer);
 }
 
@@ -139,6 +143,7 @@ void WriteCycle::begin(Scope scope)
         m_state.llegir = false;
     }
     m_fields.ncampsGravats = 0;
+    m_unwritten.clear();
     m_channel.send(QStringLiteral("vm+inf"));
     m_esborraZones = false;
     m_running = true;
@@ -417,12 +422,20 @@ void WriteCycle::mismatch()
         factoryFailed();
         return;
     }
-    // Three different echoes: the field is left as it is (still red).
+    // Three different echoes: the field or record is left as it is (still
+    // red), the write goes on with the next one, and the end of the write
+    // names it.
     m_vegadesNoGravat = kMismatchesAllowed;
     m_state.vegades_espero = proto::kWaitRounds;
     m_state.espero.clear();
-    if (m_state.puntercamp == kStringGrid)
+    if (GridModel *g = currentGrid()) {
+        m_unwritten << g->recordCode(m_punterfila);
+        if (++m_punterfila <= recordsOf(*g, m_state.central))
+            return; // the grid's next changed row
         m_punterfila = 1;
+    } else if (BoundField *f = currentField()) {
+        m_unwritten << ParamCatalogue::codeFromNumber(f->Tag);
+    }
     ++m_punteri;
 }
 
@@ -634,6 +647,9 @@ void WriteCycle::finish()
     m_channel.send(QStringLiteral("vm+vEr"));
     m_ident.start(kAfterWriteMs);
     emit finished();
+    if (!m_unwritten.isEmpty())
+        m_view.tell(tr("¡ ATENCIÓN !"), tr("No se han podido programar los campos marcados en rojo:\r\n")
+                                            + m_unwritten.join(QStringLiteral(", ")));
 }
 
 void WriteCycle::abandon()

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -130,6 +131,8 @@ private:
     int m_campInici = 0;
     int m_vegadesNoGravat = 3;
     bool m_esborraZones = false;
+    // Codes of the fields and records given up after three wrong echoes.
+    QStringList m_unwritten;
 };
 
 } // namespace velmar

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QValidator>
 
 namespace velmar::ui {
 
@@ -32,6 +33,27 @@ bool typed(CellKind k)
 }
 
 bool isCheck(CellKind k) { return k == CellKind::Check || k == CellKind::TextCheck; }
+
+// Keeps out of the cell editor what the cell may not hold, however the text
+// arrives: the keys the grid's filter lets through, the editor's own menu,
+// a drop.
+class CellTextValidator : public QValidator {
+public:
+    CellTextValidator(const GridDesign &design, QObject *parent) : QValidator(parent), m_design(design) {}
+
+    State validate(QString &input, int &pos) const override
+    {
+        const QString kept = userCellText(m_design, input);
+        if (kept != input) {
+            pos = int(userCellText(m_design, input.left(pos)).size());
+            input = kept;
+        }
+        return Acceptable;
+    }
+
+private:
+    const GridDesign &m_design;
+};
 
 } // namespace
 
@@ -114,6 +136,7 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
         return nullptr;
     auto *edit = new QLineEdit(parent);
     edit->setFrame(false);
+    edit->setValidator(new CellTextValidator(m_view->grid().design(), edit));
     edit->installEventFilter(m_view);
     // The cell follows every key, as the filters judge the text in the cell.
     auto *self = const_cast<GridDelegate *>(this);

@@ -190,7 +190,7 @@ void GridEditor::setCellByUser(const QModelIndex &index, const QString &text)
         return;
     const int column = index.column();
     const int row = index.row() + 1;
-    m_grid.setCell(column, row, text);
+    m_grid.setCell(column, row, userCellText(m_grid.design(), text));
     userEdited(m_fields, m_grid, column, row, context());
     viewport()->update(visualRect(index));
     emit cellEdited(column, row);
@@ -213,9 +213,10 @@ bool GridEditor::filterKey(QKeyEvent *event, QLineEdit *cellEditor)
         QApplication::clipboard()->setText(text);
         break;
     case KeyVerdict::Paste: {
-        const QString pasted = QApplication::clipboard()->text();
-        if (!pasteAccepted(m_grid.design(), column, pasted))
+        const QString clipboard = QApplication::clipboard()->text();
+        if (!pasteAccepted(m_grid.design(), column, clipboard))
             break;
+        const QString pasted = userCellText(m_grid.design(), clipboard);
         if (cellEditor) {
             cellEditor->setText(pasted);
             emit m_delegate->commitData(cellEditor);

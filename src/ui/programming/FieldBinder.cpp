@@ -104,7 +104,7 @@ bool FieldBinder::bindCheckBox(QCheckBox *box, QWidget *indicator)
     connect(f, &BoundField::changed, box, show);
     show();
     connect(box, &QCheckBox::clicked, this, [this, f, show](bool on) {
-        f->setChecked(on);
+        f->setCheckedByUser(on);
         m_fields.CheckBoxClick(f, context());
         show(); // a click taken back shows the box unticked again
     });
@@ -141,7 +141,7 @@ bool FieldBinder::bindCheckList(QListWidget *list)
     connect(list, &QListWidget::itemChanged, this, [this, list, f, syncing](QListWidgetItem *item) {
         if (*syncing)
             return;
-        f->setChecked(list->row(item), item->checkState() == Qt::Checked);
+        f->setCheckedByUser(list->row(item), item->checkState() == Qt::Checked);
         m_fields.CLBPartsActivesClick(context());
     });
     return true;
@@ -163,7 +163,7 @@ bool FieldBinder::bindComboBox(QComboBox *combo)
     connect(f, &BoundField::changed, combo, show);
     show();
     connect(combo, &QComboBox::activated, this, [this, f](int index) {
-        f->setCurrentIndex(index);
+        f->setCurrentIndexByUser(index);
         m_fields.CBHoraChange();
     });
     return true;

@@ -78,15 +78,55 @@ TEST_F(Marking, ACellIsCountedOnceHoweverOftenItIsTyped)
 {
     GridModel &g = grid("SGEntrades");
     g.load(1, 3, "Puerta");
-    for (const char *text : {"Puerta2", "Puerta23", "Puerta"}) {
+    for (const char *text : {"Puerta2", "Puerta23", "Puerta2"}) {
         g.setCell(1, 3, text);
         userEdited(fields, g, 1, 3, linked);
     }
     EXPECT_EQ(fields.ncampsModificats, 1);
-    // Typed back to the module's value, it stays marked until read or written.
     EXPECT_TRUE(drawnModified(g, 1, 3, linked));
     g.load(1, 3, "Puerta");
     EXPECT_FALSE(drawnModified(g, 1, 3, linked));
+}
+
+// A cell typed back to the module's value is no change any more: it is
+// drawn as unchanged, its count is taken back, and the write leaves it out.
+TEST_F(Marking, ACellTypedBackToItsStoredValueIsUnchangedAgain)
+{
+    GridModel &inputs = grid("SGEntrades");
+    GridModel &ops = grid("SGOperadores");
+    inputs.load(1, 3, "Puerta");
+    ops.load(1, 2, "movistar.es");
+
+    const struct {
+        GridModel *grid;
+        int column;
+        int row;
+        const char *text;
+        int counted; // ncampsModificats afterwards
+        bool red;
+    } steps[] = {
+        {&inputs, 1, 3, "Puerta2", 1, true},
+        {&ops, 1, 2, "apn", 2, true},
+        {&inputs, 1, 3, "Puerta", 1, false}, // back to the module's value
+        {&inputs, 1, 3, "Puerta", 1, false}, // the same again counts nothing
+        {&ops, 1, 2, "movistar.es", 0, false},
+        {&inputs, 1, 3, "Sala", 1, true},     // changed again: counted again
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.text);
+        s.grid->setCell(s.column, s.row, s.text);
+        userEdited(fields, *s.grid, s.column, s.row, linked);
+        EXPECT_EQ(fields.ncampsModificats, s.counted);
+        EXPECT_EQ(drawnModified(*s.grid, s.column, s.row, linked), s.red);
+        EXPECT_EQ(s.grid->data(s.grid->index(s.row - 1, s.column), GridModel::ModifiedRole).toBool(), s.red);
+    }
+
+    // The count never goes below nothing, even after a write reset it.
+    fields.ncampsModificats = 0;
+    inputs.setCell(1, 3, "Puerta");
+    userEdited(fields, inputs, 1, 3, linked);
+    EXPECT_EQ(fields.ncampsModificats, 0);
+    EXPECT_FALSE(drawnModified(inputs, 1, 3, linked));
 }
 
 TEST_F(Marking, UnchangedTextIsNotMarked)

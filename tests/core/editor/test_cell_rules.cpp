@@ -151,6 +151,37 @@ TEST(CellRules, PanelEventKindsAndZoneNames)
     EXPECT_EQ(judgeKey(zones, 2, full.left(31), Key::character(u'a')), KeyVerdict::Accept);
 }
 
+// A row of a module's grid travels as one record whose fields are separated
+// by ";": no cell may hold one, whether typed or pasted, nor a line break,
+// which would end the command early. The door lists are the cloud's, not
+// records, and keep what they are given.
+TEST(CellRules, NoModuleGridCellTakesTheRecordSeparator)
+{
+    int typedColumns = 0;
+    for (const GridDesign &g : ControlTable::grids()) {
+        if (g.hint.isEmpty())
+            continue;
+        // What a paste or a list puts into a cell.
+        EXPECT_EQ(userCellText(g, "1;2\r\n3;"), "123") << g.name.toStdString();
+        for (int c = 0; c < g.columns; ++c) {
+            const std::string where = g.name.toStdString() + " column " + std::to_string(c);
+            EXPECT_NE(judgeKey(g, c, "A", Key::character(u';')), KeyVerdict::Accept) << where;
+            if (typeInto(g, c, "", "Ab") == "Ab")
+                ++typedColumns;
+        }
+    }
+    EXPECT_GT(typedColumns, 20); // the free-text, alias, name... columns were among them
+
+    // The case seen on the wire: "A;B" typed into the alias of an input.
+    EXPECT_EQ(typeInto(design("SGEntrades"), 1, "", "A;B"), "AB");
+    EXPECT_EQ(typeInto(design("SGOperadores"), 1, "", "apn;x"), "apnx");
+    EXPECT_EQ(typeInto(design("SGLlistatZonesAgui"), 2, "", "Planta;1"), "Planta1");
+
+    const GridDesign users = design("SGUsuaris");
+    EXPECT_EQ(judgeKey(users, 1, "a", Key::character(u';')), KeyVerdict::Accept);
+    EXPECT_EQ(userCellText(users, "a;b"), "a;b");
+}
+
 TEST(CellRules, ColumnEditorsOfTheModulesGrids)
 {
     EXPECT_EQ(columnEditor(design("SGEntrades"), 0).kind, CellKind::Fixed);

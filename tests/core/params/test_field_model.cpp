@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace velmar;
@@ -469,11 +470,96 @@ TEST_F(Fields, ListsAreMarkedLikeTheOtherFields)
     EXPECT_TRUE(model.CLBPartsActivesClick({true, false}));
     EXPECT_EQ(model.ncampsModificats, 1);
 
-    // The time-zone list counts every change, linked or not.
+    // The time-zone list is marked whether linked or not, and counted once.
     EXPECT_TRUE(model.CBHoraChange());
     EXPECT_TRUE(model.CBHoraChange());
     EXPECT_EQ(model.comboBox(u"CBHora")->colour(), FieldColour::Changed);
-    EXPECT_EQ(model.ncampsModificats, 3);
+    EXPECT_EQ(model.ncampsModificats, 2);
+}
+
+// A control the user brings back to the value it had before his changes is
+// no change any more: its colour returns to normal, its count is taken back,
+// and the write leaves it out. Each kind of control, as the pages change it.
+TEST_F(Fields, AControlChangedBackToItsValueIsUnchangedAgain)
+{
+    const ChangeContext live{true, false};
+    model.deliver(104, "Nave 3", noPanel);
+    model.deliver(211, "1", noPanel);
+    model.deliver(106, "1010", noPanel);
+    model.deliver(120, "1", noPanel);
+    EditField *ref = edit("EProgRef");
+    CheckBoxField *dhcp = box("CBConfigADSLDHCP");
+    CheckListField *parts = model.checkList(u"CLBPartsActives");
+    ComboBoxField *zone = model.comboBox(u"CBHora");
+
+    const struct {
+        const char *step;
+        std::function<bool()> change;
+        BoundField *field;
+        FieldColour colour;
+        int counted;
+    } steps[] = {
+        {"ref typed", [&] { ref->setTextByUser("Nave 3B"); return model.EditChange(ref, live); },
+         ref, FieldColour::Changed, 1},
+        {"ref typed back", [&] { ref->setTextByUser("Nave 3"); return model.EditChange(ref, live); },
+         ref, FieldColour::Window, 0},
+        {"box unticked", [&] { dhcp->setCheckedByUser(false); return model.CheckBoxClick(dhcp, live); },
+         dhcp, FieldColour::Changed, 1},
+        {"list item ticked", [&] { parts->setCheckedByUser(1, true); return model.CLBPartsActivesClick(live); },
+         parts, FieldColour::Changed, 2},
+        {"box ticked again", [&] { dhcp->setCheckedByUser(true); return model.CheckBoxClick(dhcp, live); },
+         dhcp, FieldColour::LightBlue, 1},
+        {"other item ticked", [&] { parts->setCheckedByUser(3, true); return model.CLBPartsActivesClick(live); },
+         parts, FieldColour::Changed, 1},
+        {"zone chosen", [&] { zone->setCurrentIndexByUser(14); return model.CBHoraChange(); },
+         zone, FieldColour::Changed, 2},
+        {"zone chosen again", [&] { zone->setCurrentIndexByUser(15); return model.CBHoraChange(); },
+         zone, FieldColour::Changed, 2},
+        {"zone back", [&] { zone->setCurrentIndexByUser(11); return model.CBHoraChange(); },
+         zone, FieldColour::Window, 1},
+        {"zone chosen as it is", [&] { zone->setCurrentIndexByUser(11); return model.CBHoraChange(); },
+         zone, FieldColour::Window, 1},
+        {"items back", [&] {
+             parts->setCheckedByUser(1, false);
+             model.CLBPartsActivesClick(live);
+             parts->setCheckedByUser(3, false);
+             return model.CLBPartsActivesClick(live);
+         },
+         parts, FieldColour::Window, 0},
+        {"ref typed again", [&] { ref->setTextByUser("Nave"); return model.EditChange(ref, live); },
+         ref, FieldColour::Changed, 1},
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.step);
+        const bool marked = s.change();
+        EXPECT_EQ(marked, s.colour == FieldColour::Changed);
+        EXPECT_EQ(s.field->colour(), s.colour);
+        EXPECT_EQ(model.ncampsModificats, s.counted);
+    }
+
+    // The count never goes below nothing (a write sets it to 0 at its end).
+    model.ncampsModificats = 0;
+    ref->setTextByUser("Nave 3");
+    model.EditChange(ref, live);
+    EXPECT_EQ(ref->colour(), FieldColour::Window);
+    EXPECT_EQ(model.ncampsModificats, 0);
+}
+
+// A field the program marked (an imported template) has no earlier value of
+// the user's: changing it back and forth keeps it marked.
+TEST_F(Fields, AFieldTheProgramMarkedStaysMarked)
+{
+    const ChangeContext live{true, false};
+    EditField *ref = edit("EProgRef");
+    ref->setTextByUser("typed"); // before the program marks it: forgotten
+    ref->setColour(FieldColour::Changed);
+    ref->setTextByUser("other");
+    EXPECT_TRUE(model.EditChange(ref, live));
+    ref->setTextByUser("typed");
+    EXPECT_TRUE(model.EditChange(ref, live));
+    ref->setTextByUser("");
+    EXPECT_TRUE(model.EditChange(ref, live));
+    EXPECT_EQ(ref->colour(), FieldColour::Changed);
 }
 
 TEST_F(Fields, AfterAReadOrWriteRedFieldsReturnToNormal)

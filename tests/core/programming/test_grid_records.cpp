@@ -129,6 +129,50 @@ TEST_F(Records, VerificationIsExactAndUsesTheStoredFlags)
     EXPECT_EQ(serialiseRow(*grid("SGSortidesEnt"), 1), QStringLiteral("0;0000000000000001"));
 }
 
+// Whatever the user put into the cells, the record a row becomes has the
+// fields of its form: a ";" (the record separator) or a line break (the end
+// of a command) typed or pasted into a cell is left out, on every grid.
+TEST_F(Records, NoCellTextAddsAFieldToItsRecord)
+{
+    const QStringList poisons = {QStringLiteral("A;B"), QStringLiteral(";"), QStringLiteral("x;;y;"),
+                                 QStringLiteral("a\rvm+0111=0"), QStringLiteral("n\r\n;m")};
+    int checked = 0;
+    for (GridModel *g : fields.PunterStringGrid()) {
+        if (g->firstCode.isEmpty())
+            continue; // lists kept elsewhere, never sent as records
+        const int first = g->hasFixedColumn() ? 1 : 0;
+        for (int c = first; c < g->columns(); ++c)
+            g->load(c, 1, QStringLiteral("7"));
+        const QString clean = serialiseRow(*g, 1);
+        ASSERT_FALSE(clean.isEmpty()) << g->name().toStdString();
+        for (const QString &poison : poisons) {
+            for (int c = first; c < g->columns(); ++c)
+                g->setCell(c, 1, u'7' + poison);
+            const QString record = serialiseRow(*g, 1);
+            const std::string where = g->name().toStdString() + " <- " + poison.toStdString();
+            EXPECT_EQ(record.count(u';'), clean.count(u';')) << where << ": " << record.toStdString();
+            EXPECT_FALSE(record.contains(u'\r') || record.contains(u'\n')) << where;
+            // The echo of what was sent verifies against the row.
+            EXPECT_TRUE(Verifica_StringGrid(*g, record, 1)) << where;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 30);
+
+    // What comes from the module is held the same way, so that a row read
+    // and written back gives the same record (a padded event kind included).
+    read("SGCentralBC600", 4, QStringLiteral("4\r:0;1;0;1;a\nb"), QStringLiteral("BC600"));
+    const QString once = serialiseRow(*grid("SGCentralBC600"), 4);
+    read("SGCentralBC600", 4, once, QStringLiteral("BC600"));
+    EXPECT_EQ(serialiseRow(*grid("SGCentralBC600"), 4), once);
+    EXPECT_EQ(once, QStringLiteral("0004:0;1;0;1;ab"));
+
+    // The case seen on the wire: alias "A;B" on input 5.
+    read("SGEntrades", 5, QStringLiteral("0;0;0;Puerta"));
+    grid("SGEntrades")->setCell(1, 5, QStringLiteral("A;B"));
+    EXPECT_EQ(serialiseRow(*grid("SGEntrades"), 5), QStringLiteral("0;0;0;AB"));
+}
+
 TEST_F(Records, PanelEventKindsArePaddedToThePanelsWidth)
 {
     const struct {

@@ -60,6 +60,27 @@ TEST(FullRead, DumpFillsEditsAndGridsAndHandsBackToIdentification)
     EXPECT_FALSE(r.reader.fullReadRunning());
 }
 
+// A full read replaces everything the user had changed: nothing is red or
+// counted as changed afterwards, so the next write's progress counts only
+// what is changed after it.
+TEST(FullRead, ChangesMadeBeforeAFullReadAreNoLongerCounted)
+{
+    Rig r;
+    const ChangeContext user{true, false};
+    EditField *ref = r.edit("EProgRef");
+    ref->setTextByUser(QStringLiteral("typed"));
+    r.fields.EditChange(ref, user);
+    r.fields.comboBox(u"CBHora")->setCurrentIndexByUser(3);
+    r.fields.CBHoraChange();
+    ASSERT_EQ(r.fields.ncampsModificats, 2);
+    startFullRead(r);
+    r.reply("+0104:REF\r\n");
+    r.reply("+Xxxx:Ok\r\n");
+    EXPECT_EQ(ref->colour(), FieldColour::Window);
+    EXPECT_EQ(r.fields.comboBox(u"CBHora")->colour(), FieldColour::Window);
+    EXPECT_EQ(r.fields.ncampsModificats, 0);
+}
+
 TEST(FullRead, ServerParametersDecideTheVpnBox)
 {
     Rig r;

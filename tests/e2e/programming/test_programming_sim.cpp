@@ -73,6 +73,18 @@ public:
     {
         return waitFor([this] { return !engine.writer.running(); }, 15000);
     }
+    // Runs a whole write ("Programar") to its end; the lines the module
+    // received for it, from "vm+inf" to the closing "vm+vEr" (empty when it
+    // did not end).
+    QStringList write()
+    {
+        const qsizetype mark = received().size();
+        engine.writer.BBGravarClick();
+        const auto lines = [&] { return receivedBetween(mark, QStringLiteral("vm+inf"), QStringLiteral("vm+vEr")); };
+        if (!writeDone() || !waitFor([&] { return lines().endsWith(QStringLiteral("vm+vEr")); }))
+            return {};
+        return lines();
+    }
 
     // Lines the simulator received, from the given position on.
     QStringList received(qsizetype from = 0) const
@@ -187,13 +199,7 @@ TEST(ProgrammingSim, WritingSendsExactlyTheChangedFieldsAndChecksTheirEchoes)
     for (int c = 0; c < 4; ++c)
         s.grid("SGOperadores")->setCell(c, 3, QString());
 
-    const qsizetype mark = s.received().size();
-    s.engine.writer.BBGravarClick();
-    ASSERT_TRUE(s.writeDone());
-    ASSERT_TRUE(waitFor([&] {
-        return s.receivedBetween(mark, QStringLiteral("vm+inf"), QStringLiteral("vm+vEr")).endsWith(QStringLiteral("vm+vEr"));
-    }));
-    EXPECT_EQ(s.receivedBetween(mark, QStringLiteral("vm+inf"), QStringLiteral("vm+vEr")),
+    EXPECT_EQ(s.write(),
               QStringList({"vm+inf", "vm+0104=Obra 7", "vm+8503=", "vm+3003=0;0;0;Puerta", "vm+vEr"}));
     EXPECT_EQ(ref->colour(), FieldColour::Window);
     EXPECT_FALSE(s.grid("SGEntrades")->cellDiffers(1, 3));
@@ -209,6 +215,31 @@ TEST(ProgrammingSim, WritingSendsExactlyTheChangedFieldsAndChecksTheirEchoes)
     EXPECT_EQ(s.grid("SGEntrades")->cell(1, 3), QStringLiteral("Puerta"));
 }
 
+// A module that garbles the echo of one input record: the write gives that
+// record up after three tries, still writes the other changed rows of the
+// grid and the fields after it, and says at the end which record failed.
+TEST(ProgrammingSim, ARecordWhoseEchoIsWrongIsReportedAndTheRestIsWritten)
+{
+    Session s({}, {QStringLiteral("--corrupt"), QStringLiteral("3003")});
+    START(s);
+    s.engine.commands.BBProgClick();
+    ASSERT_TRUE(s.readDone());
+    GridModel *inputs = s.grid("SGEntrades");
+    inputs->setCell(1, 3, QStringLiteral("Puerta"));
+    inputs->setCell(1, 7, QStringLiteral("Ventana"));
+    s.grid("SGSortidesTemps")->setCell(1, 2, QStringLiteral("Sirena"));
+
+    EXPECT_EQ(s.write(),
+              QStringList({"vm+inf", "vm+3003=0;0;0;Puerta", "vm+3003=0;0;0;Puerta", "vm+3003=0;0;0;Puerta",
+                           "vm+3007=0;0;0;Ventana", "vm+3322=0;0;0;0;Sirena", "vm+vEr"}));
+    EXPECT_TRUE(inputs->cellDiffers(1, 3)); // still red
+    EXPECT_FALSE(inputs->cellDiffers(1, 7));
+    EXPECT_FALSE(s.grid("SGSortidesTemps")->cellDiffers(1, 2));
+    EXPECT_FALSE(s.engine.programming.busy());
+    EXPECT_EQ(s.messages,
+              QStringList{QStringLiteral("No se han podido programar los campos marcados en rojo:\r\n3003")});
+}
+
 TEST(ProgrammingSim, LeavingVpnWritesThePublicServerIntoBothParameters)
 {
     Session s;
@@ -220,13 +251,7 @@ TEST(ProgrammingSim, LeavingVpnWritesThePublicServerIntoBothParameters)
     vpn->setChecked(false);
     s.engine.fields.CheckBoxClick(vpn, kUser);
 
-    const qsizetype mark = s.received().size();
-    s.engine.writer.BBGravarClick();
-    ASSERT_TRUE(s.writeDone());
-    ASSERT_TRUE(waitFor([&] {
-        return s.receivedBetween(mark, QStringLiteral("vm+inf"), QStringLiteral("vm+vEr")).endsWith(QStringLiteral("vm+vEr"));
-    }));
-    EXPECT_EQ(s.receivedBetween(mark, QStringLiteral("vm+inf"), QStringLiteral("vm+vEr")),
+    EXPECT_EQ(s.write(),
               QStringList({"vm+inf", "vm+0301=mqtt.public.test", "vm+0309=mqtt.public.test", "vm+vEr"}));
     EXPECT_EQ(vpn->colour(), FieldColour::LightBlue);
 

@@ -1,6 +1,7 @@
 // The whole program against the simulated module: the real window reads the
 // programming, the user changes a field, the window writes it back.
 #include "ui/editor/FieldColours.h"
+#include "ui/editor/GridEditor.h"
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -280,6 +282,86 @@ TEST(WindowCycles, AModuleWithoutInputsAndOutputsKeepsTheirGridsOutOfReach)
                              "SGSortidesEnt"})
         EXPECT_FALSE(l.find<QWidget>(grid)->isEnabled()) << grid;
     EXPECT_TRUE(l.find<QWidget>("SGInici")->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// The widget that takes a grid's keys now: its open cell editor, or the grid.
+QWidget *keysOf(GridEditor *g)
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus && g->isAncestorOf(focus) && qobject_cast<QLineEdit *>(focus) ? focus : g;
+}
+
+// A ";" typed or pasted into a grid cell would split the row's record on the
+// wire (the module would store a record of more fields than its form): the
+// key is refused, a paste loses it, and every record written keeps its form.
+TEST(WindowCycles, NoRecordWrittenFromAGridHasMoreFieldsThanItsForm)
+{
+    Linked l;
+    ASSERT_TRUE(l.sim.ok());
+    MainWindow &w = *l.w;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_TRUE(waitFor([&] { return w.engine().state.circuittrobat; }, 15000));
+    w.findChild<QPushButton *>(QStringLiteral("BBProg"))->click();
+    auto *readAll = w.findChild<QAction *>(QStringLiteral("MILlegirCircuit"));
+    ASSERT_TRUE(waitFor([&] { return w.programmingShown() && readAll->isEnabled(); }));
+    readAll->trigger();
+    ASSERT_TRUE(waitFor([&] { return w.engine().programming.progllegida && !w.engine().programming.busy(); },
+                        20000));
+
+    // The APN of operator 2, being typed, takes a paste (at its cursor)
+    // without its ";".
+    auto *operators = w.findChild<GridEditor *>(QStringLiteral("SGOperadores"));
+    operators->setFocus();
+    operators->setCurrentIndex(operators->cellIndex(1, 2));
+    QTest::keyClick(operators, 'x'); // opens the cell, replacing its text
+    QApplication::clipboard()->setText(QStringLiteral("apn;extra"));
+    QTest::keyClick(keysOf(operators), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(keysOf(operators), Qt::Key_Return);
+
+    auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("PCProgramacio"));
+    tabs->setCurrentWidget(tabs->findChild<QWidget *>(QStringLiteral("TSUsuari")));
+    // The alias of input 5: the ";" is refused as it is typed.
+    auto *inputs = w.findChild<GridEditor *>(QStringLiteral("SGEntrades"));
+    inputs->setFocus();
+    inputs->setCurrentIndex(inputs->cellIndex(1, 5));
+    for (char key : {'A', ';', 'B'})
+        QTest::keyClick(keysOf(inputs), key);
+    QTest::keyClick(keysOf(inputs), Qt::Key_Return);
+    // The messages of input 5: a paste onto the cell loses the ";".
+    auto *messages = w.findChild<GridEditor *>(QStringLiteral("SGEntradesOpc"));
+    messages->setFocus();
+    messages->setCurrentIndex(messages->cellIndex(4, 5));
+    QApplication::clipboard()->setText(QStringLiteral("Fuego;Fin"));
+    QTest::keyClick(messages, Qt::Key_V, Qt::ControlModifier);
+    QApplication::clipboard()->clear();
+
+    w.findChild<QPushButton *>(QStringLiteral("BBGravar"))->click();
+    ASSERT_TRUE(waitFor([&] { return w.engine().writer.running(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !w.engine().writer.running(); }, 20000));
+    const struct {
+        const char *code;
+        const char *record;
+    } written[] = {
+        {"8502", "Vodafone;xapnextra;wap@wap;wap125"},
+        {"3005", "0;0;0;AB"},
+        {"3205", "1;0;0;;FuegoFin"},
+    };
+    const QStringList received = l.received();
+    for (const auto &r : written) {
+        const QString command = QStringLiteral("vm+%1=").arg(QLatin1String(r.code));
+        const auto sent = std::find_if(received.begin(), received.end(),
+                                       [&](const QString &line) { return line.startsWith(command); });
+        ASSERT_NE(sent, received.end()) << r.code;
+        const QString record = sent->mid(command.size());
+        EXPECT_EQ(record.count(u';'), QString::fromLatin1(r.record).count(u';')) << record.toStdString();
+        EXPECT_EQ(record, QString::fromLatin1(r.record));
+    }
+    EXPECT_EQ(w.engine().fields.ncampsModificats, 0);
 }
 
 } // namespace

@@ -459,6 +459,63 @@ TEST_F(Pages, TickingNoTwiceLeavesItUntickedButRed)
     EXPECT_EQ(fields().ncampsModificats, 1);
 }
 
+// What the user changes back to its value from the module is drawn as
+// unchanged again and no longer counted: an edit box, a check box, the list
+// of active parts, the time zone and a grid cell, as the pages change them.
+TEST_F(Pages, AFieldChangedBackToItsValueIsNormalAgain)
+{
+    link().circuit = true;
+    fields().deliver(104, QStringLiteral("Nave"), FieldContext{});
+    fields().deliver(211, QStringLiteral("0"), FieldContext{});
+    fields().deliver(106, QStringLiteral("1000"), FieldContext{});
+    fields().deliver(120, QStringLiteral("1"), FieldContext{});
+    auto *ref = find<QLineEdit>("EProgRef");
+    const QColor normal = baseOf(ref);
+    ref->setFocus();
+    ref->end(false);
+    QTest::keyClick(ref, 'X');
+    EXPECT_EQ(baseOf(ref), changedColour());
+    QTest::keyClick(ref, Qt::Key_Backspace);
+    EXPECT_EQ(baseOf(ref), normal);
+
+    auto *dhcp = find<QCheckBox>("CBConfigADSLDHCP");
+    auto *shape = find<QWidget>("SPConfigADSLDHCP");
+    const QColor rest = shape->palette().color(QPalette::Window);
+    const QPoint box(6, dhcp->height() / 2);
+    QTest::mouseClick(dhcp, Qt::LeftButton, Qt::NoModifier, box);
+    EXPECT_EQ(shape->palette().color(QPalette::Window), changedColour());
+    QTest::mouseClick(dhcp, Qt::LeftButton, Qt::NoModifier, box);
+    EXPECT_FALSE(dhcp->isChecked());
+    EXPECT_EQ(shape->palette().color(QPalette::Window), rest);
+
+    auto *parts = find<QListWidget>("CLBPartsActives");
+    parts->item(2)->setCheckState(Qt::Checked);
+    EXPECT_EQ(baseOf(parts), changedColour());
+    parts->item(2)->setCheckState(Qt::Unchecked);
+    EXPECT_NE(baseOf(parts), changedColour());
+
+    auto *hora = find<QComboBox>("CBHora");
+    hora->setFocus();
+    QTest::keyClick(hora, Qt::Key_Down);
+    EXPECT_EQ(baseOf(hora), changedColour());
+    QTest::keyClick(hora, Qt::Key_Up);
+    EXPECT_EQ(fields().comboBox(u"CBHora")->currentIndex(), 11);
+    EXPECT_NE(baseOf(hora), changedColour());
+    EXPECT_EQ(fields().ncampsModificats, 0);
+
+    showTab("TSUsuari");
+    GridEditor *g = grid("SGEntrades");
+    fields().grid(u"SGEntrades")->load(1, 2, QStringLiteral("Sala"));
+    typeInCell(g, 1, 2, "Salon");
+    finishCell(g);
+    EXPECT_TRUE(isRed(cellColour(g, 1, 2)));
+    EXPECT_EQ(fields().ncampsModificats, 1);
+    typeInCell(g, 1, 2, "Sala");
+    finishCell(g);
+    EXPECT_FALSE(isRed(cellColour(g, 1, 2)));
+    EXPECT_EQ(fields().ncampsModificats, 0);
+}
+
 TEST_F(Pages, WithoutAModuleAnEditedCellStaysUncoloured)
 {
     link().circuit = false;
