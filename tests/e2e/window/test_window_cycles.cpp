@@ -3,21 +3,18 @@
 #include "ui/editor/FieldColours.h"
 #include "ui/shell/MainWindow.h"
 
-#include "support/SimProcess.h"
+#include "Linked.h"
 #include "support/Wait.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <optional>
 
 using namespace velmar;
 using namespace velmar::ui;
@@ -25,24 +22,7 @@ using velmar::test::waitFor;
 
 namespace {
 
-// The simulated module with these options, and the program's window on its
-// port with settings of its own.
-struct Linked {
-    test::SimProcess sim;
-    QTemporaryDir dir;
-    std::optional<MainWindow> w;
-    explicit Linked(const QStringList &simArgs = {}) : sim(simArgs)
-    {
-        if (!sim.ok())
-            return;
-        StartOptions opts;
-        opts.settings.file = dir.filePath("settings.ini");
-        opts.settings.secretFile = dir.filePath("secret.key");
-        opts.port = sim.devicePath();
-        w.emplace(opts);
-        w->show();
-    }
-};
+using test::Linked;
 
 TEST(WindowCycles, ReadThenWriteThroughTheWindowMarksAndClearsTheChange)
 {
