@@ -144,9 +144,10 @@ void Identification::step()
                 emit pendingOperation();
         }
     } else {
-        // No reply, or only information records: the interval expired all
-        // the same, and a module that streams is asked who it is like any other.
-        poll();
+        // No reply, or only information records: the module is asked again
+        // all the same, but records show it is there, so that round is not
+        // counted as missed.
+        poll(r.isEmpty());
     }
     m_state.StrCom.clear();
 
@@ -212,9 +213,9 @@ void Identification::takeVEr(const QStringList &f)
         emit partsActivesChanged(m_state.PartsActives);
 }
 
-void Identification::poll()
+void Identification::poll(bool roundMissed)
 {
-    if (!m_state.espero.isEmpty() && m_state.vegades_espero > 0) {
+    if (roundMissed && !m_state.espero.isEmpty() && m_state.vegades_espero > 0) {
         --m_state.vegades_espero;
         if (!m_state.isRemote())
             m_timer.setInterval(1000);

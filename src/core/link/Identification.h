@@ -96,7 +96,7 @@ private:
     void step();
     void takeVer(const QStringList &f);
     void takeVEr(const QStringList &f);
-    void poll();
+    void poll(bool roundMissed);
     void enterRecognised();
     void setConnected(bool c);
 

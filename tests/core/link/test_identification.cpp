@@ -190,12 +190,13 @@ TEST(Identification, AStepPollsUnlessAnIdentificationReplyIsWaitingOrTheStreamIs
         bool inf;       // the information stream is on
         QString strCom; // left by the router before the step
         QByteArray poll;
+        int roundsLeft; // a round without any sign of the module is counted
     } cases[] = {
-        {"a module in hand whose record is in StrCom", true, true, "{#dPulso}\r", "\rvm+ver\r"},
-        {"a module in hand, nothing in StrCom", true, true, "", "\rvm+ver\r"},
-        {"a module in hand with its stream off (a read is coming)", true, false, "", ""},
-        {"no module yet, records of a module still streaming", false, true, "{#dPulso}\r", "\rvm+vEr\r"},
-        {"no module yet, stream never switched on", false, false, "", "\rvm+vEr\r"},
+        {"a module in hand whose record is in StrCom", true, true, "{#dPulso}\r", "\rvm+ver\r", 6},
+        {"a module in hand, nothing in StrCom", true, true, "", "\rvm+ver\r", 5},
+        {"a module in hand with its stream off (a read is coming)", true, false, "", "", 5},
+        {"no module yet, records of a module still streaming", false, true, "{#dPulso}\r", "\rvm+vEr\r", 6},
+        {"no module yet, stream never switched on", false, false, "", "\rvm+vEr\r", 5},
     };
     for (const auto &c : cases) {
         Fixture f;
@@ -211,6 +212,7 @@ TEST(Identification, AStepPollsUnlessAnIdentificationReplyIsWaitingOrTheStreamIs
         f.ident.TimerCircuitTimer();
         EXPECT_EQ(f.pty.read(300, "\r\r"), c.poll) << c.name;
         EXPECT_TRUE(f.state.StrCom.isEmpty()) << c.name;
+        EXPECT_EQ(f.state.vegades_espero, c.roundsLeft) << c.name;
     }
 }
 
