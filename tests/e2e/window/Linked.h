@@ -24,18 +24,12 @@ struct Linked {
     {
         if (!sim.ok())
             return;
-        w.emplace(windowOptions(dir, sim.devicePath()));
-        w->show();
-    }
-
-    // Window options on port, with the settings in folder.
-    static ui::StartOptions windowOptions(const QTemporaryDir &folder, const QString &port)
-    {
         ui::StartOptions opts;
-        opts.settings.file = folder.filePath(QStringLiteral("settings.ini"));
-        opts.settings.secretFile = folder.filePath(QStringLiteral("secret.key"));
-        opts.port = port;
-        return opts;
+        opts.settings.file = dir.filePath(QStringLiteral("settings.ini"));
+        opts.settings.secretFile = dir.filePath(QStringLiteral("secret.key"));
+        opts.port = sim.devicePath();
+        w.emplace(opts);
+        w->show();
     }
 
     // The lines the module received so far, in order ("vm+ver", ...).

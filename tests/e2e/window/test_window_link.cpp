@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,16 @@ using velmar::test::SimProcess;
 using velmar::test::waitFor;
 
 namespace {
+
+// A window on port without a simulator of the fixture's, with settings in folder.
+StartOptions optionsOn(const QTemporaryDir &folder, const QString &port)
+{
+    StartOptions opts;
+    opts.settings.file = folder.filePath(QStringLiteral("settings.ini"));
+    opts.settings.secretFile = folder.filePath(QStringLiteral("secret.key"));
+    opts.port = port;
+    return opts;
+}
 
 bool linked(MainWindow &w)
 {
@@ -139,7 +150,7 @@ TEST(WindowLink, AModuleMissedAtStartUpIsFoundLater)
     {
         QTemporaryDir dir;
         const QString link = dir.filePath(QStringLiteral("velmar-port"));
-        MainWindow w{Linked::windowOptions(dir, link)};
+        MainWindow w{optionsOn(dir, link)};
         w.show();
         // Probing a port that is not there yet.
         EXPECT_TRUE(waitFor([&] { return w.engine().identification.active(); }, 5000));
@@ -208,7 +219,7 @@ TEST(WindowLink, ARecognisedModuleColoursItsPanelsLightBlue)
 TEST(WindowLink, AnUnusablePortRefreshesThePortList)
 {
     QTemporaryDir dir;
-    MainWindow w{Linked::windowOptions(dir, dir.filePath(QStringLiteral("no-such-port")))};
+    MainWindow w{optionsOn(dir, dir.filePath(QStringLiteral("no-such-port")))};
     auto *chooser = w.findChild<QComboBox *>(QStringLiteral("CCBPort"));
     w.show();
     ASSERT_TRUE(waitFor([&] { return w.windowTitle().contains(QStringLiteral("sin internet")); }));
