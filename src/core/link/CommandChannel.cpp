@@ -110,13 +110,12 @@ void CommandChannel::probe(const QString &name)
 {
     if (name.isEmpty())
         return;
-    if (!openPort(name)) {
+    m_state.espero = QStringLiteral("+ver");
+    if (openPort(name))
+        m_serial.escriu_port(QStringLiteral("\rvm+ver\r"));
+    else
         m_trace.write(QStringLiteral("No se puede abrir %1: %2").arg(name, m_serial.lastError()),
                       TraceColour::Red);
-        return;
-    }
-    m_state.espero = QStringLiteral("+ver");
-    m_serial.escriu_port(QStringLiteral("\rvm+ver\r"));
     m_state.vegades_espero = proto::kWaitRounds;
     m_state.StrCom.clear();
     emit identificationRequested(proto::kIdentProbeMs);
@@ -165,6 +164,7 @@ void CommandChannel::ComPortBeforeClose()
 
 void CommandChannel::onLinkLost()
 {
+    emit portListRefreshRequested();
     m_state.circuit = false;
     emit disconnected();
 }

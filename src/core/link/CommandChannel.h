@@ -44,7 +44,8 @@ public:
     // Runs before the port closes for any reason.
     void ComPortBeforeClose();
     // First probe at start-up: (re)opens name, sends "vm+ver" and asks for
-    // identification in 100 ms. Opening errors are only traced.
+    // identification in 100 ms. Opening errors are only traced: the polls
+    // that follow open the port once it is there.
     void probe(const QString &name);
     // Opens a port without the chooser's side effects.
     bool openPort(const QString &name);
@@ -77,6 +78,8 @@ signals:
     void replyRouted(const QString &reply, velmar::ReplyRouter::Rule rule);
     void transmitted();
     void received();
+    // The chooser's list of ports is to be made again (a failed write, a poll).
+    void portListRefreshRequested();
 
 private:
     void onLinkLost();

@@ -6,6 +6,8 @@
 #include "core/link/ProtocolTimes.h"
 #include "core/link/Scheduler.h"
 
+#include <QScopedValueRollback>
+
 namespace velmar {
 
 namespace {
@@ -69,7 +71,15 @@ void Identification::identificationReply()
 
 void Identification::start(int intervalMs)
 {
+    if (m_halted)
+        return;
     m_timer.start(intervalMs);
+}
+
+void Identification::halt()
+{
+    m_halted = true;
+    m_timer.stop();
 }
 
 QString Identification::hardwareConflictText()
@@ -94,6 +104,25 @@ void Identification::MIIComunicacioLocalClick(bool circuitListShown)
 
 void Identification::TimerCircuitTimer()
 {
+    if (m_halted)
+        return;
+    if (m_inStep) {
+        m_timer.stop();
+        m_stepMissed = true;
+        return;
+    }
+    {
+        QScopedValueRollback<bool> running(m_inStep, true);
+        step();
+    }
+    if (m_stepMissed) {
+        m_stepMissed = false;
+        start(proto::kFireNowMs);
+    }
+}
+
+void Identification::step()
+{
     m_timer.setInterval(proto::kPollMs);
     if (!m_pendingReply.isEmpty()) {
         m_state.StrCom = m_pendingReply;
@@ -114,8 +143,11 @@ void Identification::TimerCircuitTimer()
             if (m_view.programmingShown && m_state.camp_final == 0)
                 emit pendingOperation();
         }
-    } else if (r.isEmpty()) {
-        poll();
+    } else {
+        // No reply, or only information records: the module is asked again
+        // all the same, but records show it is there, so that round is not
+        // counted as missed.
+        poll(r.isEmpty());
     }
     m_state.StrCom.clear();
 
@@ -158,7 +190,8 @@ void Identification::takeVer(const QStringList &f)
     if (f.at(0).contains(QLatin1String("Velmar_v8.7"))) {
         m_state.firmware = f.at(0);
         m_state.versioCircuit = versionFromFirmware(f.at(0));
-    } else {
+    } else if (!m_conflictShown) {
+        m_conflictShown = true;
         emit hardwareConflict(hardwareConflictText());
     }
     m_state.identConnectar = f.at(1);
@@ -180,15 +213,18 @@ void Identification::takeVEr(const QStringList &f)
         emit partsActivesChanged(m_state.PartsActives);
 }
 
-void Identification::poll()
+void Identification::poll(bool roundMissed)
 {
-    if (!m_state.espero.isEmpty() && m_state.vegades_espero > 0) {
+    if (roundMissed && !m_state.espero.isEmpty() && m_state.vegades_espero > 0) {
         --m_state.vegades_espero;
         if (!m_state.isRemote())
             m_timer.setInterval(1000);
     }
     const bool cyclesRunning = m_cyclesRunning && m_cyclesRunning();
-    if (cyclesRunning || !m_state.inf)
+    // A stream switched off belongs to a job on the module in hand; while no
+    // module has been found on the chosen port, probing goes on regardless.
+    const bool probingPort = !m_state.circuittrobat && !m_state.isRemote() && m_view.localChosen;
+    if (cyclesRunning || (!m_state.inf && !probingPort))
         return;
     const bool known = !m_state.firmware.isEmpty() && !m_state.hardware.isEmpty();
     m_state.espero = known ? QStringLiteral("+ver") : QStringLiteral("+vEr");
@@ -197,6 +233,7 @@ void Identification::poll()
         m_channel.send(word);
         return;
     }
+    emit m_channel.portListRefreshRequested();
     SerialTransport &serial = m_channel.serial();
     if (!serial.isOpen()) {
         m_state.circuittrobat = false;
@@ -223,7 +260,7 @@ void Identification::enterRecognised()
     } else {
         m_channel.send(QStringLiteral("vm+ver"));
         m_scheduler.after(500, [this] {
-            if (m_state.circuittrobat && !m_state.isRemote())
+            if (m_state.circuittrobat && !m_state.isRemote() && !m_halted)
                 m_channel.send(QStringLiteral("vm+INf"));
         });
     }

@@ -52,20 +52,30 @@ public:
     // Starts (or restarts) the timer with this interval.
     void start(int intervalMs);
     void stop() { m_timer.stop(); }
+    // The window is closing: TimerCircuit stops for good; neither a late
+    // reply nor another component starts it again.
+    void halt();
+    bool halted() const { return m_halted; }
     int interval() const { return m_timer.interval(); }
     bool active() const { return m_timer.isActive(); }
     // The status bar says "CONECTADO".
     bool connectedShown() const { return m_connectedShown; }
     // The window went back to "SIN   CONEXION" (Esborra_Camps): the next
-    // answer recognises the module again.
-    void showDisconnected() { setConnected(false); }
+    // answer recognises the module again (and a foreign one is refused again).
+    void showDisconnected()
+    {
+        setConnected(false);
+        m_conflictShown = false;
+    }
 
     // Menu "Local": the serial link is chosen. The remote session and any
     // bridge connection close; unless the circuit list is shown the port
     // is opened again and identification restarts as after a port choice.
     void MIIComunicacioLocalClick(bool circuitListShown);
 
-    // One step (TimerCircuitTimer).
+    // One step (TimerCircuitTimer). A step never runs inside another: when
+    // the timer fires in the event loop of a step's modal dialog, the step
+    // is taken once the running one is over.
     void TimerCircuitTimer();
 
     static QString hardwareConflictText();
@@ -83,9 +93,10 @@ signals:
     void localLinkChosen();                    // "Local" checked, PUSB to the front
 
 private:
+    void step();
     void takeVer(const QStringList &f);
     void takeVEr(const QStringList &f);
-    void poll();
+    void poll(bool roundMissed);
     void enterRecognised();
     void setConnected(bool c);
 
@@ -100,6 +111,12 @@ private:
     // The last identification reply not yet taken by a step: a record
     // arriving in the same burst must not overwrite it in StrCom.
     QString m_pendingReply;
+    bool m_halted = false;
+    bool m_inStep = false;
+    bool m_stepMissed = false;
+    // The module in hand was refused already: its answers to the polls are
+    // not refused again until the window returns to its disconnected state.
+    bool m_conflictShown = false;
 };
 
 } // namespace velmar

@@ -22,6 +22,8 @@ StatusMonitor::StatusMonitor(LinkState &state, CommandChannel &channel, Identifi
       m_board(board)
 {
     connect(&m_identification, &Identification::recognised, this, &StatusMonitor::onRecognised);
+    // However the link was lost, the status view comes to the front.
+    connect(&m_identification, &Identification::linkLost, this, &StatusMonitor::showStatusPage);
 }
 
 QString StatusMonitor::linkCutText()
@@ -123,6 +125,8 @@ void StatusMonitor::linkLost()
 
 void StatusMonitor::restartLocalLink(int intervalMs)
 {
+    if (m_identification.halted())
+        return; // the window is closing: the port is left to the lock sequence
     m_channel.closePort();
     const QString name = m_channel.ComUSB();
     if (name.isEmpty())

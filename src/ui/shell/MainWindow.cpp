@@ -119,6 +119,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     connect(&e.identification, &Identification::connectedChanged, m_programming,
             &ProgrammingView::refreshMarks);
     wireProgramming();
+    wireLink();
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });
 
@@ -351,9 +352,10 @@ void MainWindow::closeEvent(QCloseEvent *e)
     e->ignore();
     if (m_closeState == CloseState::Closing)
         return;
-    // FormClose: the settings are stored first, then the module is left
-    // locked with its stream off; the window goes once that has been sent.
+    // FormClose: the polling stops, the settings are stored, then the module
+    // is left locked with its stream off; the window goes once that is sent.
     m_closeState = CloseState::Closing;
+    stopLinkForClose();
     GuardarConfigInicial();
     emit closing();
     {

@@ -82,6 +82,9 @@ private:
     // ui/programming/MainWindowProgramming.cpp
     QWidget *buildAccessCodePanel();
     void wireProgramming();
+    // ui/link/MainWindowLink.cpp
+    void wireLink();
+    void stopLinkForClose();
     bool ask(const Question &q) override;
     void CCBPortDropDown();
     void onPortChosen(int index);

@@ -32,6 +32,14 @@ void setBackground(QWidget *w, const QColor &c)
     w->setAutoFillBackground(true);
 }
 
+// A list paints its items over the Base colour, not the Window colour.
+void setListBackground(QAbstractItemView *list, const QColor &c)
+{
+    QPalette p = list->palette();
+    p.setColor(QPalette::Base, c);
+    list->setPalette(p);
+}
+
 QColor logColour(LogColour c)
 {
     switch (c) {
@@ -180,12 +188,12 @@ StatusPage::StatusPage(Engine &engine, QWidget *parent) : QFrame(parent), m_engi
     connect(&engine.identification, &Identification::identificationShown, this,
             &StatusPage::showIdentificationLines);
     connect(&engine.identification, &Identification::recognised, this, [this] {
-        setBackground(m_events, qc(colours::LightBlue));
+        setListBackground(m_events, qc(colours::LightBlue));
     });
     connect(&engine.fields, &FieldModel::disconnectedReset, this, [this] {
         m_identLines.fill(QString());
         renderIdentification();
-        setBackground(m_events, qc(colours::Window));
+        setListBackground(m_events, qc(colours::Window));
     });
     render();
     renderGsm();
@@ -396,7 +404,7 @@ QWidget *StatusPage::buildEvents()
     m_events->setWordWrap(true);
     m_events->setSelectionMode(QAbstractItemView::NoSelection);
     m_events->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setBackground(m_events, qc(colours::Window));
+    setListBackground(m_events, qc(colours::Window));
     // New lines scroll the pane while "Parar" has not stopped it (REVelmarChange).
     connect(&m_engine.eventLog, &QAbstractItemModel::rowsInserted, &m_engine.commands,
             &ModuleCommands::REVelmarChange);

@@ -180,4 +180,96 @@ TEST(Identification, ChoosingTheLocalLinkRestartsIdentificationOnThePort)
     EXPECT_TRUE(f.pty.read(100).isEmpty());
 }
 
+// What one step sends as its poll, by what StrCom holds and what is known
+// of the module. The status page is not in front, so only the poll speaks.
+TEST(Identification, AStepPollsUnlessAnIdentificationReplyIsWaitingOrTheStreamIsOffForAModuleInHand)
+{
+    const struct {
+        const char *name;
+        bool found;     // recognised, firmware and hardware known
+        bool inf;       // the information stream is on
+        QString strCom; // left by the router before the step
+        QByteArray poll;
+        int roundsLeft; // a round without any sign of the module is counted
+    } cases[] = {
+        {"a module in hand whose record is in StrCom", true, true, "{#dPulso}\r", "\rvm+ver\r", 6},
+        {"a module in hand, nothing in StrCom", true, true, "", "\rvm+ver\r", 5},
+        {"a module in hand with its stream off (a read is coming)", true, false, "", "", 5},
+        {"no module yet, records of a module still streaming", false, true, "{#dPulso}\r", "\rvm+vEr\r", 6},
+        {"no module yet, stream never switched on", false, false, "", "\rvm+vEr\r", 5},
+    };
+    for (const auto &c : cases) {
+        Fixture f;
+        f.ident.setView({false, false, true});
+        if (c.found) {
+            f.reply("+ver:Velmar_v8.7 [x1.2],<1>,<0>\r");
+            f.state.hardware = QStringLiteral("HW3");
+            f.scheduler.advance(1000);
+            f.pty.read(300);
+        }
+        f.state.inf = c.inf;
+        f.state.StrCom = c.strCom;
+        f.ident.TimerCircuitTimer();
+        EXPECT_EQ(f.pty.read(300, "\r\r"), c.poll) << c.name;
+        EXPECT_TRUE(f.state.StrCom.isEmpty()) << c.name;
+        EXPECT_EQ(f.state.vegades_espero, c.roundsLeft) << c.name;
+    }
+}
+
+TEST(Identification, TheHardwareConflictDialogNeitherNestsStepsNorComesBackForTheSameModule)
+{
+    Fixture f;
+    int dialogs = 0, nested = 0;
+    // The dialog is modal: the timer fires again inside it, as Qt would.
+    QObject::connect(&f.ident, &Identification::hardwareConflict, [&] {
+        ++dialogs;
+        for (int i = 0; i < 3 && dialogs < 10; ++i, ++nested)
+            f.ident.TimerCircuitTimer();
+    });
+    f.reply("+ver:Other_v2.0 [x1.0],<7>,<BC600>\r");
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(nested, 3);
+    // The step went on after the dialog: answering and recognised.
+    EXPECT_TRUE(f.state.circuit);
+    EXPECT_TRUE(f.state.circuittrobat);
+    EXPECT_TRUE(f.ident.connectedShown());
+    EXPECT_EQ(f.state.identConnectar, QStringLiteral("7"));
+
+    // The same module answering the polls is not refused again...
+    f.reply("+ver:Other_v2.0 [x1.0],<7>,<BC600>\r");
+    EXPECT_EQ(dialogs, 1);
+    // ...until the window has been back to its disconnected state.
+    f.ident.showDisconnected();
+    f.reply("+ver:Other_v2.0 [x1.0],<7>,<BC600>\r");
+    EXPECT_EQ(dialogs, 2);
+}
+
+TEST(Identification, AHaltedTimerIsNotStartedAgainByALateReply)
+{
+    Fixture f;
+    f.reply("+ver:Velmar_v8.7 [x1.2],<1>,<0>\r");
+    f.pty.read(200);
+    ASSERT_TRUE(f.ident.active());
+    f.ident.halt();
+    EXPECT_FALSE(f.ident.active());
+    f.channel.receive("+ver:Velmar_v8.7 [x1.2],<1>,<0>\r");
+    f.ident.start(100);
+    EXPECT_FALSE(f.ident.active());
+    f.scheduler.advance(1000); // the stream request after recognition stays unsent
+    EXPECT_TRUE(f.pty.read(200).isEmpty());
+}
+
+TEST(CommandChannel, AFailedWriteOrASerialPollAsksForTheChooserListAgain)
+{
+    Fixture f;
+    QSignalSpy refresh(&f.channel, &CommandChannel::portListRefreshRequested);
+    f.state.inf = true;
+    f.ident.setView({false, false, true});
+    f.ident.TimerCircuitTimer(); // a serial poll
+    EXPECT_EQ(refresh.count(), 1);
+    f.channel.closePort();
+    f.channel.send(QStringLiteral("vm+ver")); // a failed write
+    EXPECT_EQ(refresh.count(), 2);
+}
+
 } // namespace

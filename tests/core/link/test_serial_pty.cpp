@@ -183,9 +183,12 @@ TEST(SerialPty, StartupProbeAsksForIdentificationSoon)
     EXPECT_EQ(pty.read(2000, "ver\r"), QByteArray("\rvm+ver\r"));
     ASSERT_EQ(ident.count(), 1);
     EXPECT_EQ(ident.at(0).at(0).toInt(), 100);
+    // A port not there (yet): nothing sent, no dialog, but identification
+    // goes on, so that the polls open the port once it appears.
     c.channel.probe(QStringLiteral("/dev/velmar-no-such-port"));
-    EXPECT_EQ(ident.count(), 1); // an unopenable port: no probe, no dialog
+    EXPECT_EQ(ident.count(), 2);
     EXPECT_EQ(warn.count(), 0);
+    EXPECT_EQ(c.channel.ComUSB(), QStringLiteral("/dev/velmar-no-such-port"));
 }
 
 } // namespace

@@ -357,4 +357,20 @@ TEST(StatusMonitor, AStreamingModuleIsRecognisedAgainAfterItsLinkWasLost)
     EXPECT_TRUE(f.ident.connectedShown());
 }
 
+TEST(StatusMonitor, ALinkLostAfterSixPollsBringsTheStatusPageToTheFront)
+{
+    Fixture f;
+    f.channel.receive("+ver:Velmar_v8.7 [x1.2],<1>,<0>\r");
+    f.ident.TimerCircuitTimer();
+    f.state.inf = true;
+    f.ident.setView({false, true, true}); // the programming pages in front
+    QSignalSpy page(&f.monitor, &StatusMonitor::statusPageShown);
+    for (int i = 0; i < 6 && f.state.circuittrobat; ++i)
+        f.ident.TimerCircuitTimer();
+    ASSERT_FALSE(f.state.circuittrobat);
+    EXPECT_EQ(page.count(), 1);
+    EXPECT_TRUE(f.ident.view().statusShown);
+    EXPECT_FALSE(f.ident.view().programmingShown);
+}
+
 } // namespace
