@@ -626,17 +626,6 @@ ChangeContext ProgrammingView::changeContext() const
     return {m_link.circuit, m_busy};
 }
 
-bool ProgrammingView::confirmFactoryReset()
-{
-    const int answer = ElMeuMessageDlg(
-        tr("CONFIRMACION"),
-        tr("Se borrarán los valores actuales y se restaurarán los valores de fábrica\r\n\r\n"
-           "¿Está  usted de acuerdo?"),
-        DlgType::Confirmation, {tr("     Sí    "), tr("    No    ")},
-        QMessageBox::Yes | QMessageBox::No, window());
-    return answer != QMessageBox::No;
-}
-
 void ProgrammingView::setBusy(bool busy)
 {
     if (m_busy == busy)

@@ -45,9 +45,6 @@ public:
     ChangeContext changeContext() const;
     bool busy() const { return m_busy; }
 
-    // The factory-reset question; true unless answered No.
-    bool confirmFactoryReset();
-
     // The user page's section shown: "PConfigEntrades", "PConfigSortides",
     // "PConfigSistema".
     QString currentSection() const;

@@ -719,20 +719,23 @@ TEST_F(Pages, CommandsAreSignalsEnabledOnRecognition)
     EXPECT_EQ(view->currentTab(), "TSConfiguracio");
 }
 
+// The factory reset asks through the window first; only "Sí" restores.
 TEST_F(Pages, FactoryResetAsksFirst)
 {
-    bool confirmed = true;
-    const std::optional<Shown> asked =
-        dialogFrom([&] { confirmed = view->confirmFactoryReset(); }, QMessageBox::No);
+    auto *reset = find<QAction>("MIIDefecte");
+    emit window->engine().identification.recognised();
+    ASSERT_TRUE(reset->isEnabled());
+    const std::optional<Shown> asked = dialogFrom([&] { reset->trigger(); }, QMessageBox::No);
     ASSERT_TRUE(asked.has_value());
-    EXPECT_FALSE(confirmed);
+    EXPECT_FALSE(window->engine().writer.running());
     EXPECT_EQ(asked->title, "CONFIRMACION");
     EXPECT_EQ(asked->text, QString::fromUtf8("Se borrarán los valores actuales y se restaurarán los "
                                              "valores de fábrica\r\n\r\n¿Está  usted de acuerdo?"));
     EXPECT_TRUE(asked->buttons.contains(QString::fromUtf8("     Sí    ")));
     EXPECT_TRUE(asked->buttons.contains("    No    "));
-    dialogFrom([&] { confirmed = view->confirmFactoryReset(); }, QMessageBox::Yes);
-    EXPECT_TRUE(confirmed);
+    dialogFrom([&] { reset->trigger(); }, QMessageBox::Yes);
+    EXPECT_TRUE(window->engine().writer.running());
+    window->engine().writer.abort();
 }
 
 TEST_F(Pages, StatusBarProgressAndBusyCursor)
