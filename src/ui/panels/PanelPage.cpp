@@ -35,6 +35,7 @@ QLabel *titleLabel(const QString &name, QWidget *parent)
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.3);
     l->setFont(f);
+    l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return l;
 }
 
@@ -80,12 +81,15 @@ PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, Fiel
 
     // The event-list file and its commands.
     if (*form.fileEdit) {
-        auto *file = new QGroupBox(tr("Listado de eventos"), this);
+        // The bridged panel's file is its zone list's.
+        const bool zones = qstrcmp(form.tab, "TSCentralAguilera") == 0;
+        auto *file = new QGroupBox(zones ? tr("Listado de zonas") : tr("Listado de eventos"), this);
         file->setObjectName(QStringLiteral("GBFitxer") + suffix);
         auto *fileRow = new QHBoxLayout(file);
         QLineEdit *name = edit(form.fileEdit, 24);
         name->setReadOnly(true);
-        name->setToolTip(tr("Nombre del fichero del listado de eventos"));
+        name->setToolTip(zones ? tr("Nombre del fichero del listado de zonas")
+                               : tr("Nombre del fichero del listado de eventos"));
         fileRow->addWidget(name);
         const std::pair<const char *, QString> buttons[] = {
             {"BBImportarFitxer", tr("Importar")},
@@ -132,7 +136,7 @@ PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, Fiel
             layout->addLayout(row);
         } else {
             g->setVisibleRows(18);
-            grids->addWidget(g, 0);
+            grids->addWidget(g, 0, Qt::AlignTop);
         }
     }
     layout->addLayout(grids, 1);
@@ -251,7 +255,8 @@ QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<Ch
         g->setFill(GridEditor::Fill::LastColumn);
         lists->addWidget(g, 1);
     }
-    layout->addLayout(lists, 1);
+    layout->addLayout(lists);
+    layout->addStretch();
     return page;
 }
 

@@ -1,5 +1,6 @@
 // The panel pages in the window: the tab the attached model selects, its
 // caption and title, and the address fields' keys.
+#include "core/panels/PanelCatalogue.h"
 #include "core/programming/ModuleCommands.h"
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
@@ -101,6 +102,53 @@ TEST(PanelPagesUi, AddressTakesHexadecimalDigitsAndIsPaddedOnLeaving)
     EXPECT_EQ(address->text(), QStringLiteral("07"));
     EXPECT_EQ(win.w->engine().fields.edit(u"EAdrAD300")->text(), QStringLiteral("07"));
     EXPECT_EQ(baud->toolTip(), QStringLiteral("BaudRate,paritat (por ejemplo 19200,e)"));
+}
+
+// Pictures of every panel page with sample values (scripts/screenshots.sh).
+TEST(Screenshots, DISABLED_PanelPages)
+{
+    const QString dir = qEnvironmentVariable("VELMAR_SCREENSHOT_DIR", QStringLiteral("."));
+    Window win;
+    MainWindow &w = *win.w;
+    w.resize(1180, 860);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.showProgramming();
+    Engine &e = w.engine();
+    e.state.circuit = true;
+    const FieldContext none;
+    e.fields.deliver(1500, QStringLiteral("19200,e"), none);
+    e.fields.deliver(9500, QStringLiteral("eventos-central.txt"), none);
+    e.fields.deliver(9750, QStringLiteral("01"), none);
+    e.fields.deliver(9000, QStringLiteral("zonas.txt"), none);
+    const char *texts[][2] = {{"1110", "Fuego/Fin de fuego"},
+                              {"1373", "Avería/Fin de avería"},
+                              {"1570", "Anulación/Fin de anulación"},
+                              {"1607", "Prueba/Fin de prueba"},
+                              {"1118", "Prealarma/Fin de prealarma"}};
+    for (GridModel *g : e.fields.grids()) {
+        if (!g->design().panelTab.startsWith(QLatin1String("TSCentral")) || g->columns() < 6)
+            continue;
+        const bool kind = g->columns() == 7;
+        for (int r = 1; r <= 5; ++r) {
+            int c = 1;
+            if (kind)
+                g->load(c++, r, QString::number(r * 11).rightJustified(3, u'0'));
+            g->load(c++, r, QStringLiteral("1"));
+            g->load(c++, r, QString::number(r % 2));
+            g->load(c++, r, QStringLiteral("0"));
+            g->load(c++, r, QString::fromLatin1(texts[r - 1][0]));
+            g->load(c, r, QString::fromUtf8(texts[r - 1][1]));
+        }
+    }
+    for (const panels::PanelModel &m : panels::catalogue()) {
+        if (!*m.tab || qstrcmp(m.model, "BC216") == 0 || qstrcmp(m.model, "Aguilera AE/C5") == 0)
+            continue;
+        win.attach(m.selectedBy.first());
+        w.programming()->tabs()->setCurrentWidget(w.findChild<QWidget *>(QString::fromLatin1(m.tab)));
+        QCoreApplication::processEvents();
+        QString name = QString::fromLatin1(m.selectedBy.first()).remove(u'/').toLower();
+        w.grab().save(dir + QStringLiteral("/panel-") + name + QStringLiteral(".png"));
+    }
 }
 
 } // namespace
