@@ -11,5 +11,8 @@ scripts/build.sh >/dev/null
 VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
   build/tests/ui/programming/test_ui_programming \
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  build/tests/ui/panels/test_ui_panels \
+  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
 scripts/screenshot-status.sh "$out" >/dev/null
 ls "$out"/*.png

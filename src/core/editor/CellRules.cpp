@@ -236,10 +236,17 @@ OptionList optionList(const GridDesign &grid)
         l.valueBeforeEquals = true;
         return l;
     }
+    // The panels' grids: CBSG followed by the grid's own suffix
+    // (SGCentralID3000 -> CBSGID3000, SGCentralAgui -> CBSGAgui, SGBCApp -> CBSGBCApp).
+    QString panelList;
+    if (grid.name.startsWith(u"SGCentral"))
+        panelList = QStringLiteral("CBSG") + grid.name.mid(9);
+    else if (grid.name == u"SGBCApp")
+        panelList = QStringLiteral("CBSGBCApp");
     for (const auto &[gridName, listName] : lists) {
-        if (grid.name != QLatin1String(gridName))
+        if (grid.name != QLatin1String(gridName) && panelList.isEmpty())
             continue;
-        l.name = QString::fromLatin1(listName);
+        l.name = panelList.isEmpty() ? QString::fromLatin1(listName) : panelList;
         l.items = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                    QStringLiteral("3"), QStringLiteral("4")};
         l.preselection = QStringLiteral("1");

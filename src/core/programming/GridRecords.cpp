@@ -1,5 +1,6 @@
 #include "core/programming/GridRecords.h"
 
+#include "core/panels/PanelPages.h"
 #include "core/params/GridModel.h"
 
 namespace velmar {
@@ -30,19 +31,6 @@ constexpr ShapeOf kShapes[] = {
     {u"SGCentralAgui", RecordShape::Captioned},
     {u"SGCentralCofem", RecordShape::Captioned},
     {u"SGCentralUrano", RecordShape::Captioned},
-};
-
-// Event-kind panels: the first field is "kind:app flag".
-struct PanelWidth {
-    const char16_t *grid;
-    int width;
-};
-constexpr PanelWidth kPanelEventGrids[] = {
-    {u"SGCentralBC600", 2},   {u"SGCentralAvenarBosch", 2}, {u"SGCentralSyncro", 2},
-    {u"SGCentralZafir", 0},   {u"SGCentralAD300", 2},       {u"SGCentralSupra", 3},
-    {u"SGCentralID3000", 4},  {u"SGCentralDetnovCCD", 3},   {u"SGCentralAD600", 2},
-    {u"SGCentralCtec", 2},    {u"SGCentralMA2000", 4},      {u"SGCentralJadeBird", 3},
-    {u"SGCentralPL1000", 4},
 };
 
 bool isInteger(const QString &s)
@@ -91,22 +79,16 @@ RecordShape recordShape(QStringView gridName)
     return RecordShape::Plain;
 }
 
+// Event-kind panels (the first field is "kind:app flag") and their widths
+// come with the panel pages.
 bool isPanelEventGrid(QStringView gridName)
 {
-    for (const PanelWidth &p : kPanelEventGrids)
-        if (gridName == QStringView(p.grid))
-            return true;
-    return false;
+    return panels::hasEventKind(gridName);
 }
 
 int eventKindWidth(QStringView gridName, const QString &central)
 {
-    if (gridName == u"SGCentralBC600")
-        return central == u"BC600" ? 4 : 2;
-    for (const PanelWidth &p : kPanelEventGrids)
-        if (gridName == QStringView(p.grid))
-            return p.width;
-    return 0;
+    return panels::eventKindWidth(gridName, central);
 }
 
 QString emptyIfOnlySeparators(const QString &value)

@@ -5,6 +5,7 @@
 #include "core/link/Identification.h"
 #include "core/link/LinkState.h"
 #include "core/link/Scheduler.h"
+#include "core/panels/PanelCatalogue.h"
 #include "core/params/FieldModel.h"
 #include "core/programming/ProgrammingState.h"
 #include "core/programming/ReadCycle.h"
@@ -128,48 +129,9 @@ bool ModuleCommands::ECodiProgExit(const QString &code)
 
 ModuleCommands::PanelTab ModuleCommands::panelTabFor(const QString &c)
 {
-    if (has(c, "BC600") || has(c, "BC216"))
-        return {QStringLiteral("TSCentralBC600"), {}, {}};
-    if (has(c, "AE/SA") || has(c, "AGE") || has(c, "AE/C5"))
-        return {QStringLiteral("TSCentralAguilera"), {}, {}};
-    if (has(c, "Puertas"))
-        return {QStringLiteral("TSPortes"), {}, {}};
-    if (has(c, "Cofem") && !has(c, "Cofem-A"))
-        return {QStringLiteral("TSCentralCofem"), {}, {}};
-    if (has(c, "Urano"))
-        return {QStringLiteral("TSCentralUrano"), QStringLiteral("Urano"),
-                tr("CENTRAL DE INCENDIOS URANO")};
-    if (has(c, "Syncro"))
-        return {QStringLiteral("TSCentralSyncro"), {}, {}};
-    if (has(c, "Bosch"))
-        return {QStringLiteral("TSCentralAvenarBosch"), {}, {}};
-    if (has(c, "AD300"))
-        return {QStringLiteral("TSCentralAD300"), {}, {}};
-    if (has(c, "Supra"))
-        return {QStringLiteral("TSCentralSupra"), QStringLiteral("Supra"),
-                tr("CENTRAL DE INCENDIOS SUPRA")};
-    if (has(c, "Cofem-A"))
-        return {QStringLiteral("TSCentralZafir"), {}, {}};
-    if (has(c, "Komttech"))
-        return {QStringLiteral("TSCentralSupra"), QStringLiteral("Komttech"),
-                tr("CENTRAL DE INCENDIOS KOMTTECH")};
-    if (has(c, "ID3000"))
-        return {QStringLiteral("TSCentralID3000"), {}, tr("CENTRAL DE INCENDIOS ID3000")};
-    if (has(c, "CCD-100"))
-        return {QStringLiteral("TSCentralDetnovCCD"), {}, {}};
-    if (has(c, "Detnov"))
-        return {QStringLiteral("TSCentralDetnov"), {}, {}};
-    if (has(c, "AD600"))
-        return {QStringLiteral("TSCentralAD600"), {}, {}};
-    if (has(c, "MA-2000"))
-        return {QStringLiteral("TSCentralMA2000"), {}, tr("CENTRAL DE INCENDIOS MA-2000")};
-    if (has(c, "C-TecXFP"))
-        return {QStringLiteral("TSCentralCtec"), {}, {}};
-    if (has(c, "JadeBird"))
-        return {QStringLiteral("TSCentralJadeBird"), {}, {}};
-    if (has(c, "PL-1000"))
-        return {QStringLiteral("TSCentralPL1000"), {}, tr("CENTRAL DE INCENDIOS PL-1000")};
-    return {};
+    // The panel catalogue decides the page, its caption and its title.
+    const panels::PanelTab t = panels::panelTabFor(c);
+    return {t.tab, t.caption, t.title};
 }
 
 QString ModuleCommands::panelTabForTemplates(const QString &c)

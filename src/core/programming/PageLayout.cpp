@@ -1,5 +1,6 @@
 #include "core/programming/PageLayout.h"
 
+#include "core/panels/PanelPages.h"
 #include "core/params/FieldModel.h"
 
 namespace velmar {
@@ -66,11 +67,20 @@ QList<PageChild> pageChildren(const FieldModel &fields, QStringView page)
     addControls(children, fields.PunterComboBox(), page);
     addControls(children, fields.PunterCheckListBox(), page);
     addControls(children, fields.PunterCheckBox(), page);
+    // A panel's event grid sits in a panel of its own: it is read as a dump
+    // of its block, not as one record. The bridged panel's page reads its
+    // whole 9xxx range at its end instead.
+    const panels::PanelPageForm *form = page == u"PCentralAguilera" ? nullptr : panels::formOfPage(page);
     for (const GridModel *g : fields.PunterStringGrid()) {
         if (g->design().page != page)
             continue;
         PageChild c;
         c.name = g->name();
+        if (form && g->name() == QLatin1String(form->grid)) {
+            c.kind = PageChild::Kind::Section;
+            c.name = page.toString() + QStringLiteral("Eventos");
+            c.grids = {g->name()};
+        }
         children << c;
     }
     return children;

@@ -6,6 +6,7 @@
 #include "core/link/LinkState.h"
 #include "core/link/ProtocolTimes.h"
 #include "core/link/Scheduler.h"
+#include "core/panels/PanelPages.h"
 #include "core/params/FieldModel.h"
 #include "core/params/ParamCatalogue.h"
 #include "core/programming/GridRecords.h"
@@ -146,6 +147,7 @@ void WriteCycle::begin(Scope scope)
     m_unwritten.clear();
     m_channel.send(QStringLiteral("vm+inf"));
     m_esborraZones = false;
+    m_erasesAwaited = 0;
     m_running = true;
     const quint64 generation = ++m_generation;
 
@@ -172,7 +174,27 @@ void WriteCycle::begin(Scope scope)
         });
         return;
     }
+    if (scope == Scope::Page && eraseChangedPanelBlock(generation))
+        return;
     m_timer.start(kWriteStartMs);
+}
+
+bool WriteCycle::eraseChangedPanelBlock(quint64 generation)
+{
+    // A panel's event grid changed as a whole (an imported list) replaces
+    // the module's block: the block is emptied before the rows are written.
+    const panels::PanelPageForm *form = panels::erasablePage(m_pagina);
+    const GridModel *g = form ? m_fields.grid(QString::fromLatin1(form->grid)) : nullptr;
+    if (!g || g->colour() != FieldColour::Changed)
+        return false;
+    const QStringList commands = panels::eventBlockErase(*g);
+    // Their ":Erased" acknowledgements must not stop the write that sent them.
+    m_erasesAwaited = int(commands.size());
+    eraseBlocks(commands, generation).then([this, generation] {
+        if (generation == m_generation)
+            m_timer.start(kWriteStartMs);
+    });
+    return true;
 }
 
 void WriteCycle::MIIDefecteClick()
@@ -461,13 +483,19 @@ bool WriteCycle::inScope(const GridModel *g) const
 
 Pacer WriteCycle::eraseZoneBlocks(quint64 generation)
 {
-    // The four blocks of the zone list, paced; a write abandoned meanwhile
-    // (another generation) sends nothing more.
+    return eraseBlocks({QStringLiteral("vm+91xx=0"), QStringLiteral("vm+92xx=0"),
+                        QStringLiteral("vm+93xx=0"), QStringLiteral("vm+94xx=0")},
+                       generation);
+}
+
+Pacer WriteCycle::eraseBlocks(const QStringList &commands, quint64 generation)
+{
+    // Paced; a write abandoned meanwhile (another generation) sends nothing more.
     Pacer p(m_scheduler);
-    for (const char *block : {"91xx", "92xx", "93xx", "94xx"}) {
-        p.then([this, generation, block] {
+    for (const QString &command : commands) {
+        p.then([this, generation, command] {
             if (generation == m_generation)
-                m_channel.send(QStringLiteral("vm+%1=0").arg(QLatin1String(block)));
+                m_channel.send(command);
         });
         p.pause(kZoneErasePauseMs);
     }
@@ -682,6 +710,10 @@ bool WriteCycle::halt()
 
 void WriteCycle::stopWrite()
 {
+    if (m_running && m_erasesAwaited > 0) {
+        --m_erasesAwaited; // the echo of this write's own block erase
+        return;
+    }
     if (!halt())
         return;
     if (m_state.puntercamp == stageFactory())

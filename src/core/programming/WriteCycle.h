@@ -106,6 +106,10 @@ private:
     void sendValue(const QString &code, const QString &value);
     // Erases the module's zone list block by block; what follows chains on.
     Pacer eraseZoneBlocks(quint64 generation);
+    Pacer eraseBlocks(const QStringList &commands, quint64 generation);
+    // Page write: empties a wholly changed panel event block first, then
+    // starts the timer; false when the page has none to erase.
+    bool eraseChangedPanelBlock(quint64 generation);
     // Stops the timer and any scheduled step; true when a write was running.
     bool halt();
     void sendVpnPair(bool vpnOn);
@@ -133,6 +137,7 @@ private:
     bool m_esborraZones = false;
     // Codes of the fields and records given up after three wrong echoes.
     QStringList m_unwritten;
+    int m_erasesAwaited = 0; // block erases of this write not yet acknowledged
 };
 
 } // namespace velmar

@@ -1,5 +1,7 @@
 #include "core/shell/Engine.h"
 
+#include "core/panels/PanelPages.h"
+
 namespace velmar {
 
 Engine::Engine(const Endpoints &endpoints, QObject *parent)
@@ -19,6 +21,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
         trace.write(QStringLiteral("Control sin parámetro: ") + unbound, TraceColour::Red);
+    panels::installPageForms(fields, state.central);
     infoTexts.Llegir_DefInfo();
 
     ReplyConsumers consumers = channel.router().consumers();

@@ -1,6 +1,7 @@
 // The window's side of the programming cycles: the view's commands go to the
 // core, and what the core wants shown (busy cursor, progress, tabs, access
 // code, messages, questions) comes back here.
+#include "core/panels/PanelPages.h"
 #include "ui/programming/AccessCodePanel.h"
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
@@ -52,6 +53,16 @@ void MainWindow::wireProgramming()
                 view->tabs()->setCurrentIndex(i);
     });
     p.setCurrentTab(view->currentTab());
+
+    // The attached panel's tab, as the programming view's opening arranged
+    // it; the tab shows what the page control draws for the model.
+    connect(&p, &ProgrammingState::tabsChanged, view, [&e, &p, view] {
+        panels::refreshCaptions(e.fields, e.state.central);
+        const EditField *model = e.fields.edit(u"ECentral");
+        const QString drawn = ModuleCommands::PCProgramacioDrawTab(
+            3, p.panelTabCaption(), e.state.central, model ? model->text() : QString());
+        view->showPanelTab(p.panelTab(), drawn.isEmpty() ? p.panelTabCaption() : drawn, p.panelTitle());
+    });
 
     connect(&p, &ProgrammingState::busyChanged, this, &MainWindow::setBusy);
     connect(&p, &ProgrammingState::statusTextChanged, this, &MainWindow::setProgressText);

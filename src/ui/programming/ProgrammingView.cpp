@@ -159,6 +159,7 @@ ProgrammingView::ProgrammingView(FieldModel &fields, const LinkState &link, QWid
     m_tabs->addTab(wrapPage(buildConfigPage(), "TSConfiguracio"), tr("Configuración"));
     m_tabs->addTab(wrapPage(buildConfigSoftPage(), "TSConfigSoft"), tr("Avisos y CRA"));
     m_tabs->addTab(wrapPage(buildUserPage(), "TSUsuari"), tr("Usuario"));
+    addPanelPages();
     m_tabs->setCornerWidget(commands, Qt::TopRightCorner);
 
     // Tabs as wide as 140 pixels and as high as the page-read button; grey,

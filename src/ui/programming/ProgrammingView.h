@@ -4,6 +4,7 @@
 #include "core/params/FieldModel.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class QAction;
@@ -67,6 +68,10 @@ public slots:
     // grids are disabled and the user tab leaves their sections out.
     void setSectionsAvailable(bool inputs, bool outputs);
 
+    // Only the attached panel's page among the panel tabs is offered, with
+    // its caption and title; an empty tab hides them all.
+    void showPanelTab(const QString &tab, const QString &caption, const QString &title);
+
     // PCProgramacioChange: another tab was chosen.
     void PCProgramacioChange();
     void PEntradesClick();
@@ -87,6 +92,8 @@ private:
     QWidget *buildConfigSoftPage();
     QWidget *buildUserPage();
     QWidget *wrapPage(QWidget *page, const char *tabName);
+    // The panels' pages (ui/panels), one hidden tab each.
+    void addPanelPages();
     void selectSection(int section);
     // A service reveal: the box becomes editable, enabled and focused.
     void revealBox(QLineEdit *box);
@@ -96,6 +103,7 @@ private:
     FieldBinder *m_binder = nullptr;
     QTabWidget *m_tabs = nullptr;
     QList<GridEditor *> m_grids;
+    QStringList m_panelTabs;
     QList<QWidget *> m_commands;
     QAction *m_readAll = nullptr;
     QAction *m_writeAll = nullptr;

@@ -172,8 +172,11 @@ TEST(WindowCycles, AWriteLocksTheWindowUntilItEnds)
         ASSERT_NE(l.find<QWidget>(name), nullptr) << name;
     for (const char *name : kLockedActions)
         ASSERT_NE(l.find<QAction>(name), nullptr) << name;
+    const qsizetype beforeRead = l.received().size();
     l.find<QPushButton>("BBProg")->click();
     ASSERT_TRUE(waitFor([&] { return e.programming.progllegida && !e.programming.busy(); }, 20000));
+    // The read's closing request may still be on its way to the module.
+    ASSERT_TRUE(l.receives(QStringLiteral("vm+vEr"), beforeRead));
 
     for (const char *name : {"EProgEmpresa", "EProgInstal", "EProgRef", "EProgTel"}) {
         auto *edit = l.find<QLineEdit>(name);

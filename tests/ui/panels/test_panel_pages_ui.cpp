@@ -1,0 +1,154 @@
+// The panel pages in the window: the tab the attached model selects, its
+// caption and title, and the address fields' keys.
+#include "core/panels/PanelCatalogue.h"
+#include "core/programming/ModuleCommands.h"
+#include "ui/programming/ProgrammingView.h"
+#include "ui/shell/MainWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace velmar;
+using namespace velmar::ui;
+
+namespace {
+
+struct Window {
+    QTemporaryDir dir;
+    std::optional<MainWindow> w;
+    Window()
+    {
+        StartOptions opts;
+        opts.settings.file = dir.filePath("settings.ini");
+        opts.settings.secretFile = dir.filePath("secret.key");
+        opts.port = QStringLiteral("/nonexistent/velmar-port");
+        w.emplace(opts);
+        w->show();
+    }
+    // The programming view opened with this panel attached.
+    void attach(const char *central)
+    {
+        Engine &e = w->engine();
+        e.state.central = QString::fromLatin1(central);
+        const ModuleCommands::PanelTab t = ModuleCommands::panelTabFor(e.state.central);
+        e.programming.arrangeTabs(t.tab, t.caption, t.title);
+    }
+    QTabWidget *tabs() const { return w->programming()->tabs(); }
+    QStringList visiblePanelTabs() const
+    {
+        QStringList shown;
+        for (int i = 3; i < tabs()->count(); ++i)
+            if (tabs()->isTabVisible(i))
+                shown << tabs()->widget(i)->objectName() + u'=' + tabs()->tabText(i);
+        return shown;
+    }
+};
+
+TEST(PanelPagesUi, OnlyTheAttachedModelsTabIsOffered)
+{
+    Window win;
+    EXPECT_TRUE(win.visiblePanelTabs().isEmpty()); // nothing before a module is known
+    const struct {
+        const char *central;
+        const char *shown;
+    } cases[] = {
+        {"Cofem-A", "TSCentralZafir=Cofem-A"},
+        {"Komttech", "TSCentralSupra=Komttech"},
+        {"Supra", "TSCentralSupra=Supra"},
+        {"Detnov CCD-100", "TSCentralDetnovCCD=CCD-100"},
+        {"Puertas", "TSPortes=Accesos"},
+        {"EasyDetect", ""},
+        {"", ""},
+    };
+    for (const auto &c : cases) {
+        win.attach(c.central);
+        EXPECT_EQ(win.visiblePanelTabs().join(u' '), QLatin1String(c.shown)) << c.central;
+    }
+}
+
+TEST(PanelPagesUi, KomttechRecaptionsTheSupraPageAndSupraRestoresIt)
+{
+    Window win;
+    auto *title = win.w->findChild<QLabel *>(QStringLiteral("LSupra"));
+    ASSERT_NE(title, nullptr);
+    win.attach("Komttech");
+    EXPECT_EQ(title->text(), QStringLiteral("CENTRAL DE INCENDIOS KOMTTECH"));
+    win.attach("Supra");
+    EXPECT_EQ(title->text(), QStringLiteral("CENTRAL DE INCENDIOS SUPRA"));
+    EXPECT_EQ(win.visiblePanelTabs(), QStringList{"TSCentralSupra=Supra"});
+}
+
+TEST(PanelPagesUi, AddressTakesHexadecimalDigitsAndIsPaddedOnLeaving)
+{
+    Window win;
+    win.attach("AD300");
+    win.tabs()->setCurrentWidget(win.w->findChild<QWidget *>(QStringLiteral("TSCentralAD300")));
+    auto *address = win.w->findChild<QLineEdit *>(QStringLiteral("EAdrAD300"));
+    auto *baud = win.w->findChild<QLineEdit *>(QStringLiteral("EBaudsAD300"));
+    ASSERT_NE(address, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&*win.w));
+    address->setFocus();
+    QTest::keyClicks(address, "g7z");
+    EXPECT_EQ(address->text(), QStringLiteral("7"));
+    baud->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(address->text(), QStringLiteral("07"));
+    EXPECT_EQ(win.w->engine().fields.edit(u"EAdrAD300")->text(), QStringLiteral("07"));
+    EXPECT_EQ(baud->toolTip(), QStringLiteral("BaudRate,paritat (por ejemplo 19200,e)"));
+}
+
+// Pictures of every panel page with sample values (scripts/screenshots.sh).
+TEST(Screenshots, DISABLED_PanelPages)
+{
+    const QString dir = qEnvironmentVariable("VELMAR_SCREENSHOT_DIR", QStringLiteral("."));
+    Window win;
+    MainWindow &w = *win.w;
+    w.resize(1180, 860);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.showProgramming();
+    Engine &e = w.engine();
+    e.state.circuit = true;
+    const FieldContext none;
+    e.fields.deliver(1500, QStringLiteral("19200,e"), none);
+    e.fields.deliver(9500, QStringLiteral("eventos-central.txt"), none);
+    e.fields.deliver(9750, QStringLiteral("01"), none);
+    e.fields.deliver(9000, QStringLiteral("zonas.txt"), none);
+    const char *texts[][2] = {{"1110", "Fuego/Fin de fuego"},
+                              {"1373", "Avería/Fin de avería"},
+                              {"1570", "Anulación/Fin de anulación"},
+                              {"1607", "Prueba/Fin de prueba"},
+                              {"1118", "Prealarma/Fin de prealarma"}};
+    for (GridModel *g : e.fields.grids()) {
+        if (!g->design().panelTab.startsWith(QLatin1String("TSCentral")) || g->columns() < 6)
+            continue;
+        const bool kind = g->columns() == 7;
+        for (int r = 1; r <= 5; ++r) {
+            int c = 1;
+            if (kind)
+                g->load(c++, r, QString::number(r * 11).rightJustified(3, u'0'));
+            g->load(c++, r, QStringLiteral("1"));
+            g->load(c++, r, QString::number(r % 2));
+            g->load(c++, r, QStringLiteral("0"));
+            g->load(c++, r, QString::fromLatin1(texts[r - 1][0]));
+            g->load(c, r, QString::fromUtf8(texts[r - 1][1]));
+        }
+    }
+    for (const panels::PanelModel &m : panels::catalogue()) {
+        if (!*m.tab || qstrcmp(m.model, "BC216") == 0 || qstrcmp(m.model, "Aguilera AE/C5") == 0)
+            continue;
+        win.attach(m.selectedBy.first());
+        w.programming()->tabs()->setCurrentWidget(w.findChild<QWidget *>(QString::fromLatin1(m.tab)));
+        QCoreApplication::processEvents();
+        QString name = QString::fromLatin1(m.selectedBy.first()).remove(u'/').toLower();
+        w.grab().save(dir + QStringLiteral("/panel-") + name + QStringLiteral(".png"));
+    }
+}
+
+} // namespace
