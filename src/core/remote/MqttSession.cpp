@@ -281,7 +281,9 @@ void MqttSession::RebutIP(const QString &data)
         const QString line = payload.left(pos + 1);
         payload.remove(0, pos + 1);
         m_state.vegades_espero = kWaitRounds;
-        if (m_ident.active())
+        // Like a timer whose interval is set again: only a change restarts it,
+        // so a steady stream does not hold the polling off for ever.
+        if (m_ident.active() && m_ident.interval() != kLineIntervalMs)
             m_ident.start(kLineIntervalMs);
         // Each line is framed on its own: nothing of it waits for the next payload.
         m_framer.reset();
