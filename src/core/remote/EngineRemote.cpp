@@ -22,8 +22,11 @@ void Engine::wireRemote()
     connect(&remote, &MqttSession::sessionStarted, this, [this] {
         programming.localChosen = false;
         emit programming.viewChanged();
-        monitor.BBLlegirEstatClick();
     });
+    // After the window has shown "Conectando": the Estado action reads the
+    // status bar to know whether a module is in hand.
+    connect(&remote, &MqttSession::sessionStarted, &monitor, &StatusMonitor::BBLlegirEstatClick,
+            Qt::QueuedConnection);
     connect(&remote, &MqttSession::sessionLost, this, [this] {
         // Nothing that was under way can finish: a write is not done.
         reader.abort();

@@ -80,6 +80,14 @@ void MqttSession::BConnectarMQTTClick()
         m_client.disconnectFromBroker();
     }
     m_trace.write(QStringLiteral("Es vol connectar al server"));
+    if (!MqttTopics::usableId(m_state.identConnectar)) {
+        // The identifier comes from the module or the user: as a wildcard it
+        // would subscribe to other modules' replies.
+        m_trace.write(QStringLiteral("Identificador no vàlid per al server: ") + m_state.identConnectar,
+                      TraceColour::Red);
+        TMSMQTTClientConnectedStatusChanged(false, MqttStatus::NotConnected);
+        return;
+    }
     m_state.connex_remota = kMqtt;
     // The module is fixed now: a later reset of the window's fields must not
     // move the session (and its reconnection) to another module.

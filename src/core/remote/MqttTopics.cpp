@@ -21,6 +21,16 @@ QString MqttTopics::willMessage(const QString &codiReg)
     return QStringLiteral("S'ha perdut la connexio amb el client: ") + codiReg;
 }
 
+bool MqttTopics::usableId(const QString &id)
+{
+    if (id.isEmpty())
+        return false;
+    for (QChar c : id)
+        if (c == u'/' || c == u'+' || c == u'#' || c.unicode() == 0)
+            return false;
+    return true;
+}
+
 bool MqttTopics::carriesPanelBytes(const QString &topic)
 {
     return topic.contains(QLatin1String("gcea")) || topic.contains(QLatin1String("gceg"));

@@ -20,6 +20,9 @@ struct MqttTopics {
     static MqttTopics forModule(const QString &id, bool adsl);
     // The will's text: who was lost, by account identifier.
     static QString willMessage(const QString &codiReg);
+    // An identifier that is one plain topic level: not empty, no "/", no
+    // wildcard, no NUL (it would otherwise reach other modules' topics).
+    static bool usableId(const QString &id);
     // Whether a received topic carries raw panel bytes (never decoded).
     static bool carriesPanelBytes(const QString &topic);
 };

@@ -189,6 +189,19 @@ TEST_F(Steps, PublishingWithoutAConnectionIsTracedAndGoesNoFurther)
     EXPECT_EQ(e.state.tempsTX, 0);
 }
 
+// The identifier may come from the module's own reply: as a wildcard or
+// with a level separator it would reach other modules' topics.
+TEST_F(Steps, AnIdentifierThatIsNotOneTopicLevelOpensNoSession)
+{
+    for (const char *id : {"", "+", "#", "12/34", "1#"}) {
+        e.state.connex_remota = QStringLiteral("MQTT");
+        e.state.identConnectar = QString::fromLatin1(id);
+        e.remote.BConnectarMQTTClick();
+        EXPECT_FALSE(e.state.isRemote()) << id;
+        EXPECT_TRUE(e.remote.topics().subsCfg.isEmpty()) << id;
+    }
+}
+
 TEST(RemoteBytes, CommandsGoOutOneByteEachLowEightBits)
 {
     EXPECT_EQ(velmar::MqttSession::lowBytes(QStringLiteral("vm+0102=año")), QByteArray("vm+0102=a\xf1o"));
