@@ -4,6 +4,7 @@
 // wall times (1.0 = as fast as the cable).
 #include "core/shell/Engine.h"
 
+#include "support/BrokerEndpoints.h"
 #include "support/MosquittoBroker.h"
 #include "support/SimProcess.h"
 #include "support/Wait.h"
@@ -40,11 +41,7 @@ void BM_FullReadBrokerOverPty(benchmark::State &state)
         state.SkipWithError("no simulator");
         return;
     }
-    velmar::Endpoints ep;
-    ep.brokerHost = broker.host();
-    ep.brokerPort = broker.port();
-    ep.brokerUser = broker.user();
-    ep.brokerPassword = broker.password();
+    const velmar::Endpoints ep = velmar::test::brokerEndpoints(broker);
     Engine cable(ep), remote(ep);
     cable.channel.probe(sim.devicePath());
     waitFor([&] { return broker.log().contains(QStringLiteral("velmar-module-")); }, 20000);

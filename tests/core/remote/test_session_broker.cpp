@@ -2,6 +2,7 @@
 // on the broker playing the module's side of the topics.
 
 #include "core/shell/Engine.h"
+#include "support/BrokerEndpoints.h"
 #include "support/MosquittoBroker.h"
 #include "support/Wait.h"
 
@@ -68,11 +69,7 @@ struct Broker : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(broker.ok()) << broker.errorText().toStdString();
-        endpoints.brokerHost = broker.host();
-        endpoints.brokerPort = broker.port();
-        endpoints.brokerUser = broker.user();
-        endpoints.brokerPassword = broker.password();
-        e = std::make_unique<velmar::Engine>(endpoints);
+        e = std::make_unique<velmar::Engine>(velmar::test::brokerEndpoints(broker));
         QObject::connect(&e->trace, &velmar::Trace::entry, e.get(),
                          [this](const QString &t, velmar::TraceColour) { trace << t; });
     }
@@ -84,7 +81,6 @@ struct Broker : ::testing::Test {
     }
 
     MosquittoBroker broker;
-    velmar::Endpoints endpoints;
     std::unique_ptr<velmar::Engine> e;
     QStringList trace;
 };

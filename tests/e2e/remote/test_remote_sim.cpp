@@ -4,8 +4,10 @@
 
 #include "core/shell/Engine.h"
 
+#include "support/BrokerEndpoints.h"
 #include "support/MosquittoBroker.h"
 #include "support/SimProcess.h"
+#include "support/SimTranscript.h"
 #include "support/Wait.h"
 
 #include <QFile>
@@ -24,6 +26,9 @@ namespace {
 constexpr int kWaitMs = 20000;
 const QString kId = QStringLiteral("1000123"); // the simulator's identifier
 
+// A change typed by the user while linked and idle.
+const ChangeContext kUser{true, false};
+
 struct Yes : Prompts {
     bool ask(const Question &) override { return true; }
 };
@@ -31,7 +36,7 @@ struct Yes : Prompts {
 class Remote {
 public:
     explicit Remote(const QStringList &simExtra = {})
-        : m_sim(simArguments(simExtra)), engine(endpoints())
+        : m_sim(simArguments(simExtra)), engine(velmar::test::brokerEndpoints(broker))
     {
         engine.programming.setPrompts(&yes);
         QObject::connect(&engine.programming, &ProgrammingState::message, &engine,
@@ -60,22 +65,26 @@ public:
 
     QStringList received(qsizetype from = 0) const
     {
-        QFile f(m_dir.filePath(QStringLiteral("transcript.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
         QStringList rx;
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            const QString text = QString::fromUtf8(line);
-            const qsizetype at = text.indexOf(QLatin1String(" RX "));
-            if (at >= 0)
-                rx << text.mid(at + 4);
-        }
+        for (const auto &l : velmar::test::receivedLines(m_dir.filePath(QStringLiteral("transcript.txt"))))
+            rx << l.text;
         return rx.mid(from);
     }
     QString transcript() const
     {
         QFile f(m_dir.filePath(QStringLiteral("transcript.txt")));
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    // Reads the module, then changes its reference as the user would.
+    EditField *readAndChangeReference(const QString &text)
+    {
+        engine.commands.BBProgClick();
+        if (!readDone())
+            return nullptr;
+        EditField *ref = engine.fields.edit(QStringLiteral("EProgRef"));
+        ref->setTextByUser(text);
+        engine.fields.EditChange(ref, kUser);
+        return ref;
     }
     QStringList row(const char *name, int r, int from = 0)
     {
@@ -89,15 +98,6 @@ public:
     MosquittoBroker broker;
 
 private:
-    Endpoints endpoints() const
-    {
-        Endpoints e;
-        e.brokerHost = broker.host();
-        e.brokerPort = broker.port();
-        e.brokerUser = broker.user();
-        e.brokerPassword = broker.password();
-        return e;
-    }
     QStringList simArguments(const QStringList &extra) const
     {
         return QStringList{QStringLiteral("--transcript"), m_dir.filePath(QStringLiteral("transcript.txt")),
@@ -116,9 +116,6 @@ public:
     Yes yes;
     QStringList messages;
 };
-
-// A change typed by the user while linked and idle.
-const ChangeContext kUser{true, false};
 
 #define START(r)                                                        \
     ASSERT_TRUE((r).started()) << (r).error().toStdString();            \
@@ -147,11 +144,8 @@ TEST(RemoteSim, AWriteIsCheckedAgainstItsEchoesOverTheBroker)
 {
     Remote r;
     START(r);
-    r.engine.commands.BBProgClick();
-    ASSERT_TRUE(r.readDone());
-    EditField *ref = r.engine.fields.edit(QStringLiteral("EProgRef"));
-    ref->setTextByUser(QStringLiteral("Obra 9"));
-    r.engine.fields.EditChange(ref, kUser);
+    EditField *ref = r.readAndChangeReference(QStringLiteral("Obra 9"));
+    ASSERT_NE(ref, nullptr);
     const qsizetype mark = r.received().size();
     r.engine.writer.BBGravarClick();
     ASSERT_TRUE(waitFor([&] { return !r.engine.writer.running(); }, kWaitMs));
@@ -177,11 +171,8 @@ TEST(RemoteSim, ABrokerLostInTheMiddleOfAWriteDoesNotReportItDone)
 {
     Remote r;
     START(r);
-    r.engine.commands.BBProgClick();
-    ASSERT_TRUE(r.readDone());
-    EditField *ref = r.engine.fields.edit(QStringLiteral("EProgRef"));
-    ref->setTextByUser(QStringLiteral("Obra 11"));
-    r.engine.fields.EditChange(ref, kUser);
+    EditField *ref = r.readAndChangeReference(QStringLiteral("Obra 11"));
+    ASSERT_NE(ref, nullptr);
     QSignalSpy lost(&r.engine.remote, &MqttSession::sessionLost);
     QSignalSpy ended(&r.engine.writer, &WriteCycle::finished);
     r.engine.writer.BBGravarClick();

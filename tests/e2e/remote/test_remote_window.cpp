@@ -4,6 +4,7 @@
 
 #include "ui/shell/MainWindow.h"
 
+#include "support/BrokerEndpoints.h"
 #include "support/MosquittoBroker.h"
 #include "support/SimProcess.h"
 #include "support/SimTranscript.h"
@@ -49,10 +50,7 @@ TEST(RemoteWindow, StartsLinkedThroughTheBrokerAndItsButtonClosesTheSession)
     ui::StartOptions opts;
     opts.settings.file = dir.filePath("settings.ini");
     opts.settings.secretFile = dir.filePath("secret.key");
-    opts.endpoints.brokerHost = broker.host();
-    opts.endpoints.brokerPort = broker.port();
-    opts.endpoints.brokerUser = broker.user();
-    opts.endpoints.brokerPassword = broker.password();
+    opts.endpoints = velmar::test::brokerEndpoints(broker);
     opts.remoteId = QStringLiteral("1000123");
     std::optional<ui::MainWindow> w;
     w.emplace(opts);
