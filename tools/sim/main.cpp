@@ -213,6 +213,13 @@ int runModule(QCoreApplication &app, const QStringList &args)
             say(QStringLiteral("velmar-sim: --mqtt wants HOST:PORT\n"));
             return 2;
         }
+        // The identifier is a level of the module's topics.
+        for (QChar c : o.identity.identifier) {
+            if (c == u'/' || c == u'+' || c == u'#') {
+                say(QStringLiteral("velmar-sim: with --mqtt the identifier cannot hold \"/\", \"+\" or \"#\"\n"));
+                return 2;
+            }
+        }
         o.mqtt.host = hp.left(colon);
         o.mqtt.port = port;
         o.mqtt.user = p.value(mqttUser);
