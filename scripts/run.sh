@@ -5,6 +5,9 @@
 #                                  pseudo-terminal, the program connected to it
 #   scripts/run.sh --port NAME     a real module on serial port NAME
 #   scripts/run.sh --sim-args "…"  extra options for the simulated module
+#   scripts/run.sh --remote        the demo over MQTT: a throw-away local
+#                                  mosquitto, the simulated module on it and
+#                                  the program started with --remote
 #
 # Without a display the demo runs under Xvfb for a few seconds and saves a
 # screenshot (out/demo.png), so that it can be seen working on a server too.
@@ -18,6 +21,7 @@ app="$root/build/src/app/velmar"
 sim="$root/build/tools/sim/velmar-sim"
 
 real_port=""
+remote=""
 sim_args=""
 app_args=()
 while [ $# -gt 0 ]; do
@@ -25,6 +29,7 @@ while [ $# -gt 0 ]; do
     --port) real_port="$2"; app_args+=("$1" "$2"); shift 2 ;;
     --port=*) real_port="${1#--port=}"; app_args+=("$1"); shift ;;
     --sim-args) sim_args="$2"; shift 2 ;;
+    --remote) remote=1; shift ;;
     *) app_args+=("$1"); shift ;;
   esac
 done
@@ -38,7 +43,40 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-if [ -z "$real_port" ]; then
+if [ -n "$remote" ]; then
+  # A broker of our own on a free loopback port, with one user.
+  port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+  user=vlmdemo
+  password=Demo-2024
+  mosquitto_passwd -c -b "$work/passwd" "$user" "$password"
+  cat >"$work/mosquitto.conf" <<CONF
+per_listener_settings false
+listener $port 127.0.0.1
+allow_anonymous false
+password_file $work/passwd
+persistence false
+log_dest stderr
+user $(id -un)
+CONF
+  mosquitto -c "$work/mosquitto.conf" -v 2>"$work/broker.log" &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    grep -q "listen socket on port $port" "$work/broker.log" 2>/dev/null && break
+    sleep 0.05
+  done
+  echo "Broker on 127.0.0.1:$port"
+  # shellcheck disable=SC2086
+  "$sim" module --mqtt "127.0.0.1:$port" --mqtt-user "$user" --mqtt-password "$password" $sim_args \
+    >"$work/sim.out" 2>"$work/sim.err" &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    grep -q "velmar-module-" "$work/broker.log" 2>/dev/null && break
+    sleep 0.05
+  done
+  export VELMAR_BROKER_HOST=127.0.0.1 VELMAR_BROKER_PORT="$port" \
+         VELMAR_BROKER_USER="$user" VELMAR_BROKER_PASSWORD="$password"
+  app_args=(--remote 1000123 "${app_args[@]}")
+elif [ -z "$real_port" ]; then
   link="$work/velmar-port"
   # shellcheck disable=SC2086
   "$sim" module --pty --link "$link" $sim_args >"$work/sim.out" 2>"$work/sim.err" &

@@ -24,6 +24,8 @@ int main(int argc, char **argv)
 
     velmar::ui::StartOptions options;
     options.port = cl.port;
+    options.remoteId = cl.remote;
+    options.remoteAdsl = cl.adsl;
     if (!cl.configFile.isEmpty()) {
         QString error;
         if (!options.endpoints.load(cl.configFile, &error)) {

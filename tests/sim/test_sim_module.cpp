@@ -637,6 +637,12 @@ TEST(SimModule, CommandLineIsChecked)
         {{"module", "--pty", "--drop", "1.5"}, 2},
         {{"module", "--pty", "--id", "<1>"}, 2},
         {{"module", "--pty", "--scenario", "/nonexistent/s.txt"}, 1},
+        {{"module", "--mqtt", "localhost"}, 2},
+        {{"module", "--mqtt", ":1883"}, 2},
+        {{"module", "--mqtt", "localhost:70000"}, 2},
+        {{"module", "--mqtt", "localhost:1883", "--id", "12/+"}, 2},
+        {{"module", "--mqtt", "localhost:1883", "--mqtt-drop-at", "-1"}, 2},
+        {{"module", "--mqtt", "localhost:1883", "--mqtt-drop-for", "soon"}, 2},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());

@@ -29,6 +29,13 @@ Module::Module(ModuleOptions options, QObject *parent)
 {
     m_clock.start();
     connect(&m_pty, &PtyEndpoint::received, this, &Module::onBytes);
+    connect(&m_mqtt, &MqttEndpoint::commandReceived, this, &Module::onMqttCommand);
+    connect(&m_mqtt, &MqttEndpoint::panelBytesReceived, this, [this](const QString &topic, const QByteArray &b) {
+        m_transcript.note(QStringLiteral("mqtt %1 panel bytes %2").arg(topic, hexBytes(b)));
+    });
+    connect(&m_mqtt, &MqttEndpoint::linkChanged, this, [this](bool up) {
+        m_transcript.note(up ? QStringLiteral("mqtt: on the broker") : QStringLiteral("mqtt: off the broker"));
+    });
     connect(&m_streamTimer, &QTimer::timeout, this, [this] { sendStatus(); });
     for (int i = 0; i < 4; ++i) {
         m_doorTimers[size_t(i)].setSingleShot(true);
@@ -58,6 +65,18 @@ bool Module::start(QString *error)
     if (!m_options.linkPath.isEmpty() && !m_pty.makeLink(m_options.linkPath, error))
         return false;
     m_streamTimer.setInterval(qMax(10, m_options.periodMs));
+    if (!m_options.mqtt.host.isEmpty()) {
+        MqttEndpoint::Options mo = m_options.mqtt;
+        mo.id = m_state.id.identifier;
+        if (!m_mqtt.open(mo, error))
+            return false;
+        if (m_options.mqttDropAtMs >= 0) {
+            QTimer::singleShot(m_options.mqttDropAtMs, this, [this] {
+                m_transcript.note(QStringLiteral("mqtt: dropping off the broker"));
+                m_mqtt.dropFor(m_options.mqttDropForMs);
+            });
+        }
+    }
 
     m_faults.begin(now());
     m_transcript.note(QStringLiteral("module on %1, panel \"%2\"%3")
@@ -105,8 +124,25 @@ void Module::armScenario()
     }
 }
 
+void Module::onMqttCommand(const QString &topic, const QString &payload)
+{
+    m_transcript.note(QStringLiteral("mqtt ") + topic);
+    // One command per publication; an output order on the status topic is
+    // the remote form of "vm+sor=".
+    QString line = payload;
+    while (line.endsWith(u'\r') || line.endsWith(u'\n'))
+        line.chop(1);
+    if (line.startsWith(QLatin1String("{#S")) && line.endsWith(u'}'))
+        line = QStringLiteral("vm+sor=") + line.mid(3, line.size() - 4);
+    if (line.isEmpty() || line.size() > kMaxLineChars)
+        return;
+    m_replyViaMqtt = true;
+    onLine(line);
+}
+
 void Module::onBytes(const QByteArray &bytes)
 {
+    m_replyViaMqtt = false;
     for (char b : bytes) {
         if (b == '\r' || b == '\n') {
             if (!m_line.isEmpty() && !m_overlong)
@@ -155,8 +191,20 @@ void Module::send(const QString &text, bool isReply)
         m_transcript.note(QStringLiteral("dropped ") + text);
         return;
     }
+    // The broker gets the answers to its own commands and every record.
+    const bool viaBroker = m_mqtt.connected() && (!isReply || m_replyViaMqtt);
+    if (viaBroker) {
+        m_transcript.tx(QStringLiteral("mqtt ") + text);
+        if (isReply)
+            m_mqtt.reply(text);
+        else
+            m_mqtt.record(text);
+    }
+    if (isReply && m_replyViaMqtt)
+        return;
     if (!isReply && m_pty.queued() > kRecordBacklog) {
-        m_transcript.note(QStringLiteral("nobody reads the line: not sent ") + text);
+        if (!viaBroker)
+            m_transcript.note(QStringLiteral("nobody reads the line: not sent ") + text);
         return;
     }
     if (isReply) {

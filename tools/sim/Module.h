@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Faults.h"
+#include "MqttEndpoint.h"
 #include "ModuleState.h"
 #include "ParamStore.h"
 #include "PtyEndpoint.h"
@@ -27,6 +28,10 @@ struct ModuleOptions {
     int periodMs = 2000;
     bool baudTiming = false;
     int restartMs = 2000;
+    // The broker link, when host is set.
+    MqttEndpoint::Options mqtt;
+    int mqttDropAtMs = -1;   // drop off the broker this long after start
+    int mqttDropForMs = 3000;// and come back after this long
 };
 
 // The simulated module: the line, the programming, the live state, the
@@ -75,6 +80,7 @@ public:
 private:
     void onBytes(const QByteArray &bytes);
     void onLine(const QString &line);
+    void onMqttCommand(const QString &topic, const QString &payload);
     void send(const QString &text, bool isReply);
     void armScenario();
     void doorStep(int n);
@@ -83,6 +89,8 @@ private:
     ModuleOptions m_options;
     QElapsedTimer m_clock;
     PtyEndpoint m_pty;
+    MqttEndpoint m_mqtt;
+    bool m_replyViaMqtt = false; // the command being answered came from the broker
     Transcript m_transcript;
     Faults m_faults;
     ParamStore m_store;

@@ -114,8 +114,24 @@ int runModule(QCoreApplication &app, const QStringList &args)
                                        QStringLiteral("How long a restart keeps the module quiet (default %1).")
                                            .arg(defaults.restartMs),
                                        QStringLiteral("MS"));
+    const QCommandLineOption mqtt(QStringLiteral("mqtt"),
+                                  QStringLiteral("Also connect to the MQTT broker at HOST:PORT as the module does."),
+                                  QStringLiteral("HOST:PORT"));
+    const QCommandLineOption mqttUser(QStringLiteral("mqtt-user"), QStringLiteral("User name on the broker."),
+                                      QStringLiteral("NAME"));
+    const QCommandLineOption mqttPassword(QStringLiteral("mqtt-password"), QStringLiteral("Password on the broker."),
+                                          QStringLiteral("TEXT"));
+    const QCommandLineOption mqttDropAt(QStringLiteral("mqtt-drop-at"),
+                                        QStringLiteral("Fault: drop off the broker without a clean disconnect "
+                                                       "this long after start (the broker sends the will)."),
+                                        QStringLiteral("MS"));
+    const QCommandLineOption mqttDropFor(QStringLiteral("mqtt-drop-for"),
+                                         QStringLiteral("Come back to the broker this long after dropping off "
+                                                        "(default %1).")
+                                             .arg(defaults.mqttDropForMs),
+                                         QStringLiteral("MS"));
     p.addOptions({help, pty, link, id, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
-                  imei, restartMs});
+                  imei, restartMs, mqtt, mqttUser, mqttPassword, mqttDropAt, mqttDropFor});
     const QStringList faultNames = Faults::names();
     for (const QString &name : faultNames) {
         if (Faults::takesValue(name))
@@ -137,8 +153,8 @@ int runModule(QCoreApplication &app, const QStringList &args)
         say(QStringLiteral("velmar-sim: unexpected \"%1\"\n").arg(p.positionalArguments().join(u' ')));
         return 2;
     }
-    if (!p.isSet(pty)) {
-        say(QStringLiteral("velmar-sim: module needs --pty (the only line it serves)\n"));
+    if (!p.isSet(pty) && !p.isSet(mqtt)) {
+        say(QStringLiteral("velmar-sim: module needs --pty or --mqtt\n"));
         return 2;
     }
 
@@ -185,6 +201,36 @@ int runModule(QCoreApplication &app, const QStringList &args)
         o.restartMs = p.value(restartMs).toInt(&ok);
         if (!ok || o.restartMs < 0) {
             say(QStringLiteral("velmar-sim: --restart-ms wants milliseconds\n"));
+            return 2;
+        }
+    }
+
+    if (p.isSet(mqtt)) {
+        const QString hp = p.value(mqtt);
+        const qsizetype colon = hp.lastIndexOf(u':');
+        const int port = colon > 0 ? hp.mid(colon + 1).toInt(&ok) : 0;
+        if (colon <= 0 || !ok || port < 1 || port > 65535) {
+            say(QStringLiteral("velmar-sim: --mqtt wants HOST:PORT\n"));
+            return 2;
+        }
+        // The identifier is a level of the module's topics.
+        for (QChar c : o.identity.identifier) {
+            if (c == u'/' || c == u'+' || c == u'#') {
+                say(QStringLiteral("velmar-sim: with --mqtt the identifier cannot hold \"/\", \"+\" or \"#\"\n"));
+                return 2;
+            }
+        }
+        o.mqtt.host = hp.left(colon);
+        o.mqtt.port = port;
+        o.mqtt.user = p.value(mqttUser);
+        o.mqtt.password = p.value(mqttPassword);
+    }
+    for (const auto &[opt, into] : {std::pair{&mqttDropAt, &o.mqttDropAtMs}, std::pair{&mqttDropFor, &o.mqttDropForMs}}) {
+        if (!p.isSet(*opt))
+            continue;
+        *into = p.value(*opt).toInt(&ok);
+        if (!ok || *into < 0) {
+            say(QStringLiteral("velmar-sim: --%1 wants milliseconds\n").arg(opt->names().first()));
             return 2;
         }
     }

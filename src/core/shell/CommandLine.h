@@ -9,6 +9,8 @@ namespace velmar {
 struct CommandLine {
     QString port;       // --port NAME: serial port instead of the stored one
     QString configFile; // --config FILE: endpoint settings
+    QString remote;     // --remote ID: open the remote session to module ID at start
+    bool adsl = false;  // --link adsl (else gprs): the module's link, chooses the topics
     QString error;      // set when the arguments could not be understood
     bool help = false;
 

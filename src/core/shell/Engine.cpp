@@ -16,7 +16,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       monitor(state, channel, identification, scheduler, lamps, blink),
       reader(state, channel, scheduler, trace, fields, identification, programming),
       writer(state, channel, scheduler, trace, fields, identification, programming, this->endpoints),
-      commands(state, channel, scheduler, fields, eventLog, identification, programming, reader)
+      commands(state, channel, scheduler, fields, eventLog, identification, programming, reader),
+      remote(state, channel, identification, trace)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -31,6 +32,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     consumers.write = &writer;
     channel.router().setConsumers(consumers);
     wireProgramming();
+    wireRemote();
     connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
     connect(&channel, &CommandChannel::warning, this, &Engine::warning);

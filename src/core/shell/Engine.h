@@ -16,6 +16,7 @@
 #include "core/programming/ProgrammingState.h"
 #include "core/programming/ReadCycle.h"
 #include "core/programming/WriteCycle.h"
+#include "core/remote/MqttSession.h"
 #include "core/shell/Endpoints.h"
 #include "core/status/LampBoard.h"
 #include "core/status/StatusDisplay.h"
@@ -55,6 +56,7 @@ public:
     ReadCycle reader;
     WriteCycle writer;
     ModuleCommands commands;
+    MqttSession remote;
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
@@ -62,6 +64,8 @@ public:
 
 private:
     void wireProgramming();
+    // The remote session's hooks (core/remote/EngineRemote.cpp).
+    void wireRemote();
 
 signals:
     // A message for the user from any core component (title, text).

@@ -39,6 +39,8 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     // FormCreate: the stored settings first (a first start stores the defaults).
     loadSettingsAtStartUp(m_store, m_config);
     m_startPort = options.port.isEmpty() ? m_config.ComUSB : options.port;
+    m_startRemote = options.remoteId;
+    m_startRemoteAdsl = options.remoteAdsl;
     m_cloud = options.cloud ? options.cloud : &m_offline;
     setWindowTitle(m_config.Titol);
     resize(1024, 700);
@@ -53,6 +55,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_views = new QStackedWidget(central);
     m_views->setObjectName(QStringLiteral("PVistes"));
     m_views->addWidget(buildStatusPage());
+    buildRemote();
     m_programming = new ProgrammingView(m_engine.fields, m_engine.state, m_views);
     m_views->addWidget(m_programming);
     layout->addWidget(m_views, 1);
@@ -324,7 +327,7 @@ void MainWindow::firstActivation()
         setWindowTitle(m_config.Titol + tr("        sin internet"));
         setCloudCommandsEnabled(false);
     }
-    if (m_startPort.isEmpty())
+    if (startRemote() || m_startPort.isEmpty())
         return;
     CCBPortDropDown();
     m_engine.channel.probe(m_startPort);

@@ -27,6 +27,8 @@ struct StartOptions {
     Endpoints endpoints;
     SettingsLocation settings = SettingsLocation::perUser();
     QString port; // used instead of the stored port, and not stored (--port)
+    QString remoteId;         // --remote ID: a session to this module at start
+    bool remoteAdsl = false;  // --link adsl
     CloudStartup *cloud = nullptr; // null: the program starts offline
 };
 
@@ -79,6 +81,8 @@ private:
     void buildMenus();
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
+    void buildRemote();         // ui/remote/MainWindowRemote.cpp
+    bool startRemote();         // the session asked for by --remote, if any
     // ui/programming/MainWindowProgramming.cpp
     QWidget *buildAccessCodePanel();
     void wireProgramming();
@@ -111,6 +115,8 @@ private:
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;
+    QString m_startRemote;
+    bool m_startRemoteAdsl = false;
     OfflineCloud m_offline;
     CloudStartup *m_cloud = nullptr;
     bool m_primeravegada = true;

@@ -29,6 +29,33 @@ TEST(CommandLine, Table)
     }
 }
 
+// The remote module's identifier becomes a topic level: a wildcard or a
+// level separator in it would reach other modules' topics.
+TEST(CommandLine, RemoteSessionAtStart)
+{
+    const struct {
+        QStringList args;
+        QString remote;
+        bool adsl;
+        bool error;
+    } cases[] = {
+        {{"velmar", "--remote", "1000123"}, "1000123", false, false},
+        {{"velmar", "--remote=1000123", "--link", "adsl"}, "1000123", true, false},
+        {{"velmar", "--remote", "1000123", "--link=gprs"}, "1000123", false, false},
+        {{"velmar", "--remote", "1000123", "--link", "wifi"}, "1000123", false, true},
+        {{"velmar", "--remote"}, "", false, true},
+        {{"velmar", "--remote", "+"}, "+", false, true},
+        {{"velmar", "--remote", "#"}, "#", false, true},
+        {{"velmar", "--remote", "12/34"}, "12/34", false, true},
+    };
+    for (const auto &c : cases) {
+        const CommandLine cl = CommandLine::parse(c.args);
+        EXPECT_EQ(cl.remote, c.remote) << c.args.join(' ').toStdString();
+        EXPECT_EQ(cl.adsl, c.adsl) << c.args.join(' ').toStdString();
+        EXPECT_EQ(!cl.error.isEmpty(), c.error) << c.args.join(' ').toStdString();
+    }
+}
+
 TEST(Endpoints, FileThenEnvironmentOverrideTheDefaults)
 {
     QTemporaryDir dir;

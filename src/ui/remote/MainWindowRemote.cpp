@@ -1,0 +1,113 @@
+// The main window's share of the remote session: the remote panel PIP with
+// BBConnectarRemot, the "Remota" menu entry, and what the window shows when
+// a session starts or is lost.
+
+#include "ui/shell/MainWindow.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace velmar::ui {
+
+namespace {
+const QColor kRemoteLinked(0x7D, 0xB8, 0xFF);
+const QColor kRemoteIdle(0xD4, 0xD4, 0xD4);
+
+void paint(QWidget *w, const QColor &c)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+}
+} // namespace
+
+void MainWindow::buildRemote()
+{
+    Engine &e = m_engine;
+    auto *pip = new QWidget(this);
+    pip->setObjectName(QStringLiteral("PIP"));
+    paint(pip, kRemoteIdle);
+    auto *row = new QHBoxLayout(pip);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(new QLabel(tr("Remoto"), pip));
+    auto *button = new QPushButton(tr("Conectar"), pip);
+    button->setObjectName(QStringLiteral("BBConnectarRemot"));
+    button->hide();
+    row->addWidget(button);
+    if (auto *bar = qobject_cast<QBoxLayout *>(findChild<QWidget *>(QStringLiteral("PUSB"))->layout()))
+        bar->addWidget(pip);
+    connect(button, &QPushButton::clicked, &e.remote, &MqttSession::BBConnectarRemotClick);
+
+    auto *local = findChild<QAction *>(QStringLiteral("MIIComunicacioLocal"));
+    auto *remote = new QAction(tr("Remota"), this);
+    remote->setObjectName(QStringLiteral("MIIComunicacioRemota"));
+    remote->setCheckable(true);
+    if (local) {
+        if (auto *menu = qobject_cast<QMenu *>(local->parent()))
+            menu->addAction(remote);
+        else
+            menuBar()->addAction(remote);
+        // "Local": back to the cable; an open session is closed first.
+        connect(local, &QAction::triggered, this, [this, local, remote] {
+            m_engine.identification.MIIComunicacioLocalClick(false);
+            local->setChecked(true);
+            remote->setChecked(false);
+        });
+    }
+    // Until the circuit search exists, "Remota" opens the session to the
+    // module last identified.
+    connect(remote, &QAction::triggered, this, [this, remote] {
+        remote->setChecked(m_engine.state.isRemote());
+        if (!m_engine.state.identConnectar.isEmpty())
+            m_engine.remote.BConnectarMQTTClick();
+    });
+
+    connect(&e.remote, &MqttSession::busyChanged, this, &MainWindow::setBusy);
+    connect(&e.remote, &MqttSession::buttonChanged, this, [button](bool disconnects, bool visible) {
+        button->setText(disconnects ? tr("Desconectar") : tr("Conectar"));
+        button->setVisible(visible);
+    });
+    connect(&e.remote, &MqttSession::sessionStarted, this, [this, pip, local, remote] {
+        setStatusText(tr("Conectando"));
+        setProgressText(tr("Conectando con el circuito"));
+        setProgress(0);
+        setProgressVisible(true);
+        setPercentText(QString());
+        paint(pip, kRemoteLinked);
+        pip->raise();
+        if (local)
+            local->setChecked(false);
+        remote->setChecked(true);
+    });
+    connect(&e.remote, &MqttSession::sessionLost, this, [this, pip, remote] {
+        setStatusText(tr("SIN   CONEXION"));
+        setProgressText(QString());
+        m_status[2]->clear();
+        setProgress(0);
+        setProgressVisible(false);
+        for (const char *name : {"BBLlegirEstat", "BBBuscar", "BBActualitzar", "BBEvents"})
+            if (auto *w = findChild<QWidget *>(QLatin1String(name)))
+                w->setEnabled(true);
+        for (QAction *a : menuBar()->actions())
+            a->setEnabled(true);
+        paint(pip, kRemoteIdle);
+        remote->setChecked(false);
+    });
+}
+
+bool MainWindow::startRemote()
+{
+    if (m_startRemote.isEmpty())
+        return false;
+    m_engine.state.identConnectar = m_startRemote;
+    m_engine.state.connexADSL = m_startRemoteAdsl;
+    m_engine.remote.BConnectarMQTTClick();
+    return true;
+}
+
+} // namespace velmar::ui
