@@ -8,11 +8,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -41,6 +44,36 @@ bool linked(MainWindow &w)
 {
     return w.engine().state.circuittrobat && w.statusText() == QStringLiteral("CONECTADO");
 }
+
+// Watches the window from inside any event loop: how often the link dropped
+// and how many "communication cut" messages came up.
+struct LinkWatch {
+    int drops = 0;
+    int cutMessages = 0;
+    QTimer timer;
+    explicit LinkWatch(MainWindow &w)
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this, &w] {
+            drops += !linked(w);
+            for (QMessageBox *box : w.findChildren<QMessageBox *>()) {
+                if (!box->isVisible() || box->property("seen").toBool()
+                    || !box->text().contains(QString::fromUtf8("Se ha cortado la comunicación con el equipo Velmar")))
+                    continue;
+                box->setProperty("seen", true);
+                ++cutMessages;
+            }
+        });
+        timer.start(20);
+    }
+    // Runs the event loop for ms (or until the link drops or a message shows).
+    bool holdsFor(int ms)
+    {
+        QElapsedTimer t;
+        t.start();
+        waitFor([&] { return t.elapsed() >= ms || drops > 0 || cutMessages > 0; }, ms + 5000);
+        return drops == 0 && cutMessages == 0;
+    }
+};
 
 TEST(WindowLink, AForeignFirmwareShowsOneConflictDialogAndTheModuleIsStillRecognised)
 {
@@ -189,6 +222,37 @@ TEST(WindowLink, ALinkLostAfterSixPollsBringsTheStatusPageToTheFront)
     EXPECT_FALSE(w.programmingShown());
     EXPECT_TRUE(e.programming.mostraestat);
     EXPECT_EQ(e.programming.panelmostrat, QStringLiteral("Estat"));
+}
+
+// A locked module refuses the stream (":Protect"), yet it answers every poll:
+// it stays linked, and once given its code it streams and stays linked.
+TEST(WindowLink, ALockedModuleStaysLinkedBeforeAndAfterItsAccessCode)
+{
+    Linked l({QStringLiteral("--lock"), QStringLiteral("1234")});
+    ASSERT_TRUE(l.sim.ok()) << l.sim.errorText().toStdString();
+    MainWindow &w = *l.w;
+    const Engine &e = w.engine();
+    ASSERT_TRUE(waitFor([&] { return linked(w) && e.state.protegit; }, 15000));
+    ASSERT_TRUE(e.programming.mostraestat);
+    EXPECT_FALSE(e.state.inf);
+
+    LinkWatch watch(w);
+    EXPECT_TRUE(watch.holdsFor(25000)) << watch.drops << " drops, " << watch.cutMessages << " messages; "
+                                       << l.received().join(u' ').toStdString();
+    EXPECT_TRUE(e.state.circuittrobat);
+    EXPECT_TRUE(e.state.protegit);
+
+    // Prog. still asks for the code; the right one switches the stream on.
+    auto *panel = w.findChild<QWidget *>(QStringLiteral("PBloqueig"));
+    ASSERT_NE(panel, nullptr);
+    w.findChild<QPushButton *>(QStringLiteral("BBProg"))->click();
+    ASSERT_TRUE(panel->isVisible());
+    QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("ECodiDesbloqueig")), "1234");
+    w.findChild<QPushButton *>(QStringLiteral("BBDesbloqueigAcceptar"))->click();
+    ASSERT_TRUE(waitFor([&] { return e.state.inf && !e.state.protegit; }, 10000))
+        << l.received().join(u' ').toStdString();
+    EXPECT_TRUE(watch.holdsFor(12000)) << watch.drops << " drops, " << watch.cutMessages << " messages";
+    EXPECT_TRUE(e.state.inf);
 }
 
 TEST(WindowLink, ARecognisedModuleColoursItsPanelsLightBlue)
