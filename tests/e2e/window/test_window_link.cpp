@@ -310,4 +310,58 @@ TEST(WindowLink, ClosingStopsThePollingBeforeTheModuleIsLocked)
     EXPECT_EQ(rx.mid(lock + 1), QStringList{QStringLiteral("vm+inf")}) << rx.join(u' ').toStdString();
 }
 
+// A read or write cycle whose step falls due while the window closes sends
+// nothing between the lock and the stream-off command.
+TEST(WindowLink, ClosingStopsARunningCycleBeforeTheModuleIsLocked)
+{
+    const struct {
+        const char *button;
+        bool write;
+    } cases[] = {{"BBLlegirPag", false}, {"BBGravar", true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        Linked l;
+        ASSERT_TRUE(l.sim.ok()) << l.sim.errorText().toStdString();
+        MainWindow &w = *l.w;
+        Engine &e = w.engine();
+        ASSERT_TRUE(waitFor([&] { return linked(w) && e.state.inf; }, 15000));
+        w.findChild<QPushButton *>(QStringLiteral("BBProg"))->click();
+        ASSERT_TRUE(waitFor([&] { return w.programmingShown() && e.programming.progllegida && !e.programming.busy(); },
+                            20000));
+        if (c.write) {
+            auto *ref = w.findChild<QLineEdit *>(QStringLiteral("EProgRef"));
+            ref->setFocus();
+            ref->selectAll();
+            QTest::keyClicks(ref, "Obra 7");
+            ASSERT_EQ(e.fields.ncampsModificats, 1);
+        }
+
+        // The module holds still: the cycle keeps waiting on its timer.
+        l.sim.signal(SIGSTOP);
+        w.findChild<QPushButton *>(QString::fromLatin1(c.button))->click();
+        QObject *cycle = c.write ? static_cast<QObject *>(&e.writer) : static_cast<QObject *>(&e.reader);
+        auto *timer = cycle->findChild<QTimer *>(QString::fromLatin1(c.write ? "TimerGravar" : "TimerLlegir"));
+        ASSERT_NE(timer, nullptr);
+        ASSERT_TRUE(timer->isActive());
+        // Its next step falls due while the window closes.
+        timer->start(50);
+        w.close();
+        const bool closed = waitFor([&] { return !w.isVisible(); }, 5000);
+        l.sim.signal(SIGCONT);
+        ASSERT_TRUE(closed);
+
+        QStringList rx;
+        qsizetype lock = -1;
+        ASSERT_TRUE(waitFor(
+            [&] {
+                rx = l.received();
+                lock = rx.lastIndexOf(QStringLiteral("vm+cdp=*"));
+                return lock >= 0 && rx.indexOf(QStringLiteral("vm+inf"), lock) > lock;
+            },
+            10000))
+            << rx.join(u' ').toStdString();
+        EXPECT_EQ(rx.mid(lock + 1), QStringList{QStringLiteral("vm+inf")}) << rx.join(u' ').toStdString();
+    }
+}
+
 } // namespace
