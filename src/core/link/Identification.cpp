@@ -224,7 +224,10 @@ void Identification::poll(bool roundMissed)
     // A stream switched off belongs to a job on the module in hand; while no
     // module has been found on the chosen port, probing goes on regardless.
     const bool probingPort = !m_state.circuittrobat && !m_state.isRemote() && m_view.localChosen;
-    if (cyclesRunning || (!m_state.inf && !probingPort))
+    // A locked module refuses the stream (":Protect") yet answers the polls,
+    // and those answers are all that keep its link alive until the code.
+    const bool lockedOut = m_state.protegit;
+    if (cyclesRunning || (!m_state.inf && !probingPort && !lockedOut))
         return;
     const bool known = !m_state.firmware.isEmpty() && !m_state.hardware.isEmpty();
     m_state.espero = known ? QStringLiteral("+ver") : QStringLiteral("+vEr");

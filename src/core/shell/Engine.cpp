@@ -83,12 +83,21 @@ void Engine::wireProgramming()
     connect(&commands, &ModuleCommands::resetToDisconnected, this, &Engine::Esborra_Camps);
 
     // Without a link no cycle can finish: each stops where it is.
-    auto stopCycles = [this] {
-        reader.abort();
-        writer.abort();
-    };
-    connect(&identification, &Identification::linkLost, this, stopCycles);
-    connect(&channel, &CommandChannel::disconnected, this, stopCycles);
+    connect(&identification, &Identification::linkLost, this, &Engine::stopCycles);
+    connect(&channel, &CommandChannel::disconnected, this, &Engine::stopCycles);
+}
+
+void Engine::stopCycles()
+{
+    reader.abort();
+    writer.abort();
+}
+
+void Engine::stopForClose()
+{
+    identification.halt();
+    scheduler.cancelAll();
+    stopCycles();
 }
 
 void Engine::Esborra_Camps()

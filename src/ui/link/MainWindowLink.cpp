@@ -42,8 +42,7 @@ void MainWindow::wireLink()
 void MainWindow::stopLinkForClose()
 {
     // Nothing but the lock sequence may reach the module from here on.
-    m_engine.identification.halt();
-    m_engine.scheduler.cancelAll();
+    m_engine.stopForClose();
 }
 
 } // namespace velmar::ui

@@ -191,10 +191,13 @@ TEST(Identification, AStepPollsUnlessAnIdentificationReplyIsWaitingOrTheStreamIs
         QString strCom; // left by the router before the step
         QByteArray poll;
         int roundsLeft; // a round without any sign of the module is counted
+        const char *refusal = nullptr; // the module's answer to the stream request
     } cases[] = {
         {"a module in hand whose record is in StrCom", true, true, "{#dPulso}\r", "\rvm+ver\r", 6},
         {"a module in hand, nothing in StrCom", true, true, "", "\rvm+ver\r", 5},
         {"a module in hand with its stream off (a read is coming)", true, false, "", "", 5},
+        {"a locked module in hand that refused the stream", true, false, "", "\rvm+ver\r", 5, "+INf:Protect\r"},
+        {"a module in hand whose wrong code was refused", true, false, "", "\rvm+ver\r", 5, "+cdp:Protect\r"},
         {"no module yet, records of a module still streaming", false, true, "{#dPulso}\r", "\rvm+vEr\r", 6},
         {"no module yet, stream never switched on", false, false, "", "\rvm+vEr\r", 5},
     };
@@ -207,6 +210,8 @@ TEST(Identification, AStepPollsUnlessAnIdentificationReplyIsWaitingOrTheStreamIs
             f.scheduler.advance(1000);
             f.pty.read(300);
         }
+        if (c.refusal)
+            f.channel.receive(c.refusal);
         f.state.inf = c.inf;
         f.state.StrCom = c.strCom;
         f.ident.TimerCircuitTimer();
@@ -214,6 +219,32 @@ TEST(Identification, AStepPollsUnlessAnIdentificationReplyIsWaitingOrTheStreamIs
         EXPECT_TRUE(f.state.StrCom.isEmpty()) << c.name;
         EXPECT_EQ(f.state.vegades_espero, c.roundsLeft) << c.name;
     }
+}
+
+// A locked module refuses the stream but answers every poll: neither the
+// count of missed rounds nor the reply watchdog runs out while it is locked.
+TEST(Identification, ALockedModuleAnsweringThePollsStaysLinked)
+{
+    Fixture f;
+    f.ident.setView({false, false, true});
+    QSignalSpy lost(&f.ident, &Identification::linkLost);
+    f.reply("+vEr:Velmar_v8.7 [x1.2],<1>,HW3,1111\r");
+    f.scheduler.advance(1000);
+    f.channel.receive("+INf:Protect\r");
+    ASSERT_TRUE(f.state.protegit);
+    ASSERT_FALSE(f.state.inf);
+    f.pty.read(300);
+    for (int round = 0; round < 10; ++round) {
+        f.state.tempsllegir = 1; // the watchdog is about to run out
+        f.ident.TimerCircuitTimer();
+        ASSERT_EQ(f.pty.read(300, "\r\r"), QByteArray("\rvm+ver\r")) << "round " << round;
+        f.reply("+ver:Velmar_v8.7 [x1.2],<1>,<0>\r");
+        EXPECT_EQ(f.state.tempsllegir, 100) << "round " << round;
+    }
+    EXPECT_TRUE(f.state.circuittrobat);
+    EXPECT_TRUE(f.ident.connectedShown());
+    EXPECT_TRUE(f.state.protegit); // still locked: Prog. asks for the code
+    EXPECT_EQ(lost.count(), 0);
 }
 
 TEST(Identification, TheHardwareConflictDialogNeitherNestsStepsNorComesBackForTheSameModule)

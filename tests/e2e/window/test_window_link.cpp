@@ -8,11 +8,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -41,6 +44,36 @@ bool linked(MainWindow &w)
 {
     return w.engine().state.circuittrobat && w.statusText() == QStringLiteral("CONECTADO");
 }
+
+// Watches the window from inside any event loop: how often the link dropped
+// and how many "communication cut" messages came up.
+struct LinkWatch {
+    int drops = 0;
+    int cutMessages = 0;
+    QTimer timer;
+    explicit LinkWatch(MainWindow &w)
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this, &w] {
+            drops += !linked(w);
+            for (QMessageBox *box : w.findChildren<QMessageBox *>()) {
+                if (!box->isVisible() || box->property("seen").toBool()
+                    || !box->text().contains(QString::fromUtf8("Se ha cortado la comunicación con el equipo Velmar")))
+                    continue;
+                box->setProperty("seen", true);
+                ++cutMessages;
+            }
+        });
+        timer.start(20);
+    }
+    // Runs the event loop for ms (or until the link drops or a message shows).
+    bool holdsFor(int ms)
+    {
+        QElapsedTimer t;
+        t.start();
+        waitFor([&] { return t.elapsed() >= ms || drops > 0 || cutMessages > 0; }, ms + 5000);
+        return drops == 0 && cutMessages == 0;
+    }
+};
 
 TEST(WindowLink, AForeignFirmwareShowsOneConflictDialogAndTheModuleIsStillRecognised)
 {
@@ -191,6 +224,37 @@ TEST(WindowLink, ALinkLostAfterSixPollsBringsTheStatusPageToTheFront)
     EXPECT_EQ(e.programming.panelmostrat, QStringLiteral("Estat"));
 }
 
+// A locked module refuses the stream (":Protect"), yet it answers every poll:
+// it stays linked, and once given its code it streams and stays linked.
+TEST(WindowLink, ALockedModuleStaysLinkedBeforeAndAfterItsAccessCode)
+{
+    Linked l({QStringLiteral("--lock"), QStringLiteral("1234")});
+    ASSERT_TRUE(l.sim.ok()) << l.sim.errorText().toStdString();
+    MainWindow &w = *l.w;
+    const Engine &e = w.engine();
+    ASSERT_TRUE(waitFor([&] { return linked(w) && e.state.protegit; }, 15000));
+    ASSERT_TRUE(e.programming.mostraestat);
+    EXPECT_FALSE(e.state.inf);
+
+    LinkWatch watch(w);
+    EXPECT_TRUE(watch.holdsFor(25000)) << watch.drops << " drops, " << watch.cutMessages << " messages; "
+                                       << l.received().join(u' ').toStdString();
+    EXPECT_TRUE(e.state.circuittrobat);
+    EXPECT_TRUE(e.state.protegit);
+
+    // Prog. still asks for the code; the right one switches the stream on.
+    auto *panel = w.findChild<QWidget *>(QStringLiteral("PBloqueig"));
+    ASSERT_NE(panel, nullptr);
+    w.findChild<QPushButton *>(QStringLiteral("BBProg"))->click();
+    ASSERT_TRUE(panel->isVisible());
+    QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("ECodiDesbloqueig")), "1234");
+    w.findChild<QPushButton *>(QStringLiteral("BBDesbloqueigAcceptar"))->click();
+    ASSERT_TRUE(waitFor([&] { return e.state.inf && !e.state.protegit; }, 10000))
+        << l.received().join(u' ').toStdString();
+    EXPECT_TRUE(watch.holdsFor(12000)) << watch.drops << " drops, " << watch.cutMessages << " messages";
+    EXPECT_TRUE(e.state.inf);
+}
+
 TEST(WindowLink, ARecognisedModuleColoursItsPanelsLightBlue)
 {
     Linked l;
@@ -244,6 +308,60 @@ TEST(WindowLink, ClosingStopsThePollingBeforeTheModuleIsLocked)
     const qsizetype lock = rx.lastIndexOf(QStringLiteral("vm+cdp=*"));
     ASSERT_GE(lock, 0);
     EXPECT_EQ(rx.mid(lock + 1), QStringList{QStringLiteral("vm+inf")}) << rx.join(u' ').toStdString();
+}
+
+// A read or write cycle whose step falls due while the window closes sends
+// nothing between the lock and the stream-off command.
+TEST(WindowLink, ClosingStopsARunningCycleBeforeTheModuleIsLocked)
+{
+    const struct {
+        const char *button;
+        bool write;
+    } cases[] = {{"BBLlegirPag", false}, {"BBGravar", true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        Linked l;
+        ASSERT_TRUE(l.sim.ok()) << l.sim.errorText().toStdString();
+        MainWindow &w = *l.w;
+        Engine &e = w.engine();
+        ASSERT_TRUE(waitFor([&] { return linked(w) && e.state.inf; }, 15000));
+        w.findChild<QPushButton *>(QStringLiteral("BBProg"))->click();
+        ASSERT_TRUE(waitFor([&] { return w.programmingShown() && e.programming.progllegida && !e.programming.busy(); },
+                            20000));
+        if (c.write) {
+            auto *ref = w.findChild<QLineEdit *>(QStringLiteral("EProgRef"));
+            ref->setFocus();
+            ref->selectAll();
+            QTest::keyClicks(ref, "Obra 7");
+            ASSERT_EQ(e.fields.ncampsModificats, 1);
+        }
+
+        // The module holds still: the cycle keeps waiting on its timer.
+        l.sim.signal(SIGSTOP);
+        w.findChild<QPushButton *>(QString::fromLatin1(c.button))->click();
+        QObject *cycle = c.write ? static_cast<QObject *>(&e.writer) : static_cast<QObject *>(&e.reader);
+        auto *timer = cycle->findChild<QTimer *>(QString::fromLatin1(c.write ? "TimerGravar" : "TimerLlegir"));
+        ASSERT_NE(timer, nullptr);
+        ASSERT_TRUE(timer->isActive());
+        // Its next step falls due while the window closes.
+        timer->start(50);
+        w.close();
+        const bool closed = waitFor([&] { return !w.isVisible(); }, 5000);
+        l.sim.signal(SIGCONT);
+        ASSERT_TRUE(closed);
+
+        QStringList rx;
+        qsizetype lock = -1;
+        ASSERT_TRUE(waitFor(
+            [&] {
+                rx = l.received();
+                lock = rx.lastIndexOf(QStringLiteral("vm+cdp=*"));
+                return lock >= 0 && rx.indexOf(QStringLiteral("vm+inf"), lock) > lock;
+            },
+            10000))
+            << rx.join(u' ').toStdString();
+        EXPECT_EQ(rx.mid(lock + 1), QStringList{QStringLiteral("vm+inf")}) << rx.join(u' ').toStdString();
+    }
 }
 
 } // namespace

@@ -176,7 +176,7 @@ protected:
     void reactivate()
     {
         window->activateWindow();
-        QTest::qWaitForWindowActive(&*window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&*window)) << "the window did not become active again";
     }
 
     Options options;
