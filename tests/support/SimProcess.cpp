@@ -3,6 +3,8 @@
 
 #include <QDeadlineTimer>
 
+#include <gtest/gtest.h>
+
 #include <csignal>
 
 namespace velmar::test {
@@ -29,11 +31,21 @@ SimProcess::SimProcess(const QStringList &args, Launch launch, int startTimeoutM
     QStringList all = args;
     if (launch == Launch::ModulePty)
         all = QStringList{QStringLiteral("module"), QStringLiteral("--pty")} + args;
-    // Its complaints belong in the test's own output.
+    start(binary(), all, startTimeoutMs);
+}
+
+SimProcess::SimProcess(const QString &program, const QStringList &args, int startTimeoutMs)
+{
+    start(program, args, startTimeoutMs);
+}
+
+void SimProcess::start(const QString &program, const QStringList &args, int startTimeoutMs)
+{
+    // Its complaints (sanitizer reports included) belong in the test's own output.
     m_proc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_proc.start(binary(), all);
+    m_proc.start(program, args);
     if (!m_proc.waitForStarted(startTimeoutMs)) {
-        m_error = QStringLiteral("cannot start %1: %2").arg(binary(), m_proc.errorString());
+        m_error = QStringLiteral("cannot start %1: %2").arg(program, m_proc.errorString());
         return;
     }
     const QDeadlineTimer deadline(startTimeoutMs);
@@ -72,20 +84,33 @@ void SimProcess::signal(int sig)
         ::kill(pid_t(m_proc.processId()), sig);
 }
 
+int SimProcess::finishedCode()
+{
+    if (m_proc.exitStatus() != QProcess::NormalExit)
+        return -1;
+    const int code = m_proc.exitCode();
+    if (code == VELMAR_SANITIZER_EXIT && !m_findingReported) {
+        m_findingReported = true;
+        ADD_FAILURE() << "velmar-sim ended by a sanitizer finding (exit status " << code
+                      << "); its report is in the standard error above";
+    }
+    return code;
+}
+
 int SimProcess::waitForExit(int timeoutMs)
 {
     if (m_proc.state() != QProcess::NotRunning && !m_proc.waitForFinished(timeoutMs))
         return -1;
-    return m_proc.exitStatus() == QProcess::NormalExit ? m_proc.exitCode() : -1;
+    return finishedCode();
 }
 
 int SimProcess::stop(int timeoutMs)
 {
     if (m_proc.state() == QProcess::NotRunning)
-        return m_proc.exitStatus() == QProcess::NormalExit ? m_proc.exitCode() : -1;
+        return finishedCode();
     m_proc.terminate();
     if (m_proc.waitForFinished(timeoutMs))
-        return m_proc.exitStatus() == QProcess::NormalExit ? m_proc.exitCode() : -1;
+        return finishedCode();
     m_proc.kill();
     m_proc.waitForFinished(timeoutMs);
     return -1;

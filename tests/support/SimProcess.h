@@ -20,6 +20,9 @@ public:
 
     explicit SimProcess(const QStringList &args = {}, Launch launch = Launch::ModulePty,
                         int startTimeoutMs = 15000);
+    // Another program in the simulator's place, started with the arguments as
+    // given (to check this helper itself).
+    SimProcess(const QString &program, const QStringList &args, int startTimeoutMs = 15000);
     ~SimProcess();
     SimProcess(const SimProcess &) = delete;
     SimProcess &operator=(const SimProcess &) = delete;
@@ -37,7 +40,8 @@ public:
     // Sends a signal (SIGINT, SIGTERM, ...) without waiting.
     void signal(int sig);
     // Waits for the process to end; returns its exit code, or -1 when it did
-    // not end in time or crashed.
+    // not end in time or crashed. An end by a sanitizer finding (exit status
+    // VELMAR_SANITIZER_EXIT) also fails the running test, once.
     int waitForExit(int timeoutMs = 10000);
     // SIGTERM, wait, kill if needed. Returns the exit code as waitForExit.
     int stop(int timeoutMs = 5000);
@@ -49,8 +53,12 @@ public:
     static QStringList receivedLines(const QString &transcriptPath);
 
 private:
+    void start(const QString &program, const QStringList &args, int startTimeoutMs);
+    int finishedCode();
+
     QProcess m_proc;
     bool m_ok = false;
+    bool m_findingReported = false;
     QString m_ready;
     QString m_error;
 };
