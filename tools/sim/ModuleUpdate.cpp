@@ -29,6 +29,7 @@ bool ModuleUpdate::begin(const QString &line)
     m_blocks = int((file + size - 1) / size);
     m_image.clear();
     m_buffer.clear();
+    m_failures = 0;
     note(QStringLiteral("update: %1 blocks of %2").arg(m_blocks).arg(size));
     if (m_blocks == 0)
         end(wire::crcHex(m_image) == m_imageCrc);
@@ -50,6 +51,8 @@ void ModuleUpdate::request(int block)
     if (block == m_options.silentAt) {
         m_silent = true;
         note(QStringLiteral("update: silent from block %1").arg(block));
+        // Silent, the module still gives up in the end and restarts.
+        m_frameTimer.start(m_options.frameTimeoutMs * m_options.attempts);
         return;
     }
     reply(QStringLiteral("+U%1").arg(block, 3, 16, QLatin1Char('0')).toUpper());
@@ -64,8 +67,7 @@ void ModuleUpdate::feed(const QByteArray &bytes)
     const QByteArray header = "+U" + QByteArray::number(m_expected, 16).toUpper().rightJustified(3, '0');
     if (m_buffer.size() >= 5 && !m_buffer.startsWith(header)) {
         m_frameTimer.stop();
-        reply(QStringLiteral("+UFF1"));
-        request(m_expected);
+        failed(QStringLiteral("+UFF1"));
         return;
     }
     const qsizetype size = frameSize(m_expected);
@@ -76,21 +78,19 @@ void ModuleUpdate::feed(const QByteArray &bytes)
     const QByteArray crc = m_buffer.mid(size - 8, 8);
     const QString forced = m_options.replyAt.take(m_expected);
     if (!forced.isEmpty()) {
-        reply(QStringLiteral("+U") + forced);
-        request(m_expected);
+        failed(QStringLiteral("+U") + forced);
         return;
     }
     if (m_buffer.size() > size) {
-        reply(QStringLiteral("+UFF2"));
-        request(m_expected);
+        failed(QStringLiteral("+UFF2"));
         return;
     }
     if (wire::crcHex(data) != crc) {
-        reply(QStringLiteral("+UFFC"));
-        request(m_expected);
+        failed(QStringLiteral("+UFFC"));
         return;
     }
     m_image += data;
+    m_failures = 0;
     if (m_expected + 1 < m_blocks)
         request(m_expected + 1);
     else
@@ -99,9 +99,28 @@ void ModuleUpdate::feed(const QByteArray &bytes)
 
 void ModuleUpdate::frameTimedOut()
 {
-    if (!m_active || m_silent)
+    if (!m_active)
         return;
-    reply(QStringLiteral("+UFF0"));
+    if (m_silent) {
+        m_active = false;
+        m_silent = false;
+        note(QStringLiteral("update: abandoned in silence"));
+        finished(QString());
+        return;
+    }
+    failed(QStringLiteral("+UFF0"));
+}
+
+void ModuleUpdate::failed(const QString &code)
+{
+    reply(code);
+    if (++m_failures >= m_options.attempts) {
+        m_active = false;
+        m_frameTimer.stop();
+        note(QStringLiteral("update: abandoned at block %1").arg(m_expected));
+        finished(QString());
+        return;
+    }
     request(m_expected);
 }
 

@@ -19,6 +19,7 @@ struct UpdateSideOptions {
     QHash<int, QString> replyAt; // block -> error code (FF0, FF1, FF2, FFC) answered once instead
     int silentAt = -1;           // stop answering when this block arrives
     int frameTimeoutMs = 3000;   // a frame not whole by then: "+UFF0"
+    int attempts = 4;            // failed frames of one block before the module gives up
 };
 
 class ModuleUpdate : public QObject {
@@ -39,6 +40,9 @@ public:
 
 private:
     void request(int block);
+    // A failed frame: the code answered, the block asked again or, after
+    // too many, the update abandoned and the old firmware restarted.
+    void failed(const QString &code);
     void frameTimedOut();
     void end(bool good);
     qsizetype frameSize(int block) const;
@@ -53,6 +57,7 @@ private:
     QString m_newFirmware;
     int m_expected = 0;
     int m_blocks = 0;
+    int m_failures = 0;          // failed frames of the expected block
     QByteArray m_buffer;
     QByteArray m_image;
 };

@@ -13,7 +13,7 @@ namespace velmar::sim {
 
 namespace {
 
-constexpr int kPieceGapMs = 2;
+constexpr int kPieceGapMs = 1;
 
 QString head(const QByteArray &text)
 {
@@ -30,6 +30,7 @@ public:
     {
         connect(socket, &QTcpSocket::readyRead, this, [this] { onRead(); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        connect(&m_pieceTimer, &QTimer::timeout, this, [this] { nextPiece(); });
     }
 
 private:
@@ -143,15 +144,21 @@ private:
             m_socket->write(bytes);
             return;
         }
-        m_socket->write(bytes.left(piece));
-        m_socket->flush();
-        // The rest follows in pieces after short gaps: separate TCP segments.
-        for (qsizetype at = piece, k = 1; at < bytes.size(); at += piece, ++k) {
-            QTimer::singleShot(int(k) * kPieceGapMs, m_socket, [s = m_socket, chunk = bytes.mid(at, piece)] {
-                s->write(chunk);
-                s->flush();
-            });
+        // Pieces go out in order, one per short gap: separate TCP segments.
+        for (qsizetype at = 0; at < bytes.size(); at += piece)
+            m_pieces.append(bytes.mid(at, piece));
+        if (!m_pieceTimer.isActive())
+            m_pieceTimer.start(kPieceGapMs);
+    }
+
+    void nextPiece()
+    {
+        if (m_pieces.isEmpty()) {
+            m_pieceTimer.stop();
+            return;
         }
+        m_socket->write(m_pieces.takeFirst());
+        m_socket->flush();
     }
 
     QTcpSocket *m_socket;
@@ -161,6 +168,8 @@ private:
     QByteArray m_version;
     int m_blockSize = 0;
     bool m_sentControl = false;
+    QList<QByteArray> m_pieces;
+    QTimer m_pieceTimer;
 };
 
 bool UpdateServer::parse(const QStringList &args, UpdateServerOptions *o, bool *help, QString *error)

@@ -139,9 +139,14 @@ int runModule(QCoreApplication &app, const QStringList &args)
     const QCommandLineOption updateSilentAt(QStringLiteral("update-silent-at"),
                                             QStringLiteral("Fault: stop answering a firmware transfer at block N."),
                                             QStringLiteral("N"));
+    const QCommandLineOption updateFrameMs(QStringLiteral("update-frame-ms"),
+                                           QStringLiteral("How long the module waits for a whole frame before "
+                                                          "\"+UFF0\" (default %1).")
+                                               .arg(defaults.update.frameTimeoutMs),
+                                           QStringLiteral("MS"));
     p.addOptions({help, pty, link, id, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
                   imei, restartMs, mqtt, mqttUser, mqttPassword, mqttDropAt, mqttDropFor, updateReply,
-                  updateSilentAt});
+                  updateSilentAt, updateFrameMs});
     const QStringList faultNames = Faults::names();
     for (const QString &name : faultNames) {
         if (Faults::takesValue(name))
@@ -259,6 +264,14 @@ int runModule(QCoreApplication &app, const QStringList &args)
         o.update.silentAt = p.value(updateSilentAt).toInt(&ok);
         if (!ok || o.update.silentAt < 0) {
             say(QStringLiteral("velmar-sim: --update-silent-at wants a block number\n"));
+            return 2;
+        }
+    }
+
+    if (p.isSet(updateFrameMs)) {
+        o.update.frameTimeoutMs = p.value(updateFrameMs).toInt(&ok);
+        if (!ok || o.update.frameTimeoutMs < 10) {
+            say(QStringLiteral("velmar-sim: --update-frame-ms wants milliseconds, at least 10\n"));
             return 2;
         }
     }

@@ -197,6 +197,7 @@ void FirmwareUpdate::startTransfer(const update::VersionEntry &entry)
     m_packActual = 0;
     m_fileSize = 0;
     m_ending = false;
+    m_held = 0;
     m_reader.clear();
     m_integrity = {};
     m_trace.write(QStringLiteral(" Connectar TCP Actualització"));
@@ -245,7 +246,7 @@ void FirmwareUpdate::transferLost(const QString &error)
         // not be left waiting for 30 s; the watchdog's end of a silent
         // transfer runs on the next tick (message, module identified again).
         m_transferSocket->disconnect(this);
-        m_state.tempsActu = 1;
+        hold(1);
         return;
     }
     const bool wasConnected = m_transferSocket->state() == QAbstractSocket::ConnectedState
@@ -261,6 +262,8 @@ void FirmwareUpdate::transferLost(const QString &error)
 
 void FirmwareUpdate::DadesRebudesTCPActu(const QByteArray &plain)
 {
+    if (m_held)
+        return;
     if (!plain.contains("+U")) {
         const int integrity = m_integrity.check(plain);
         if (integrity == 3) {
@@ -306,7 +309,13 @@ void FirmwareUpdate::RebutIPActu(const QByteArray &plain)
 void FirmwareUpdate::abortWith(const QString &reason)
 {
     m_state.msgerrorActu = reason;
-    m_state.tempsActu = kAbortTicks;
+    hold(kAbortTicks);
+}
+
+void FirmwareUpdate::hold(int ticks)
+{
+    m_held = ticks;
+    m_state.tempsActu = ticks;
 }
 
 void FirmwareUpdate::toModule(const QByteArray &bytes)
@@ -330,6 +339,12 @@ void FirmwareUpdate::relayUpdate(const QString &fromU)
 {
     if (!transferOpen() || m_ending)
         return;
+    if (m_held) {
+        // The router re-armed the watchdog for this reply; the end asked for
+        // must not be lost to a module that keeps talking.
+        m_state.tempsActu = m_held;
+        return;
+    }
     if (!escriu_TCPActu(toAnsi(fromU))) {
         const QString error = !m_transferSocket ? QStringLiteral("Socket Error # 10057")
                               : m_transferSocket->state() != QAbstractSocket::ConnectedState
@@ -413,6 +428,7 @@ void FirmwareUpdate::DesconnectarTCPAsinActu()
     m_trace.write(QStringLiteral(" Desconnecta TCP Actualitzacions "));
     m_connectTimer.stop();
     m_state.tempsActu = 0;
+    m_held = 0;
     if (m_transferSocket) {
         m_transferSocket->disconnect(this);
         m_transferSocket->abort();

@@ -49,6 +49,9 @@ public:
     bool listing() const { return m_listSocket != nullptr; }
     bool transferOpen() const { return m_transferSocket != nullptr; }
     bool progressShown() const { return m_progressShown; }
+    // An end was asked of the supervision tick (tempsActu held at 1000, or at
+    // 1 when the server went away) and nothing more is relayed.
+    bool ending() const { return m_held > 0; }
     int totalPacks() const { return m_totalPack; }
     int currentPack() const { return m_packActual; }
     QString version() const { return update::shownVersion(m_versioActu); }
@@ -90,6 +93,7 @@ private:
     void finished(update::ModuleReply::Kind kind);
     void setProgressShown(bool on);
     void abortWith(const QString &reason);
+    void hold(int ticks);
     QTcpSocket *newSocket();
 
     LinkState &m_state;
@@ -113,6 +117,7 @@ private:
     int m_packActual = 0;
     bool m_progressShown = false;
     bool m_ending = false;       // the module said its last word
+    int m_held = 0;              // tempsActu kept here until the tick ends the transfer
 };
 
 } // namespace velmar
