@@ -18,7 +18,9 @@ class UpdateRig {
 public:
     static inline const QString kNewFirmware = QStringLiteral("Velmar_v9.0");
 
-    UpdateRig(int imageBytes, const QStringList &serverArgs = {}, const QStringList &moduleArgs = {})
+    // withEngine false: only the simulators (a window makes its own engine).
+    UpdateRig(int imageBytes, const QStringList &serverArgs = {}, const QStringList &moduleArgs = {},
+              bool withEngine = true)
     {
         QByteArray image;
         for (int i = 0; i < imageBytes; ++i)
@@ -36,10 +38,9 @@ public:
                                                           QStringLiteral("--restart-ms"), QStringLiteral("300"),
                                                           QStringLiteral("--update-frame-ms"),
                                                           QStringLiteral("2000")} + moduleArgs);
-        Endpoints e;
-        e.updateHost = QStringLiteral("127.0.0.1");
-        e.updatePort = server->readyLine().section(u' ', -1).toInt();
-        engine = std::make_unique<Engine>(e);
+        if (!withEngine)
+            return;
+        engine = std::make_unique<Engine>(endpoints());
         FirmwareUpdate &u = engine->firmwareUpdate;
         QObject::connect(&u, &FirmwareUpdate::versionsListed, engine.get(),
                          [this](const QList<update::VersionEntry> &l) { listed = l; });
@@ -53,6 +54,15 @@ public:
                          [this](const QString &t) { errors << t; });
         QObject::connect(&engine->trace, &Trace::entry, engine.get(),
                          [this](const QString &t, TraceColour) { trace << t; });
+    }
+
+    // The program's settings pointed at the simulated server.
+    Endpoints endpoints() const
+    {
+        Endpoints e;
+        e.updateHost = QStringLiteral("127.0.0.1");
+        e.updatePort = server->readyLine().section(u' ', -1).toInt();
+        return e;
     }
 
     bool started() const { return server->ok() && module->ok(); }
