@@ -83,9 +83,19 @@ QString FirmwareUpdate::titleUpdate()
     return tr("ACTUALIZACION");
 }
 
-QTcpSocket *FirmwareUpdate::newSocket()
+QTcpSocket *FirmwareUpdate::open(void (FirmwareUpdate::*connected)(), void (FirmwareUpdate::*read)(),
+                                  void (FirmwareUpdate::*failed)(const QString &))
 {
+    // One exchange at a time: the busy cursor keeps the buttons from a second.
+    m_programming.setBusy(true);
+    m_reader.clear();
+    m_integrity = {};
     auto *s = new QTcpSocket(this);
+    connect(s, &QTcpSocket::connected, this, connected);
+    connect(s, &QTcpSocket::readyRead, this, read);
+    connect(s, &QTcpSocket::errorOccurred, this, [this, s, failed](QAbstractSocket::SocketError e) {
+        (this->*failed)(errorText(e, s->errorString()));
+    });
     s->connectToHost(m_endpoints.updateHost, quint16(m_endpoints.updatePort));
     return s;
 }
@@ -100,15 +110,7 @@ void FirmwareUpdate::BBuscarVersionsClick()
         emit message(tr("¡ ATENCIÓN !"), tr(" No hay ningún equipo conectado"));
         return;
     }
-    m_programming.setBusy(true);
-    m_reader.clear();
-    m_integrity = {};
-    m_listSocket = newSocket();
-    connect(m_listSocket, &QTcpSocket::connected, this, &FirmwareUpdate::listConnected);
-    connect(m_listSocket, &QTcpSocket::readyRead, this, &FirmwareUpdate::listRead);
-    connect(m_listSocket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
-        listFailed(errorText(e, m_listSocket ? m_listSocket->errorString() : QString()));
-    });
+    m_listSocket = open(&FirmwareUpdate::listConnected, &FirmwareUpdate::listRead, &FirmwareUpdate::listFailed);
     m_listTimer.start(kConnectMs);
 }
 
@@ -198,16 +200,9 @@ void FirmwareUpdate::startTransfer(const update::VersionEntry &entry)
     m_fileSize = 0;
     m_ending = false;
     m_held = 0;
-    m_reader.clear();
-    m_integrity = {};
     m_trace.write(QStringLiteral(" Connectar TCP Actualització"));
-    m_programming.setBusy(true);
-    m_transferSocket = newSocket();
-    connect(m_transferSocket, &QTcpSocket::connected, this, &FirmwareUpdate::transferConnected);
-    connect(m_transferSocket, &QTcpSocket::readyRead, this, &FirmwareUpdate::transferRead);
-    connect(m_transferSocket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
-        transferLost(errorText(e, m_transferSocket ? m_transferSocket->errorString() : QString()));
-    });
+    m_transferSocket =
+        open(&FirmwareUpdate::transferConnected, &FirmwareUpdate::transferRead, &FirmwareUpdate::transferLost);
     m_connectTimer.start(kConnectMs);
 }
 

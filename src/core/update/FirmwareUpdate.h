@@ -94,7 +94,9 @@ private:
     void setProgressShown(bool on);
     void abortWith(const QString &reason);
     void hold(int ticks);
-    QTcpSocket *newSocket();
+    // Connects to the update server with these handlers; busy meanwhile.
+    QTcpSocket *open(void (FirmwareUpdate::*connected)(), void (FirmwareUpdate::*read)(),
+                     void (FirmwareUpdate::*failed)(const QString &));
 
     LinkState &m_state;
     CommandChannel &m_channel;
