@@ -21,6 +21,9 @@ namespace {
 constexpr int kConnectMs = 5000;       // connect time-out of both connections
 constexpr int kListReadMs = 10000;     // read time-out of the version exchange
 constexpr int kEndPauseMs = 100;       // around the end of a finished transfer
+// Every write to the server comes at least this long after the one before,
+// as servers in the field have always been sent it (one message per read).
+constexpr int kServerPauseMs = 200;
 constexpr int kReidentifyMs = 3000;    // TimerCircuit after a finished transfer
 constexpr int kAbortTicks = StatusMonitor::kUpdateAbort;
 
@@ -210,8 +213,26 @@ void FirmwareUpdate::transferConnected()
 {
     m_connectTimer.stop();
     m_identification.stop();
-    escriu_TCPActu(update::transferRequest(m_state.identConnectar, accountUid ? accountUid() : QString(),
-                                           m_versioActu));
+    m_lastServerWrite = m_scheduler.now() - kServerPauseMs;
+    const QByteArray request =
+        update::transferRequest(m_state.identConnectar, accountUid ? accountUid() : QString(), m_versioActu);
+    afterServerPause([this, request] { escriu_TCPActu(request); });
+}
+
+void FirmwareUpdate::afterServerPause(std::function<void()> step)
+{
+    // Paced without blocking: the window keeps painting, and the order of
+    // the module's replies is kept.
+    const qint64 now = m_scheduler.now();
+    const qint64 due = std::max(now, m_lastServerWrite) + kServerPauseMs;
+    m_lastServerWrite = due;
+    const QPointer<QTcpSocket> socket = m_transferSocket;
+    m_scheduler.after(int(due - now), [this, socket, step = std::move(step)] {
+        // A transfer that ended meanwhile sends nothing more.
+        if (!socket || socket != m_transferSocket || m_ending)
+            return;
+        step();
+    });
 }
 
 void FirmwareUpdate::transferRead()
@@ -340,6 +361,11 @@ void FirmwareUpdate::relayUpdate(const QString &fromU)
         m_state.tempsActu = m_held;
         return;
     }
+    afterServerPause([this, fromU] { relayToServer(fromU); });
+}
+
+void FirmwareUpdate::relayToServer(const QString &fromU)
+{
     if (!escriu_TCPActu(toAnsi(fromU))) {
         const QString error = !m_transferSocket ? QStringLiteral("Socket Error # 10057")
                               : m_transferSocket->state() != QAbstractSocket::ConnectedState

@@ -89,6 +89,8 @@ private:
     void DadesRebudesTCPActu(const QByteArray &plain);
     void RebutIPActu(const QByteArray &plain);
     bool escriu_TCPActu(const QByteArray &text);
+    void afterServerPause(std::function<void()> step);
+    void relayToServer(const QString &fromU);
     void toModule(const QByteArray &bytes);
     void finished(update::ModuleReply::Kind kind);
     void setProgressShown(bool on);
@@ -119,7 +121,8 @@ private:
     int m_packActual = 0;
     bool m_progressShown = false;
     bool m_ending = false;       // the module said its last word
-    int m_held = 0;              // tempsActu kept here until the tick ends the transfer
+    int m_held = 0;
+    qint64 m_lastServerWrite = 0; // when the last write to the server was due              // tempsActu kept here until the tick ends the transfer
 };
 
 } // namespace velmar

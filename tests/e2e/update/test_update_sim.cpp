@@ -4,6 +4,7 @@
 // whole image and comes back with the new firmware.
 #include "UpdateRig.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace velmar;
@@ -96,7 +97,8 @@ TEST(UpdateOverCable, DamagedControlMessagesAreLoggedTwiceAndTheThirdStops)
         ASSERT_TRUE(rig.link());
         ASSERT_TRUE(rig.start());
         if (!c.stops) {
-            ASSERT_TRUE(waitFor([&] { return rig.messages.contains(kDone); }, 20000));
+            ASSERT_TRUE(waitFor([&] { return rig.messages.contains(kDone); }, 20000))
+                << rig.trace.join(u'\n').toStdString() << [&] { QFile f(rig.serverTranscript); f.open(QIODevice::ReadOnly); return f.readAll().toStdString(); }();
             EXPECT_EQ(rig.trace.filter(QStringLiteral(" CRC no coincideix: ")).size(), 2);
             continue;
         }
