@@ -25,9 +25,19 @@ QString hexBytes(const QByteArray &b)
 } // namespace
 
 Module::Module(ModuleOptions options, QObject *parent)
-    : QObject(parent), m_options(std::move(options)), m_interpreter(new CommandInterpreter(*this))
+    : QObject(parent),
+      m_options(std::move(options)),
+      m_interpreter(new CommandInterpreter(*this)),
+      m_update(m_options.update)
 {
     m_clock.start();
+    m_update.reply = [this](const QString &line) { reply(line); };
+    m_update.note = [this](const QString &text) { m_transcript.note(text); };
+    m_update.finished = [this](const QString &firmware) {
+        if (!firmware.isEmpty())
+            m_state.id.firmware = firmware;
+        restart();
+    };
     connect(&m_pty, &PtyEndpoint::received, this, &Module::onBytes);
     connect(&m_mqtt, &MqttEndpoint::commandReceived, this, &Module::onMqttCommand);
     connect(&m_mqtt, &MqttEndpoint::panelBytesReceived, this, [this](const QString &topic, const QByteArray &b) {
@@ -143,7 +153,13 @@ void Module::onMqttCommand(const QString &topic, const QString &payload)
 void Module::onBytes(const QByteArray &bytes)
 {
     m_replyViaMqtt = false;
-    for (char b : bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (m_update.active()) {
+            // A firmware transfer carries binary frames, not lines.
+            m_update.feed(bytes.sliced(i));
+            return;
+        }
+        const char b = bytes[i];
         if (b == '\r' || b == '\n') {
             if (!m_line.isEmpty() && !m_overlong)
                 onLine(m_line);
@@ -169,6 +185,8 @@ void Module::onLine(const QString &line)
         return;
     }
     m_replies = 0;
+    if (line.startsWith(QLatin1String("vm+act=")) && m_update.begin(line))
+        return;
     if (!m_interpreter->handle(line))
         m_transcript.note(QStringLiteral("not a command of this module"));
     if (m_replies > 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Faults.h"
+#include "ModuleUpdate.h"
 #include "MqttEndpoint.h"
 #include "ModuleState.h"
 #include "ParamStore.h"
@@ -32,6 +33,7 @@ struct ModuleOptions {
     MqttEndpoint::Options mqtt;
     int mqttDropAtMs = -1;   // drop off the broker this long after start
     int mqttDropForMs = 3000;// and come back after this long
+    UpdateSideOptions update;
 };
 
 // The simulated module: the line, the programming, the live state, the
@@ -98,6 +100,7 @@ private:
     Scenario m_scenario;
     std::unique_ptr<CommandInterpreter> m_interpreter;
     QTimer m_streamTimer;
+    ModuleUpdate m_update;
     std::array<QTimer, 4> m_doorTimers;
     QString m_line;
     bool m_overlong = false;

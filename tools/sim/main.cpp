@@ -4,6 +4,7 @@
 
 #include "Faults.h"
 #include "Module.h"
+#include "UpdateServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -59,7 +60,8 @@ const char *const kGeneralHelp =
     "Simulated counterparts of what the Velmar configurator talks to.\n"
     "\n"
     "Commands:\n"
-    "  module    a Velmar module on a pseudo-terminal (velmar-sim module --help)\n";
+    "  module         a Velmar module on a pseudo-terminal (velmar-sim module --help)\n"
+    "  update-server  the firmware update server on loopback (velmar-sim update-server --help)\n";
 
 int runModule(QCoreApplication &app, const QStringList &args)
 {
@@ -130,8 +132,21 @@ int runModule(QCoreApplication &app, const QStringList &args)
                                                         "(default %1).")
                                              .arg(defaults.mqttDropForMs),
                                          QStringLiteral("MS"));
+    const QCommandLineOption updateReply(QStringLiteral("update-reply"),
+                                         QStringLiteral("Fault: answer block N of a firmware transfer once with "
+                                                        "\"+U\" + CODE (FF0, FF1, FF2, FFC); repeatable."),
+                                         QStringLiteral("CODE@N"));
+    const QCommandLineOption updateSilentAt(QStringLiteral("update-silent-at"),
+                                            QStringLiteral("Fault: stop answering a firmware transfer at block N."),
+                                            QStringLiteral("N"));
+    const QCommandLineOption updateFrameMs(QStringLiteral("update-frame-ms"),
+                                           QStringLiteral("How long the module waits for a whole frame before "
+                                                          "\"+UFF0\" (default %1).")
+                                               .arg(defaults.update.frameTimeoutMs),
+                                           QStringLiteral("MS"));
     p.addOptions({help, pty, link, id, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
-                  imei, restartMs, mqtt, mqttUser, mqttPassword, mqttDropAt, mqttDropFor});
+                  imei, restartMs, mqtt, mqttUser, mqttPassword, mqttDropAt, mqttDropFor, updateReply,
+                  updateSilentAt, updateFrameMs});
     const QStringList faultNames = Faults::names();
     for (const QString &name : faultNames) {
         if (Faults::takesValue(name))
@@ -235,6 +250,32 @@ int runModule(QCoreApplication &app, const QStringList &args)
         }
     }
 
+    for (const QString &v : p.values(updateReply)) {
+        const QString code = v.section(u'@', 0, 0).toUpper();
+        const int block = v.section(u'@', 1).toInt(&ok);
+        if (!ok || block < 0 || !QStringList{QStringLiteral("FF0"), QStringLiteral("FF1"), QStringLiteral("FF2"),
+                                              QStringLiteral("FFC")}.contains(code)) {
+            say(QStringLiteral("velmar-sim: --update-reply wants CODE@N with CODE one of FF0 FF1 FF2 FFC\n"));
+            return 2;
+        }
+        o.update.replyAt.insert(block, code);
+    }
+    if (p.isSet(updateSilentAt)) {
+        o.update.silentAt = p.value(updateSilentAt).toInt(&ok);
+        if (!ok || o.update.silentAt < 0) {
+            say(QStringLiteral("velmar-sim: --update-silent-at wants a block number\n"));
+            return 2;
+        }
+    }
+
+    if (p.isSet(updateFrameMs)) {
+        o.update.frameTimeoutMs = p.value(updateFrameMs).toInt(&ok);
+        if (!ok || o.update.frameTimeoutMs < 10) {
+            say(QStringLiteral("velmar-sim: --update-frame-ms wants milliseconds, at least 10\n"));
+            return 2;
+        }
+    }
+
     Module module(o);
     for (const QString &name : faultNames) {
         if (!Faults::takesValue(name))
@@ -264,6 +305,34 @@ int runModule(QCoreApplication &app, const QStringList &args)
     return rc;
 }
 
+int runUpdateServer(QCoreApplication &app, const QStringList &args)
+{
+    using velmar::sim::UpdateServer;
+    using velmar::sim::UpdateServerOptions;
+    UpdateServerOptions o;
+    QString error;
+    bool help = false;
+    if (!UpdateServer::parse(args, &o, &help, &error)) {
+        say(QStringLiteral("velmar-sim: %1\n").arg(error));
+        return 2;
+    }
+    if (help) {
+        say(error, stdout);
+        return 0;
+    }
+    if (!catchSignals(app)) {
+        say(QStringLiteral("velmar-sim: cannot catch signals\n"));
+        return 1;
+    }
+    UpdateServer server(o);
+    if (!server.start(&error)) {
+        say(QStringLiteral("velmar-sim: %1\n").arg(error));
+        return 1;
+    }
+    say(QStringLiteral("velmar-sim: update-server port %1\n").arg(server.port()), stdout);
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -277,6 +346,8 @@ int main(int argc, char **argv)
     }
     if (args[1] == QLatin1String("module"))
         return runModule(app, QStringList{args[0]} + args.mid(2));
+    if (args[1] == QLatin1String("update-server"))
+        return runUpdateServer(app, QStringList{args[0]} + args.mid(2));
     say(QStringLiteral("velmar-sim: unknown command \"%1\"\n%2").arg(args[1], QString::fromLatin1(kGeneralHelp)));
     return 2;
 }

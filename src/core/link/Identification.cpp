@@ -263,7 +263,10 @@ void Identification::enterRecognised()
     } else {
         m_channel.send(QStringLiteral("vm+ver"));
         m_scheduler.after(500, [this] {
-            if (m_state.circuittrobat && !m_state.isRemote() && !m_halted)
+            // A job that took the link meanwhile (a firmware transfer, a
+            // read or write) must not get the stream switched on under it.
+            const bool linkTaken = m_state.tempsActu > 0 || (m_cyclesRunning && m_cyclesRunning());
+            if (m_state.circuittrobat && !m_state.isRemote() && !m_halted && !linkTaken)
                 m_channel.send(QStringLiteral("vm+INf"));
         });
     }

@@ -17,7 +17,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       reader(state, channel, scheduler, trace, fields, identification, programming),
       writer(state, channel, scheduler, trace, fields, identification, programming, this->endpoints),
       commands(state, channel, scheduler, fields, eventLog, identification, programming, reader),
-      remote(state, channel, identification, trace)
+      remote(state, channel, identification, trace),
+      firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -30,9 +31,14 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     consumers.identification = &identification;
     consumers.read = &reader;
     consumers.write = &writer;
+    consumers.update = &firmwareUpdate;
     channel.router().setConsumers(consumers);
     wireProgramming();
     wireRemote();
+    monitor.setUpdateWatch(&firmwareUpdate);
+    connect(&firmwareUpdate, &FirmwareUpdate::ended, &monitor, &StatusMonitor::showStatusPage);
+    connect(&firmwareUpdate, &FirmwareUpdate::closeRemoteSession, &monitor, &StatusMonitor::closeRemoteSession);
+    connect(&firmwareUpdate, &FirmwareUpdate::closeBridge, &monitor, &StatusMonitor::closeBridge);
     connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
     connect(&channel, &CommandChannel::warning, this, &Engine::warning);

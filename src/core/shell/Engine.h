@@ -22,6 +22,7 @@
 #include "core/status/StatusDisplay.h"
 #include "core/status/StatusMonitor.h"
 #include "core/status/TrafficLamps.h"
+#include "core/update/FirmwareUpdate.h"
 
 #include <QObject>
 
@@ -57,6 +58,7 @@ public:
     WriteCycle writer;
     ModuleCommands commands;
     MqttSession remote;
+    FirmwareUpdate firmwareUpdate;
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).

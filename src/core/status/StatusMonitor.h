@@ -54,6 +54,9 @@ public:
     // sent, identification in intervalMs. An empty port name stays closed.
     void restartLocalLink(int intervalMs);
 
+    // PEstat to the front, panelmostrat "Estat".
+    void showStatusPage();
+
     static QString linkCutText();
     static QString updateCutText();
     static QString updateErrorText();
@@ -92,7 +95,6 @@ private:
     void closeUpdate();
     void updateFailed();
     void showUpdateError();
-    void showStatusPage();
     void onRecognised();
 
     LinkState &m_state;

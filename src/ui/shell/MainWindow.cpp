@@ -58,6 +58,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     buildRemote();
     m_programming = new ProgrammingView(m_engine.fields, m_engine.state, m_views);
     m_views->addWidget(m_programming);
+    m_views->addWidget(buildUpdatePage());
     layout->addWidget(m_views, 1);
     setCentralWidget(central);
     QMenu *programming = menuBar()->addMenu(tr("&Programación"));
@@ -210,6 +211,7 @@ QWidget *MainWindow::buildPortBar()
     prog->setToolTip(tr("Programación del equipo"));
     connect(prog, &QPushButton::clicked, this, &MainWindow::programmingRequested);
     row->addWidget(prog);
+    row->addWidget(buildUpdateButton(bar));
 
     connect(m_port, &PortComboBox::aboutToShowPopup, this, &MainWindow::CCBPortDropDown);
     connect(m_port, &QComboBox::activated, this, &MainWindow::onPortChosen);

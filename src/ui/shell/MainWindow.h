@@ -10,6 +10,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QStackedWidget;
 
 namespace velmar::ui {
@@ -17,6 +18,7 @@ namespace velmar::ui {
 class AccessCodePanel;
 class WorkLock;
 class StatusPage;
+class UpdatePage;
 class InfoWindow;
 class Lamp;
 class PortComboBox;
@@ -82,6 +84,10 @@ private:
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
     void buildRemote();         // ui/remote/MainWindowRemote.cpp
+    // ui/update/MainWindowUpdate.cpp
+    QPushButton *buildUpdateButton(QWidget *bar);
+    QWidget *buildUpdatePage();
+    void BBActualitzarClick();
     bool startRemote();         // the session asked for by --remote, if any
     // ui/programming/MainWindowProgramming.cpp
     QWidget *buildAccessCodePanel();
@@ -112,6 +118,7 @@ private:
     AccessCodePanel *m_access = nullptr;
     WorkLock *m_lock = nullptr;
     StatusPage *m_statusPage = nullptr;
+    UpdatePage *m_updatePage = nullptr;
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;

@@ -84,6 +84,26 @@ TEST(Identification, VerReplyRecognisesTheModuleAndStartsTheStream)
     EXPECT_EQ(f.pty.read(1000, "INf\r"), QByteArray("\rvm+INf\r"));
 }
 
+// The stream request that follows recognition is not sent under a job that
+// took the link in the meantime (a firmware transfer, a read or a write).
+TEST(Identification, TheStreamRequestAfterRecognitionWaitsForNoJob)
+{
+    for (const char *job : {"transfer", "cycle"}) {
+        SCOPED_TRACE(job);
+        Fixture f;
+        bool cycle = false;
+        f.ident.setCyclesRunning([&] { return cycle; });
+        f.reply("+ver:Velmar_v8.7 [x1.2], <12345>, <BC600>\r");
+        EXPECT_EQ(f.pty.read(1000, "ver\r"), QByteArray("\rvm+ver\r"));
+        if (QLatin1String(job) == QLatin1String("transfer"))
+            f.state.tempsActu = 300;
+        else
+            cycle = true;
+        f.scheduler.advance(500);
+        EXPECT_TRUE(f.pty.read(100).isEmpty());
+    }
+}
+
 TEST(Identification, ForeignFirmwareIsRefusedButAnswers)
 {
     Fixture f;

@@ -1,0 +1,81 @@
+// The main window's firmware-update page and its wiring to the update core;
+// kept apart from MainWindow.cpp so that each page of the window has its own
+// file.
+#include "ui/shell/MainWindow.h"
+
+#include "ui/shell/MessageDialogs.h"
+#include "ui/update/UpdatePage.h"
+
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace velmar::ui {
+
+QPushButton *MainWindow::buildUpdateButton(QWidget *bar)
+{
+    auto *button = new QPushButton(tr("Actual."), bar);
+    button->setObjectName(QStringLiteral("BBActualitzar"));
+    button->setToolTip(tr("Actualizar el firmware del equipo"));
+    connect(button, &QPushButton::clicked, this, &MainWindow::BBActualitzarClick);
+    return button;
+}
+
+QWidget *MainWindow::buildUpdatePage()
+{
+    Engine &e = m_engine;
+    FirmwareUpdate &u = e.firmwareUpdate;
+    m_updatePage = new UpdatePage(this);
+    UpdatePage *page = m_updatePage;
+
+    connect(page, &UpdatePage::listRequested, this, [this, page] {
+        if (m_engine.programming.busy())
+            return;
+        page->clearVersions();
+        if (!m_engine.state.circuittrobat)
+            page->setCurrent(QString(), QString());
+        m_engine.firmwareUpdate.BBuscarVersionsClick();
+    });
+    connect(page, &UpdatePage::downloadRequested, &u, &FirmwareUpdate::startTransfer);
+    connect(page, &UpdatePage::abortRequested, &u, &FirmwareUpdate::abort);
+    connect(&u, &FirmwareUpdate::versionsListed, page, [this, page](const QList<update::VersionEntry> &l) {
+        page->setVersions(l);
+        m_views->setCurrentWidget(page);
+    });
+    connect(&u, &FirmwareUpdate::progressText, page, &UpdatePage::setProgressText);
+    connect(&u, &FirmwareUpdate::progressChanged, page, &UpdatePage::setProgress);
+    connect(&u, &FirmwareUpdate::progressShownChanged, page, &UpdatePage::setProgressShown);
+    connect(&u, &FirmwareUpdate::message, this, [this](const QString &title, const QString &text) {
+        ElMeuMessageDlgOpen(title, text, DlgType::Warning, 0, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+    });
+    return page;
+}
+
+void MainWindow::BBActualitzarClick()
+{
+    Engine &e = m_engine;
+    if (m_updatePage->progressShown())
+        return;
+    if (!e.state.circuit) {
+        ElMeuMessageDlgOpen(tr("¡ ATENCIÓN !"), tr(" No hay ningún equipo conectado"), DlgType::Warning, 0,
+                            {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+        return;
+    }
+    if (e.state.protegit) {
+        e.programming.showAccessPanel();
+        return;
+    }
+    m_updatePage->allVersionsButton()->hide();
+    m_updatePage->setCurrent(e.state.firmware, e.state.hardware);
+    m_views->setCurrentWidget(m_updatePage);
+    if (!e.state.firmware.isEmpty() && !e.state.hardware.isEmpty()) {
+        m_updatePage->clearVersions();
+        e.firmwareUpdate.BBuscarVersionsClick();
+    } else {
+        // The versions come with the next identification reply.
+        e.state.espero = QStringLiteral("+vEr");
+        e.channel.send(QStringLiteral("vm+vEr"));
+        e.identification.start(1000);
+    }
+}
+
+} // namespace velmar::ui
