@@ -48,12 +48,3 @@ void BM_UpdateRelay512KiB(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_UpdateRelay512KiB)->Iterations(1)->Unit(benchmark::kSecond);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
