@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools libgl-dev
   libmosquitto-dev mosquitto mosquitto-clients
-  libssl-dev zlib1g-dev libxlsxwriter-dev
+  libssl-dev zlib1g-dev libxlsxwriter-dev tzdata
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
 )

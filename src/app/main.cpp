@@ -1,5 +1,5 @@
 #include "core/shell/CommandLine.h"
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 #include "core/shell/SingleInstance.h"
 #include "ui/shell/MessageDialogs.h"
 #include "ui/shell/MainWindow.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 #include "support/MosquittoBroker.h"
 
 namespace velmar::test {

@@ -1,6 +1,6 @@
 #include "core/link/EventLog.h"
 
-#include "core/shell/Formats.h"
+#include "core/base/Formats.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,7 @@
 #include "core/link/ModuleStatus.h"
 
+#include "core/base/TimeZones.h"
+
 #include <QCoreApplication>
 
 namespace velmar {
@@ -66,6 +68,7 @@ QStringList ModuleStatus::gsmLines() const
 void ModuleStatus::setClock(const ModuleClock &c)
 {
     m_clock = c;
+    m_strZonaHoraria = zones::TexteZonaHoraria(c.zonaHoraria);
     emit clockChanged();
     emit zonaHorariaChanged(c.zonaHoraria);
 }

@@ -83,6 +83,8 @@ public:
     using QObject::QObject;
 
     const ModuleClock &clock() const { return m_clock; }
+    // Time-zone database name of the module's zone (UTC+1 before any record).
+    const QString &strZonaHoraria() const { return m_strZonaHoraria; }
     const ModuleIdentification &identification() const { return m_ident; }
     const LiveStatus &live() const { return m_live; }
     const QString &ECoordenadesMapa() const { return m_coordinates; }
@@ -131,6 +133,7 @@ signals:
 
 private:
     ModuleClock m_clock;
+    QString m_strZonaHoraria = QStringLiteral("Europe/Paris");
     ModuleIdentification m_ident;
     LiveStatus m_live;
     QString m_coordinates;

@@ -12,7 +12,7 @@
 #include "core/programming/GridRecords.h"
 #include "core/programming/PageLayout.h"
 #include "core/programming/ProgrammingState.h"
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 
 namespace velmar {
 

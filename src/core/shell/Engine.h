@@ -17,7 +17,7 @@
 #include "core/programming/ReadCycle.h"
 #include "core/programming/WriteCycle.h"
 #include "core/remote/MqttSession.h"
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 #include "core/status/LampBoard.h"
 #include "core/status/StatusDisplay.h"
 #include "core/status/StatusMonitor.h"

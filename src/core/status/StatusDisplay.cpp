@@ -1,7 +1,7 @@
 #include "core/status/StatusDisplay.h"
 
 #include "core/link/LinkState.h"
-#include "core/shell/Formats.h"
+#include "core/base/Formats.h"
 
 #include <algorithm>
 #include <cmath>

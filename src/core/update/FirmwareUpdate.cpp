@@ -9,7 +9,7 @@
 #include "core/params/BoundField.h"
 #include "core/params/FieldModel.h"
 #include "core/programming/ProgrammingState.h"
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 #include "core/status/StatusMonitor.h"
 #include "core/update/CodePage.h"
 #include "core/update/XXtea.h"

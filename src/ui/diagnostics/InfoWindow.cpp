@@ -2,7 +2,7 @@
 
 #include "core/diagnostics/TraceFormat.h"
 #include "core/link/CommandChannel.h"
-#include "core/shell/Formats.h"
+#include "core/base/Formats.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

@@ -3,6 +3,7 @@
 #include "ui/editor/FieldColours.h"
 #include "ui/editor/GridEditor.h"
 #include "ui/programming/FieldBinder.h"
+#include "ui/programming/WrappedListDelegate.h"
 #include "ui/shell/MessageDialogs.h"
 #include "ui/shell/WorkLock.h"
 #include "ui/status/ServiceReveal.h"
@@ -18,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -261,6 +263,12 @@ QWidget *ProgrammingView::buildConfigPage()
     hora->setObjectName(QStringLiteral("CBHora"));
     hora->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     hora->setMinimumContentsLength(28);
+    // Entries are as tall as their wrapped city lists in the list's width.
+    auto *zoneList = new QListView(hora);
+    zoneList->setWordWrap(true);
+    zoneList->setTextElideMode(Qt::ElideNone);
+    zoneList->setItemDelegate(new WrappedListDelegate(zoneList));
+    hora->setView(zoneList);
     m_binder->bindComboBox(hora);
     identForm->addRow(tr("Empresa:"), empresa);
     identForm->addRow(tr("Instalador:"), instal);

@@ -88,15 +88,22 @@ TEST_F(Interp, DateTimeSegmentAndZoneIndex)
     ASSERT_EQ(zone.count(), 1);
     EXPECT_EQ(zone.at(0).at(0).toInt(), 1);
 
+    EXPECT_EQ(status.strZonaHoraria(), "Europe/Paris");
     const struct {
         const char *chars;
         int zone;
-    } cases[] = {{"001", 1}, {"+01", 1}, {"-05", -5}, {"+13", 13}, {"000", 0},
-                 {"AB", 1},  {"0x1", 1}, {"", 1},     {"1A", 1}};
+        const char *name;
+    } cases[] = {{"001", 1, "Europe/Paris"},       {"+01", 1, "Europe/Paris"},
+                 {"-05", -5, "America/Bogota"},    {"+13", 13, "Pacific/Apia"},
+                 {"000", 0, "Europe/London"},      {"-10", -10, "Pacific/Honolulu"},
+                 {"+14", 14, "Europe/Paris"},      {"-11", -11, "Europe/Paris"},
+                 {"AB", 1, "Europe/Paris"},        {"0x1", 1, "Europe/Paris"},
+                 {"", 1, "Europe/Paris"},          {"1A", 1, "Europe/Paris"}};
     for (const auto &c : cases) {
         feed("{#" + dateSegment("-09") + "}"); // something else first
         feed("{#" + dateSegment(c.chars) + "}");
         EXPECT_EQ(status.clock().zonaHoraria, c.zone) << c.chars;
+        EXPECT_EQ(status.strZonaHoraria(), c.name) << c.chars;
     }
     // A segment cut short reads its missing characters as empty.
     feed("{#00503}");

@@ -12,7 +12,7 @@
 #include "core/programming/ProgrammingState.h"
 #include "core/programming/ReadCycle.h"
 #include "core/programming/WriteCycle.h"
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 
 #include "support/Pty.h"
 

@@ -6,6 +6,7 @@
 #include "ui/shell/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -235,6 +236,23 @@ TEST_F(Pages, EveryControlOfTheThreePagesIsThereByItsName)
     EXPECT_EQ(grid("SGEntradesOpc")->model()->headerData(3, Qt::Horizontal).toString(),
               QString::fromUtf8("Código CID"));
     EXPECT_EQ(grid("SGEntrades")->model()->data(grid("SGEntrades")->cellIndex(0, 16)).toString(), "16");
+}
+
+// Long city lists of the zone selector wrap onto more lines instead of
+// being cut: entry 10 (Dublin ... Casablanca) is taller than Hawaii.
+TEST_F(Pages, ZoneSelectorEntriesWrapInTheListWidth)
+{
+    auto *hora = find<QComboBox>("CBHora");
+    QAbstractItemView *list = hora->view();
+    list->resize(160, 400);
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.rect = QRect(0, 0, list->viewport()->width(), 20);
+    const auto height = [&](int row) {
+        return list->itemDelegate()->sizeHint(option, hora->model()->index(row, 0)).height();
+    };
+    EXPECT_GT(height(10), height(0));
+    EXPECT_GE(height(0), list->fontMetrics().height());
 }
 
 TEST_F(Pages, ValuesFromTheModelAreShown)

@@ -1,5 +1,5 @@
 #include "core/shell/CommandLine.h"
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 
 #include <QTemporaryDir>
 #include <QFile>

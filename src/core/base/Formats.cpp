@@ -1,4 +1,4 @@
-#include "core/shell/Formats.h"
+#include "core/base/Formats.h"
 
 namespace velmar::formats {
 

@@ -1,4 +1,4 @@
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 
 #include <QFileInfo>
 #include <QSettings>
