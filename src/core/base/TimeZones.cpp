@@ -28,10 +28,10 @@ QDateTime asUtc(const QDateTime &dt)
 
 QString TexteZonaHoraria(int zonaHoraria)
 {
-    const int i = zonaHoraria - kFirstOffset;
-    if (i < 0 || i >= int(kZones.size()))
+    // Compared before subtracting: an offset near INT_MAX must not overflow.
+    if (zonaHoraria < kFirstOffset || zonaHoraria >= kFirstOffset + int(kZones.size()))
         return QStringLiteral("Europe/Paris");
-    return QString::fromLatin1(kZones[size_t(i)]);
+    return QString::fromLatin1(kZones[size_t(zonaHoraria - kFirstOffset)]);
 }
 
 QDateTime ConvertirHoraLocal(const QDateTime &utc, const QString &strZonaHoraria)
