@@ -379,12 +379,13 @@ CloudDatabase::Answer CloudDatabase::patch(const QStringList &path, const QByteA
         QString badKey;
         if (!normalised(it.value(), &stored, &badKey))
             return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(badKey));
+        const QStringList at = path + rel;
         for (const auto &[other, ov] : writes) {
-            const qsizetype n = std::min(other.size(), rel.size());
-            if (other.first(n) == rel.first(n))
+            const qsizetype n = std::min(other.size(), at.size());
+            if (other.first(n) == at.first(n))
                 return bad(QStringLiteral("Invalid data; ancestor path or duplicate path \"%1\" in update").arg(it.key()));
         }
-        writes.append({path + rel, stored});
+        writes.append({at, stored});
     }
     for (const auto &[at, stored] : writes)
         write(at, stored);

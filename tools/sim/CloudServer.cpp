@@ -12,6 +12,8 @@ namespace velmar::sim {
 
 namespace {
 
+constexpr int kDrainMs = 300;
+
 QByteArray reason(int status)
 {
     switch (status) {
@@ -154,6 +156,10 @@ public:
 private:
     void onRead()
     {
+        if (m_closing) {
+            m_socket->readAll();
+            return;
+        }
         m_buf += m_socket->readAll();
         next();
     }
@@ -167,12 +173,14 @@ private:
             if (res == HttpRequestReader::Result::Incomplete)
                 return;
             if (res == HttpRequestReader::Result::Bad) {
-                // The stream cannot be trusted past a bad request: answer and close.
+                // The stream cannot be trusted past a bad request: answer and
+                // close. What the client still sends is read and dropped for a
+                // moment first, so that the close does not reset the answer away.
                 m_closing = true;
                 m_buf.clear();
                 m_socket->write(responseBytes({400, CloudDatabase::errorBody(QStringLiteral("Bad request: ") + why)},
                                               false));
-                m_socket->disconnectFromHost();
+                QTimer::singleShot(kDrainMs, m_socket, [s = m_socket] { s->disconnectFromHost(); });
                 return;
             }
             m_busy = true;
