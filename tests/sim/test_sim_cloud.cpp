@@ -2,6 +2,7 @@
 // JSON tree and its queries, persistence, faults and bad HTTP.
 
 #include "CloudClient.h"
+#include "SimLine.h"
 #include "support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
@@ -599,4 +601,130 @@ TEST(CloudHttp, PiecesPipeliningAndGarbage)
     ASSERT_TRUE(after.ok);
     after.send("PATCH /Equipments/7.json HTTP/1.1\r\nContent-Length: 2\r\nConnection: close\r\n\r\n{}");
     EXPECT_TRUE(after.readResponses(1).startsWith("HTTP/1.1 200 OK\r\n")) << after.got.toStdString();
+}
+
+namespace {
+
+// A module writing to the cloud, its line, and a signed-in reader.
+struct CloudModule {
+    CloudModule(CloudSim &cloud, const QString &id, const QStringList &more = {})
+        : proc(QStringList{QStringLiteral("--id"), id, QStringLiteral("--cloud"),
+                           QStringLiteral("http://127.0.0.1:%1").arg(cloud.port())}
+               + more),
+          line(proc.devicePath()), cloud(cloud), id(id)
+    {
+        // Every request may be the failing one of --fail-every: try again.
+        for (int i = 0; i < 3 && token.isEmpty(); ++i)
+            token = idToken(cloud.signUp(QStringLiteral("reader@example.com"), QStringLiteral("secret1")));
+        for (int i = 0; i < 3 && token.isEmpty(); ++i)
+            token = idToken(cloud.signIn(QStringLiteral("reader@example.com"), QStringLiteral("secret1")));
+    }
+    QJsonObject record() { return cloud.db("GET", QStringLiteral("Equipments/") + id, token).json().toObject(); }
+    // Waits until member (a path "a/b") reads want.
+    bool waitMember(const QString &member, const QJsonValue &want)
+    {
+        // Once seen is enough: a read after it may be a failing one.
+        bool seen = false;
+        return waitFor(
+            [&] {
+                QJsonValue v = record();
+                for (const QString &level : member.split(u'/'))
+                    v = v[level];
+                return seen = seen || v == want;
+            },
+            20000);
+    }
+    velmar::test::SimProcess proc;
+    SimLine line;
+    CloudSim &cloud;
+    QString id;
+    QString token;
+};
+
+} // namespace
+
+TEST(CloudModuleRecord, TheModuleWritesItsRecordKeepsItCurrentAndSignsOff)
+{
+    START_CLOUD(cloud);
+    CloudModule m(cloud, QStringLiteral("2000777"), {QStringLiteral("--panel"), QStringLiteral("Syncro")});
+    ASSERT_TRUE(m.proc.ok()) << m.proc.errorText().toStdString();
+    ASSERT_TRUE(m.line.ok());
+    ASSERT_FALSE(m.token.isEmpty());
+    ASSERT_TRUE(m.waitMember(QStringLiteral("Connection"), QStringLiteral("ONLINE"))) << text(m.record()).toStdString();
+
+    const QJsonObject rec = m.record();
+    struct Member {
+        const char *path;
+        QJsonValue want;
+    };
+    const Member members[] = {
+        {"Company", QStringLiteral("Velmar Demo")},
+        {"Installer", QStringLiteral("Instalador")},
+        {"Reference", QStringLiteral("REF-2000777")},
+        {"Identifier/2000777", QStringLiteral("861234567890123")},
+        {"Configuration/ethernetInfo/ethernetStat", QStringLiteral("6")},
+        {"Configuration/gprsInfo/gprsStat", QStringLiteral("5")},
+        {"ethernetStat", QStringLiteral("6")},
+        {"gprsStat", QStringLiteral("5")},
+        {"comStat", QStringLiteral("3")},
+        {"comCentral", QStringLiteral("Syncro")},
+        {"gsmStat", QStringLiteral("18")},
+        {"Outputs/outputsStat", QStringLiteral("0000")},
+        {"Inputs/inputsStat", QStringLiteral("0000000000000000")},
+        {"vTamperEstat", QStringLiteral("1")},
+        {"gps", QStringLiteral("41.3874,2.1686")},
+    };
+    for (const Member &mb : members) {
+        QJsonValue v = rec;
+        for (const QString &level : QString::fromLatin1(mb.path).split(u'/'))
+            v = v[level];
+        EXPECT_EQ(v, mb.want) << mb.path << " in " << text(rec).toStdString();
+    }
+    EXPECT_EQ(rec.value(QStringLiteral("Inputs"))[QStringLiteral("inputsAlies")].toString().count(u'|'), 15);
+    EXPECT_TRUE(rec.value(QStringLiteral("Syncro"))[QStringLiteral("buzzerAndNums")].isString());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$"))
+                    .match(rec.value(QStringLiteral("Updated")).toString())
+                    .hasMatch())
+        << text(rec).toStdString();
+
+    // The program's members under the record survive the module's writes.
+    ASSERT_EQ(cloud.db("PUT", QStringLiteral("Equipments/2000777/Users/someone"), m.token, "true").status, 200);
+    ASSERT_EQ(m.line.ask("vm+0102=Acme"), QByteArray("+0102:Acme"));
+    EXPECT_TRUE(m.waitMember(QStringLiteral("Company"), QStringLiteral("Acme")));
+    m.line.send("vm+sor=.1..");
+    EXPECT_TRUE(m.waitMember(QStringLiteral("Outputs/outputsStat"), QStringLiteral("0100")))
+        << text(m.record()).toStdString();
+    EXPECT_EQ(m.record().value(QStringLiteral("Users")), QJsonValue(obj({{QStringLiteral("someone"), true}})));
+
+    m.proc.stop();
+    EXPECT_TRUE(m.waitMember(QStringLiteral("Connection"), QStringLiteral("OFFLINE")));
+}
+
+TEST(CloudModuleRecord, AWriteThatFindsNoServerIsTriedAgain)
+{
+    quint16 port = 0;
+    {
+        START_CLOUD(gone);
+        port = gone.port();
+    }
+    QTemporaryDir dir;
+    const QString transcript = dir.filePath(QStringLiteral("t.txt"));
+    velmar::test::SimProcess module({QStringLiteral("--id"), QStringLiteral("2000778"), QStringLiteral("--cloud"),
+                                     QStringLiteral("http://127.0.0.1:%1").arg(port), QStringLiteral("--transcript"),
+                                     transcript});
+    ASSERT_TRUE(module.ok()) << module.errorText().toStdString();
+    const auto noted = [&](const char *what) {
+        QFile f(transcript);
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains(what);
+    };
+    ASSERT_TRUE(waitFor([&] { return noted("cloud: record not written"); }, 20000));
+
+    START_CLOUD(cloud, QStringLiteral("--port"), QString::number(port));
+    const QString token = idToken(cloud.signUp(QStringLiteral("reader@example.com"), QStringLiteral("secret1")));
+    EXPECT_TRUE(waitFor(
+        [&] {
+            return cloud.db("GET", QStringLiteral("Equipments/2000778/Connection"), token).body == "\"ONLINE\"";
+        },
+        20000));
+    EXPECT_TRUE(noted("cloud: record written"));
 }

@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -146,7 +147,11 @@ int runModule(QCoreApplication &app, const QStringList &args)
                                                           "\"+UFF0\" (default %1).")
                                                .arg(defaults.update.frameTimeoutMs),
                                            QStringLiteral("MS"));
-    p.addOptions({help, pty, link, id, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
+    const QCommandLineOption cloud(QStringLiteral("cloud"),
+                                   QStringLiteral("Also keep the module's record in the cloud database at URL "
+                                                  "(its root, e.g. http://127.0.0.1:9099)."),
+                                   QStringLiteral("URL"));
+    p.addOptions({help, pty, link, id, cloud, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
                   imei, restartMs, mqtt, mqttUser, mqttPassword, mqttDropAt, mqttDropFor, updateReply,
                   updateSilentAt, updateFrameMs});
     const QStringList faultNames = Faults::names();
@@ -170,8 +175,8 @@ int runModule(QCoreApplication &app, const QStringList &args)
         say(QStringLiteral("velmar-sim: unexpected \"%1\"\n").arg(p.positionalArguments().join(u' ')));
         return 2;
     }
-    if (!p.isSet(pty) && !p.isSet(mqtt)) {
-        say(QStringLiteral("velmar-sim: module needs --pty or --mqtt\n"));
+    if (!p.isSet(pty) && !p.isSet(mqtt) && !p.isSet(cloud)) {
+        say(QStringLiteral("velmar-sim: module needs --pty, --mqtt or --cloud\n"));
         return 2;
     }
 
@@ -198,6 +203,21 @@ int runModule(QCoreApplication &app, const QStringList &args)
     for (const QString *field : {&o.identity.identifier, &o.identity.panelType}) {
         if (field->contains(u',') || field->contains(u'<') || field->contains(u'>')) {
             say(QStringLiteral("velmar-sim: \"%1\" cannot hold \",\", \"<\" or \">\"\n").arg(*field));
+            return 2;
+        }
+    }
+    if (p.isSet(cloud)) {
+        o.cloud = QUrl(p.value(cloud), QUrl::StrictMode);
+        const QString scheme = o.cloud.scheme();
+        if (!o.cloud.isValid() || o.cloud.host().isEmpty()
+            || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+            say(QStringLiteral("velmar-sim: --cloud wants an http or https URL\n"));
+            return 2;
+        }
+        // The identifier is a key of the database.
+        if (o.identity.identifier.isEmpty()
+            || o.identity.identifier.contains(QRegularExpression(QStringLiteral("[.$#\\[\\]/\\x00-\\x1f\\x7f]")))) {
+            say(QStringLiteral("velmar-sim: with --cloud the identifier cannot hold \".\", \"$\", \"#\", \"[\", \"]\" or \"/\"\n"));
             return 2;
         }
     }
