@@ -319,6 +319,8 @@ TEST(CloudDatabase, TreeOperationsAnswerAndStoreAsTheServiceDoes)
         int status;
         QByteArray answer; // "" = not checked
     };
+    const QByteArray deepPath = QByteArray("a/").repeated(33) + "b";
+    const QByteArray deepData = QByteArray(40, '[') + "1" + QByteArray(40, ']');
     const Step steps[] = {
         {"GET", "Nothing/here", {}, 200, "null"},
         {"PUT", "Companies/ACME", R"({"KeyCom":"abc123","NIF":"","Name":"ACME"})", 200,
@@ -351,6 +353,11 @@ TEST(CloudDatabase, TreeOperationsAnswerAndStoreAsTheServiceDoes)
         {"GET", "a[0]", {}, 400, ""},
         {"PUT", "x", "", 400, ""},
         {"FROB", "x", "", 405, ""},
+        // No deeper than 32 levels, path and data together.
+        {"PUT", deepPath.constData(), "1", 400, ""},
+        {"PUT", "x", deepData, 400, ""},
+        {"PATCH", "x/y", R"({"a/b":)" + deepData + "}", 400, ""},
+        {"PUT", "x", QByteArray(30, '[') + "1" + QByteArray(30, ']'), 200, ""},
     };
     int i = 0;
     for (const Step &s : steps) {
@@ -365,7 +372,8 @@ TEST(CloudDatabase, TreeOperationsAnswerAndStoreAsTheServiceDoes)
             EXPECT_TRUE(r.json()[QStringLiteral("error")].isString()) << r.body.toStdString();
         }
     }
-    EXPECT_EQ(cloud.db("GET", QStringLiteral("x"), t).body, QByteArray("null"));
+    EXPECT_EQ(cloud.db("GET", QStringLiteral("x/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0"), t).body,
+              QByteArray("1"));
 }
 
 TEST(CloudDatabase, QueriesFilterOrderAndLimit)
@@ -573,6 +581,20 @@ TEST(CloudHttp, PiecesPipeliningAndGarbage)
         c.got.clear();
         c.send(put);
         EXPECT_EQ(c.readResponses(1).count("HTTP/1.1 200 OK"), 1) << c.got.toStdString();
+    }
+    {
+        // A flood of pipelined requests in one go is answered whole, in order.
+        constexpr int kFlood = 100000;
+        RawConnection c(cloud.port());
+        ASSERT_TRUE(c.ok);
+        c.send(QByteArray("GET /a.json HTTP/1.1\r\n\r\n").repeated(kFlood));
+        EXPECT_TRUE(waitFor(
+            [&] {
+                c.got += c.socket.readAll();
+                return c.got.count("HTTP/1.1 401") == kFlood || c.socket.state() != QAbstractSocket::ConnectedState;
+            },
+            60000));
+        EXPECT_EQ(c.got.count("HTTP/1.1 401"), kFlood);
     }
     const QByteArray bad[] = {
         "GARBAGE\r\n\r\n",

@@ -13,6 +13,8 @@ namespace {
 
 const char kPushChars[] = "-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz";
 constexpr int kMaxKeyBytes = 768;
+// As deep as the service lets a tree or a path go.
+constexpr int kMaxDepth = 32;
 
 // Keys that read as 32-bit integers sort numerically before all others.
 std::optional<qint64> intKey(const QString &k)
@@ -72,14 +74,18 @@ int compareValues(const QJsonValue &a, const QJsonValue &b)
 
 // What the tree keeps of a written value: arrays become objects keyed by
 // index, nulls and empty objects vanish. False when a key is not allowed.
-bool normalised(const QJsonValue &in, QJsonValue *out, QString *badKey)
+bool normalised(const QJsonValue &in, QJsonValue *out, QString *badKey, int depth = 0)
 {
+    if (depth > kMaxDepth && (in.isArray() || in.isObject())) {
+        *badKey = QStringLiteral("(nested too deeply)");
+        return false;
+    }
     if (in.isArray()) {
         const QJsonArray a = in.toArray();
         QJsonObject o;
         for (qsizetype i = 0; i < a.size(); ++i)
             o.insert(QString::number(i), a.at(i));
-        return normalised(o, out, badKey);
+        return normalised(o, out, badKey, depth);
     }
     if (!in.isObject()) {
         *out = in.isUndefined() ? QJsonValue() : in;
@@ -93,7 +99,7 @@ bool normalised(const QJsonValue &in, QJsonValue *out, QString *badKey)
             return false;
         }
         QJsonValue child;
-        if (!normalised(it.value(), &child, badKey))
+        if (!normalised(it.value(), &child, badKey, depth + 1))
             return false;
         if (!child.isNull())
             kept.insert(it.key(), child);
@@ -183,6 +189,10 @@ bool CloudDatabase::splitPath(const QString &path, QStringList *levels, QString 
             return false;
         }
         levels->append(level);
+    }
+    if (levels->size() > kMaxDepth) {
+        *error = QStringLiteral("Invalid path: more than %1 levels").arg(kMaxDepth);
+        return false;
     }
     return true;
 }
@@ -356,7 +366,7 @@ CloudDatabase::Answer CloudDatabase::put(const QStringList &path, const QByteArr
         return bad(QStringLiteral("Invalid data; couldn't parse JSON object, array, or value."));
     QJsonValue stored;
     QString badKey;
-    if (!normalised(*v, &stored, &badKey))
+    if (!normalised(*v, &stored, &badKey, int(path.size())))
         return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(badKey));
     write(path, stored);
     return {200, toJson(*v), true};
@@ -377,7 +387,7 @@ CloudDatabase::Answer CloudDatabase::patch(const QStringList &path, const QByteA
             return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(it.key()));
         QJsonValue stored;
         QString badKey;
-        if (!normalised(it.value(), &stored, &badKey))
+        if (!normalised(it.value(), &stored, &badKey, int(path.size() + rel.size())))
             return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(badKey));
         const QStringList at = path + rel;
         for (const auto &[other, ov] : writes) {
@@ -399,7 +409,7 @@ CloudDatabase::Answer CloudDatabase::post(const QStringList &path, const QByteAr
         return bad(QStringLiteral("Invalid data; couldn't parse JSON object, array, or value."));
     QJsonValue stored;
     QString badKey;
-    if (!normalised(*v, &stored, &badKey))
+    if (!normalised(*v, &stored, &badKey, int(path.size()) + 1))
         return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(badKey));
     const QString id = pushId(QDateTime::currentMSecsSinceEpoch());
     write(path + QStringList{id}, stored);

@@ -13,6 +13,7 @@ namespace velmar::sim {
 namespace {
 
 constexpr int kDrainMs = 300;
+constexpr qsizetype kMaxBuffered = 2 * (HttpRequestReader::kMaxHead + HttpRequestReader::kMaxBody);
 
 QByteArray reason(int status)
 {
@@ -161,9 +162,17 @@ private:
             return;
         }
         m_buf += m_socket->readAll();
+        // Whatever waits behind a slow answer is bounded too.
+        if (m_buf.size() > kMaxBuffered) {
+            m_closing = true;
+            m_socket->abort();
+            return;
+        }
         next();
     }
 
+    // Answers every whole request in the buffer, in order, in a loop: a
+    // flood of pipelined requests must not deepen the stack.
     void next()
     {
         while (!m_busy && !m_closing) {
@@ -183,9 +192,13 @@ private:
                 QTimer::singleShot(kDrainMs, m_socket, [s = m_socket] { s->disconnectFromHost(); });
                 return;
             }
-            m_busy = true;
             if (m_server.m_options.slowMs > 0) {
-                QTimer::singleShot(m_server.m_options.slowMs, this, [this, r] { answer(r); });
+                m_busy = true;
+                QTimer::singleShot(m_server.m_options.slowMs, this, [this, r] {
+                    m_busy = false;
+                    answer(r);
+                    next();
+                });
                 return;
             }
             answer(r);
@@ -196,13 +209,10 @@ private:
     {
         const bool keep = r.keepAlive();
         m_socket->write(responseBytes(m_server.handle(r), keep));
-        m_busy = false;
         if (!keep) {
             m_closing = true;
             m_socket->disconnectFromHost();
-            return;
         }
-        next();
     }
 
     QTcpSocket *m_socket;
