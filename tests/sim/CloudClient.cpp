@@ -74,20 +74,21 @@ CloudSim::Reply CloudSim::db(const QByteArray &method, const QString &path, cons
     return call(method, QStringLiteral("/%1.json%2").arg(path, q.isEmpty() ? QString() : u'?' + q), body);
 }
 
-QJsonObject CloudSim::signUp(const QString &email, const QString &password)
+QJsonObject CloudSim::withPassword(const QString &op, const QString &email, const QString &password)
 {
-    return auth(QStringLiteral("signUp"), {{QStringLiteral("email"), email},
-                                           {QStringLiteral("password"), password},
-                                           {QStringLiteral("returnSecureToken"), true}})
+    return auth(op, {{QStringLiteral("email"), email},
+                     {QStringLiteral("password"), password},
+                     {QStringLiteral("returnSecureToken"), true}})
         .json()
         .toObject();
 }
 
+QJsonObject CloudSim::signUp(const QString &email, const QString &password)
+{
+    return withPassword(QStringLiteral("signUp"), email, password);
+}
+
 QJsonObject CloudSim::signIn(const QString &email, const QString &password)
 {
-    return auth(QStringLiteral("signInWithPassword"), {{QStringLiteral("email"), email},
-                                                       {QStringLiteral("password"), password},
-                                                       {QStringLiteral("returnSecureToken"), true}})
-        .json()
-        .toObject();
+    return withPassword(QStringLiteral("signInWithPassword"), email, password);
 }

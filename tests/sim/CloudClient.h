@@ -34,11 +34,13 @@ public:
     Reply db(const QByteArray &method, const QString &path, const QString &token, const QByteArray &body = {},
              const QString &query = {});
 
-    // Signs up (or in, when the account exists) and answers the ID token.
+    // The answer of a sign-up or sign-in (empty members on a refusal).
     QJsonObject signUp(const QString &email, const QString &password);
     QJsonObject signIn(const QString &email, const QString &password);
 
 private:
+    QJsonObject withPassword(const QString &op, const QString &email, const QString &password);
+
     QStringList m_args;
     std::unique_ptr<velmar::test::SimProcess> m_proc;
     quint16 m_port = 0;

@@ -165,6 +165,20 @@ CloudDatabase::Answer bad(const QString &message, int status = 400)
     return {status, CloudDatabase::errorBody(message), false};
 }
 
+// The body of a PUT or POST and what the tree keeps of it at that depth;
+// the refusal when it is not JSON or not storable.
+std::optional<CloudDatabase::Answer> readValue(const QByteArray &body, int depth, QJsonValue *v, QJsonValue *stored)
+{
+    const std::optional<QJsonValue> parsed = CloudDatabase::parseJson(body);
+    if (!parsed)
+        return bad(QStringLiteral("Invalid data; couldn't parse JSON object, array, or value."));
+    *v = *parsed;
+    QString badKey;
+    if (!normalised(*v, stored, &badKey, depth))
+        return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(badKey));
+    return std::nullopt;
+}
+
 } // namespace
 
 bool CloudDatabase::validKey(const QString &key)
@@ -361,15 +375,11 @@ CloudDatabase::Answer CloudDatabase::get(const QStringList &path, const QUrlQuer
 
 CloudDatabase::Answer CloudDatabase::put(const QStringList &path, const QByteArray &body)
 {
-    const std::optional<QJsonValue> v = parseJson(body);
-    if (!v)
-        return bad(QStringLiteral("Invalid data; couldn't parse JSON object, array, or value."));
-    QJsonValue stored;
-    QString badKey;
-    if (!normalised(*v, &stored, &badKey, int(path.size())))
-        return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(badKey));
+    QJsonValue v, stored;
+    if (const auto refused = readValue(body, int(path.size()), &v, &stored))
+        return *refused;
     write(path, stored);
-    return {200, toJson(*v), true};
+    return {200, toJson(v), true};
 }
 
 CloudDatabase::Answer CloudDatabase::patch(const QStringList &path, const QByteArray &body)
@@ -404,13 +414,9 @@ CloudDatabase::Answer CloudDatabase::patch(const QStringList &path, const QByteA
 
 CloudDatabase::Answer CloudDatabase::post(const QStringList &path, const QByteArray &body)
 {
-    const std::optional<QJsonValue> v = parseJson(body);
-    if (!v)
-        return bad(QStringLiteral("Invalid data; couldn't parse JSON object, array, or value."));
-    QJsonValue stored;
-    QString badKey;
-    if (!normalised(*v, &stored, &badKey, int(path.size()) + 1))
-        return bad(QStringLiteral("Invalid data; invalid key \"%1\"").arg(badKey));
+    QJsonValue v, stored;
+    if (const auto refused = readValue(body, int(path.size()) + 1, &v, &stored))
+        return *refused;
     const QString id = pushId(QDateTime::currentMSecsSinceEpoch());
     write(path + QStringList{id}, stored);
     return {200, toJson(QJsonObject{{QStringLiteral("name"), id}}), true};

@@ -327,14 +327,15 @@ int runModule(QCoreApplication &app, const QStringList &args)
     return rc;
 }
 
-int runUpdateServer(QCoreApplication &app, const QStringList &args)
+// The loopback servers share their start: parse, catch signals, listen and
+// announce "velmar-sim: NAME port P".
+template <typename Server, typename Options>
+int runServer(QCoreApplication &app, const QStringList &args, const char *name)
 {
-    using velmar::sim::UpdateServer;
-    using velmar::sim::UpdateServerOptions;
-    UpdateServerOptions o;
+    Options o;
     QString error;
     bool help = false;
-    if (!UpdateServer::parse(args, &o, &help, &error)) {
+    if (!Server::parse(args, &o, &help, &error)) {
         say(QStringLiteral("velmar-sim: %1\n").arg(error));
         return 2;
     }
@@ -346,40 +347,12 @@ int runUpdateServer(QCoreApplication &app, const QStringList &args)
         say(QStringLiteral("velmar-sim: cannot catch signals\n"));
         return 1;
     }
-    UpdateServer server(o);
+    Server server(o);
     if (!server.start(&error)) {
         say(QStringLiteral("velmar-sim: %1\n").arg(error));
         return 1;
     }
-    say(QStringLiteral("velmar-sim: update-server port %1\n").arg(server.port()), stdout);
-    return app.exec();
-}
-
-int runCloud(QCoreApplication &app, const QStringList &args)
-{
-    using velmar::sim::CloudServer;
-    using velmar::sim::CloudServerOptions;
-    CloudServerOptions o;
-    QString error;
-    bool help = false;
-    if (!CloudServer::parse(args, &o, &help, &error)) {
-        say(QStringLiteral("velmar-sim: %1\n").arg(error));
-        return 2;
-    }
-    if (help) {
-        say(error, stdout);
-        return 0;
-    }
-    if (!catchSignals(app)) {
-        say(QStringLiteral("velmar-sim: cannot catch signals\n"));
-        return 1;
-    }
-    CloudServer server(o);
-    if (!server.start(&error)) {
-        say(QStringLiteral("velmar-sim: %1\n").arg(error));
-        return 1;
-    }
-    say(QStringLiteral("velmar-sim: cloud port %1\n").arg(server.port()), stdout);
+    say(QStringLiteral("velmar-sim: %1 port %2\n").arg(QLatin1String(name)).arg(server.port()), stdout);
     return app.exec();
 }
 
@@ -397,9 +370,11 @@ int main(int argc, char **argv)
     if (args[1] == QLatin1String("module"))
         return runModule(app, QStringList{args[0]} + args.mid(2));
     if (args[1] == QLatin1String("update-server"))
-        return runUpdateServer(app, QStringList{args[0]} + args.mid(2));
+        return runServer<velmar::sim::UpdateServer, velmar::sim::UpdateServerOptions>(
+            app, QStringList{args[0]} + args.mid(2), "update-server");
     if (args[1] == QLatin1String("cloud"))
-        return runCloud(app, QStringList{args[0]} + args.mid(2));
+        return runServer<velmar::sim::CloudServer, velmar::sim::CloudServerOptions>(
+            app, QStringList{args[0]} + args.mid(2), "cloud");
     say(QStringLiteral("velmar-sim: unknown command \"%1\"\n%2").arg(args[1], QString::fromLatin1(kGeneralHelp)));
     return 2;
 }
