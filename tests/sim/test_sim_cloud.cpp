@@ -493,18 +493,28 @@ TEST(CloudDatabase, DataFileKeepsAccountsAndTreeAcrossARestart)
 
 TEST(CloudDatabase, ABadDataFileStopsTheStartInsteadOfBeingOverwritten)
 {
-    QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("cloud.json"));
-    QFile f(data);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("{\"database\": {\"Companies\": ");
-    f.close();
-    velmar::test::SimProcess sim({QStringLiteral("cloud"), QStringLiteral("--port"), QStringLiteral("0"),
-                                  QStringLiteral("--data"), data},
-                                 velmar::test::SimProcess::Launch::AsGiven);
-    EXPECT_FALSE(sim.ok());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("{\"database\": {\"Companies\": "));
+    const QByteArray files[] = {
+        "{\"database\": {\"Companies\": ",
+        "[1, 2]",
+        R"({"database": {"Companies": {"a.b": {"KeyCom": "x"}}}})",
+        R"({"accounts": [{"email": "not an address", "password": "secret1"}]})",
+        R"({"accounts": [{"email": "a@b.es", "password": "secret1"}, {"email": "A@b.es", "password": "x"}]})",
+    };
+    for (const QByteArray &content : files) {
+        SCOPED_TRACE(content.toStdString());
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("cloud.json"));
+        QFile f(data);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        velmar::test::SimProcess sim({QStringLiteral("cloud"), QStringLiteral("--port"), QStringLiteral("0"),
+                                      QStringLiteral("--data"), data},
+                                     velmar::test::SimProcess::Launch::AsGiven);
+        EXPECT_FALSE(sim.ok());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), content);
+    }
 }
 
 TEST(CloudDatabase, TheDemoFileSignsTheInstallerInAndListsItsModules)
@@ -581,6 +591,15 @@ TEST(CloudHttp, PiecesPipeliningAndGarbage)
         c.got.clear();
         c.send(put);
         EXPECT_EQ(c.readResponses(1).count("HTTP/1.1 200 OK"), 1) << c.got.toStdString();
+    }
+    {
+        // A client that waits for "100 Continue" before its body gets it.
+        RawConnection c(cloud.port());
+        ASSERT_TRUE(c.ok);
+        c.send("PUT /Equipments/7/gsmStat.json HTTP/1.1\r\nExpect: 100-continue\r\nContent-Length: 4\r\n\r\n");
+        EXPECT_TRUE(waitFor([&] { return (c.got += c.socket.readAll()).contains("HTTP/1.1 100 Continue\r\n\r\n"); }, 20000));
+        c.send("\"14\"");
+        EXPECT_TRUE(c.readResponses(2).endsWith("\"14\"")) << c.got.toStdString();
     }
     {
         // A flood of pipelined requests in one go is answered whole, in order.

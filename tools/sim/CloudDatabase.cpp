@@ -237,11 +237,16 @@ QJsonValue CloudDatabase::value(const QStringList &path) const
     return valueAt(m_root, path);
 }
 
-void CloudDatabase::setRoot(const QJsonObject &root)
+bool CloudDatabase::setRoot(const QJsonObject &root, QString *error)
 {
     QJsonValue v;
     QString badKey;
-    m_root = normalised(root, &v, &badKey) ? v.toObject() : QJsonObject();
+    if (!normalised(root, &v, &badKey)) {
+        *error = QStringLiteral("the tree holds a bad key \"%1\"").arg(badKey);
+        return false;
+    }
+    m_root = v.toObject();
+    return true;
 }
 
 void CloudDatabase::write(const QStringList &path, const QJsonValue &v)

@@ -39,7 +39,8 @@ public:
 
     QJsonValue value(const QStringList &path) const;
     QJsonObject root() const { return m_root; }
-    void setRoot(const QJsonObject &root);
+    // False (and the tree unchanged) when root holds a key the tree refuses.
+    bool setRoot(const QJsonObject &root, QString *error);
 
     // 20 characters of the push alphabet: 8 for the time in milliseconds,
     // 12 random ones; an id made in the same millisecond increments the last.

@@ -179,8 +179,16 @@ private:
             HttpRequest r;
             QString why;
             const HttpRequestReader::Result res = HttpRequestReader::take(m_buf, &r, &why);
-            if (res == HttpRequestReader::Result::Incomplete)
+            if (res == HttpRequestReader::Result::Incomplete) {
+                // A client that asks first is told to send its body.
+                const qsizetype headEnd = m_buf.indexOf("\r\n\r\n");
+                if (!m_continued && headEnd >= 0 && m_buf.left(headEnd).toLower().contains("\nexpect: 100-continue")) {
+                    m_continued = true;
+                    m_socket->write("HTTP/1.1 100 Continue\r\n\r\n");
+                }
                 return;
+            }
+            m_continued = false;
             if (res == HttpRequestReader::Result::Bad) {
                 // The stream cannot be trusted past a bad request: answer and
                 // close. What the client still sends is read and dropped for a
@@ -220,6 +228,7 @@ private:
     QByteArray m_buf;
     bool m_busy = false;
     bool m_closing = false;
+    bool m_continued = false; // "100 Continue" sent for the request in the buffer
 };
 
 CloudServer::CloudServer(CloudServerOptions options, QObject *parent)
@@ -345,7 +354,10 @@ bool CloudServer::load(QString *error)
         *error = QStringLiteral("%1: %2").arg(m_options.dataPath, why);
         return false;
     }
-    m_db.setRoot(o.value(QStringLiteral("database")).toObject());
+    if (!m_db.setRoot(o.value(QStringLiteral("database")).toObject(), &why)) {
+        *error = QStringLiteral("%1: %2").arg(m_options.dataPath, why);
+        return false;
+    }
     return true;
 }
 
