@@ -75,6 +75,12 @@ bool Module::start(QString *error)
     if (!m_options.linkPath.isEmpty() && !m_pty.makeLink(m_options.linkPath, error))
         return false;
     m_streamTimer.setInterval(qMax(10, m_options.periodMs));
+    if (m_options.cloud.isValid()) {
+        m_cloud.note = [this](const QString &text) { m_transcript.note(text); };
+        m_cloud.start(m_options.cloud, m_state.id.identifier, [this] {
+            return cloudRecord(m_state, m_store, QDateTime::currentDateTimeUtc());
+        });
+    }
     if (!m_options.mqtt.host.isEmpty()) {
         MqttEndpoint::Options mo = m_options.mqtt;
         mo.id = m_state.id.identifier;
@@ -99,6 +105,7 @@ bool Module::start(QString *error)
 void Module::stop()
 {
     m_streamTimer.stop();
+    m_cloud.finish();
     m_pty.removeLink();
     m_transcript.note(QStringLiteral("stopped"));
 }

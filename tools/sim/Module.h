@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CloudRecord.h"
 #include "Faults.h"
 #include "ModuleUpdate.h"
 #include "MqttEndpoint.h"
@@ -34,6 +35,8 @@ struct ModuleOptions {
     int mqttDropAtMs = -1;   // drop off the broker this long after start
     int mqttDropForMs = 3000;// and come back after this long
     UpdateSideOptions update;
+    // The cloud database root the module writes its record to, when set.
+    QUrl cloud;
 };
 
 // The simulated module: the line, the programming, the live state, the
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<CommandInterpreter> m_interpreter;
     QTimer m_streamTimer;
     ModuleUpdate m_update;
+    CloudReporter m_cloud;
     std::array<QTimer, 4> m_doorTimers;
     QString m_line;
     bool m_overlong = false;

@@ -2,12 +2,14 @@
 // demo. It speaks the module's side of the command language on a
 // pseudo-terminal and is written apart from the program's own protocol code.
 
+#include "CloudServer.h"
 #include "Faults.h"
 #include "Module.h"
 #include "UpdateServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -61,7 +63,8 @@ const char *const kGeneralHelp =
     "\n"
     "Commands:\n"
     "  module         a Velmar module on a pseudo-terminal (velmar-sim module --help)\n"
-    "  update-server  the firmware update server on loopback (velmar-sim update-server --help)\n";
+    "  update-server  the firmware update server on loopback (velmar-sim update-server --help)\n"
+    "  cloud          the cloud accounts and database on loopback (velmar-sim cloud --help)\n";
 
 int runModule(QCoreApplication &app, const QStringList &args)
 {
@@ -144,7 +147,11 @@ int runModule(QCoreApplication &app, const QStringList &args)
                                                           "\"+UFF0\" (default %1).")
                                                .arg(defaults.update.frameTimeoutMs),
                                            QStringLiteral("MS"));
-    p.addOptions({help, pty, link, id, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
+    const QCommandLineOption cloud(QStringLiteral("cloud"),
+                                   QStringLiteral("Also keep the module's record in the cloud database at URL "
+                                                  "(its root, e.g. http://127.0.0.1:9099)."),
+                                   QStringLiteral("URL"));
+    p.addOptions({help, pty, link, id, cloud, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
                   imei, restartMs, mqtt, mqttUser, mqttPassword, mqttDropAt, mqttDropFor, updateReply,
                   updateSilentAt, updateFrameMs});
     const QStringList faultNames = Faults::names();
@@ -168,8 +175,8 @@ int runModule(QCoreApplication &app, const QStringList &args)
         say(QStringLiteral("velmar-sim: unexpected \"%1\"\n").arg(p.positionalArguments().join(u' ')));
         return 2;
     }
-    if (!p.isSet(pty) && !p.isSet(mqtt)) {
-        say(QStringLiteral("velmar-sim: module needs --pty or --mqtt\n"));
+    if (!p.isSet(pty) && !p.isSet(mqtt) && !p.isSet(cloud)) {
+        say(QStringLiteral("velmar-sim: module needs --pty, --mqtt or --cloud\n"));
         return 2;
     }
 
@@ -196,6 +203,21 @@ int runModule(QCoreApplication &app, const QStringList &args)
     for (const QString *field : {&o.identity.identifier, &o.identity.panelType}) {
         if (field->contains(u',') || field->contains(u'<') || field->contains(u'>')) {
             say(QStringLiteral("velmar-sim: \"%1\" cannot hold \",\", \"<\" or \">\"\n").arg(*field));
+            return 2;
+        }
+    }
+    if (p.isSet(cloud)) {
+        o.cloud = QUrl(p.value(cloud), QUrl::StrictMode);
+        const QString scheme = o.cloud.scheme();
+        if (!o.cloud.isValid() || o.cloud.host().isEmpty()
+            || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+            say(QStringLiteral("velmar-sim: --cloud wants an http or https URL\n"));
+            return 2;
+        }
+        // The identifier is a key of the database.
+        if (o.identity.identifier.isEmpty()
+            || o.identity.identifier.contains(QRegularExpression(QStringLiteral("[.$#\\[\\]/\\x00-\\x1f\\x7f]")))) {
+            say(QStringLiteral("velmar-sim: with --cloud the identifier cannot hold \".\", \"$\", \"#\", \"[\", \"]\" or \"/\"\n"));
             return 2;
         }
     }
@@ -305,14 +327,15 @@ int runModule(QCoreApplication &app, const QStringList &args)
     return rc;
 }
 
-int runUpdateServer(QCoreApplication &app, const QStringList &args)
+// The loopback servers share their start: parse, catch signals, listen and
+// announce "velmar-sim: NAME port P".
+template <typename Server, typename Options>
+int runServer(QCoreApplication &app, const QStringList &args, const char *name)
 {
-    using velmar::sim::UpdateServer;
-    using velmar::sim::UpdateServerOptions;
-    UpdateServerOptions o;
+    Options o;
     QString error;
     bool help = false;
-    if (!UpdateServer::parse(args, &o, &help, &error)) {
+    if (!Server::parse(args, &o, &help, &error)) {
         say(QStringLiteral("velmar-sim: %1\n").arg(error));
         return 2;
     }
@@ -324,12 +347,12 @@ int runUpdateServer(QCoreApplication &app, const QStringList &args)
         say(QStringLiteral("velmar-sim: cannot catch signals\n"));
         return 1;
     }
-    UpdateServer server(o);
+    Server server(o);
     if (!server.start(&error)) {
         say(QStringLiteral("velmar-sim: %1\n").arg(error));
         return 1;
     }
-    say(QStringLiteral("velmar-sim: update-server port %1\n").arg(server.port()), stdout);
+    say(QStringLiteral("velmar-sim: %1 port %2\n").arg(QLatin1String(name)).arg(server.port()), stdout);
     return app.exec();
 }
 
@@ -347,7 +370,11 @@ int main(int argc, char **argv)
     if (args[1] == QLatin1String("module"))
         return runModule(app, QStringList{args[0]} + args.mid(2));
     if (args[1] == QLatin1String("update-server"))
-        return runUpdateServer(app, QStringList{args[0]} + args.mid(2));
+        return runServer<velmar::sim::UpdateServer, velmar::sim::UpdateServerOptions>(
+            app, QStringList{args[0]} + args.mid(2), "update-server");
+    if (args[1] == QLatin1String("cloud"))
+        return runServer<velmar::sim::CloudServer, velmar::sim::CloudServerOptions>(
+            app, QStringList{args[0]} + args.mid(2), "cloud");
     say(QStringLiteral("velmar-sim: unknown command \"%1\"\n%2").arg(args[1], QString::fromLatin1(kGeneralHelp)));
     return 2;
 }
