@@ -2,6 +2,7 @@
 // demo. It speaks the module's side of the command language on a
 // pseudo-terminal and is written apart from the program's own protocol code.
 
+#include "CloudServer.h"
 #include "Faults.h"
 #include "Module.h"
 #include "UpdateServer.h"
@@ -61,7 +62,8 @@ const char *const kGeneralHelp =
     "\n"
     "Commands:\n"
     "  module         a Velmar module on a pseudo-terminal (velmar-sim module --help)\n"
-    "  update-server  the firmware update server on loopback (velmar-sim update-server --help)\n";
+    "  update-server  the firmware update server on loopback (velmar-sim update-server --help)\n"
+    "  cloud          the cloud accounts and database on loopback (velmar-sim cloud --help)\n";
 
 int runModule(QCoreApplication &app, const QStringList &args)
 {
@@ -333,6 +335,34 @@ int runUpdateServer(QCoreApplication &app, const QStringList &args)
     return app.exec();
 }
 
+int runCloud(QCoreApplication &app, const QStringList &args)
+{
+    using velmar::sim::CloudServer;
+    using velmar::sim::CloudServerOptions;
+    CloudServerOptions o;
+    QString error;
+    bool help = false;
+    if (!CloudServer::parse(args, &o, &help, &error)) {
+        say(QStringLiteral("velmar-sim: %1\n").arg(error));
+        return 2;
+    }
+    if (help) {
+        say(error, stdout);
+        return 0;
+    }
+    if (!catchSignals(app)) {
+        say(QStringLiteral("velmar-sim: cannot catch signals\n"));
+        return 1;
+    }
+    CloudServer server(o);
+    if (!server.start(&error)) {
+        say(QStringLiteral("velmar-sim: %1\n").arg(error));
+        return 1;
+    }
+    say(QStringLiteral("velmar-sim: cloud port %1\n").arg(server.port()), stdout);
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -348,6 +378,8 @@ int main(int argc, char **argv)
         return runModule(app, QStringList{args[0]} + args.mid(2));
     if (args[1] == QLatin1String("update-server"))
         return runUpdateServer(app, QStringList{args[0]} + args.mid(2));
+    if (args[1] == QLatin1String("cloud"))
+        return runCloud(app, QStringList{args[0]} + args.mid(2));
     say(QStringLiteral("velmar-sim: unknown command \"%1\"\n%2").arg(args[1], QString::fromLatin1(kGeneralHelp)));
     return 2;
 }
