@@ -48,7 +48,7 @@ CloudResult FirebaseClient::resultOf(QNetworkReply *reply)
 {
     CloudResult r;
     r.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->readAll();
+    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
     // An answer may be any JSON value (null, a string, ...): read it as the
     // one element of an array. An empty answer is null.
     const QJsonDocument wrapped = QJsonDocument::fromJson("[" + body + "]");
