@@ -4,6 +4,7 @@
 
 #include "CloudRig.h"
 
+#include "core/cloud/CloudStartupSession.h"
 #include "core/programming/Prompts.h"
 #include "core/shell/Engine.h"
 
@@ -393,6 +394,34 @@ TEST(CloudUnreachable, DownOrSlowToldWithinTheTimeOutWhileTheLoopTurns)
         EXPECT_EQ(rig.cloud->ErrorFirebase(), "Error de conexión con el servidor\r");
         EXPECT_GE(offline.size(), 2);
     }
+}
+
+// The window's first activation asks through CloudStartup, one answer after
+// the other.
+TEST(CloudStartup, FirstActivationQuestions)
+{
+    CloudRig rig;
+    ASSERT_TRUE(rig.started()) << rig.sim.errorText().toStdString();
+    rig.endpoints.probeUrl = rig.endpoints.cloudDatabaseUrl + "/";
+    ASSERT_TRUE(rig.signUp("start@velmar.test"));
+    ASSERT_TRUE(rig.patch("Versions", {{"PCNewVersionAvailable", "2.5.07.01"}, {"PCBlockingCondition", "true"}}));
+    rig.client().signOut();
+
+    velmar::CloudStartupSession startup(*rig.cloud);
+    EXPECT_TRUE(startup.ConnexioInternet());
+    EXPECT_FALSE(startup.ComprovaVersioRTDB()); // blocked: the program ends
+    EXPECT_TRUE(startup.ErrorFirebase().isEmpty());
+    EXPECT_FALSE(startup.token().isEmpty()); // the check signed in with the stored account
+    EXPECT_EQ(startup.EmpresaEmail(), "start@velmar.test");
+    ASSERT_TRUE(rig.patch("Versions", {{"PCBlockingCondition", "false"}}));
+    EXPECT_TRUE(startup.ComprovaVersioRTDB());
+    EXPECT_TRUE(startup.signIn());
+
+    // Nobody answers the probe.
+    CloudRig down({"--down"});
+    ASSERT_TRUE(down.started());
+    down.endpoints.probeUrl = down.endpoints.cloudDatabaseUrl + "/";
+    EXPECT_FALSE(velmar::CloudStartupSession(*down.cloud).ConnexioInternet());
 }
 
 } // namespace
