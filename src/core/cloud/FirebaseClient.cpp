@@ -118,19 +118,18 @@ void FirebaseClient::takeSession(const QJsonObject &a)
 
 void FirebaseClient::signIn(const QString &email, const QString &password, CloudCallback done)
 {
-    account(QStringLiteral("signInWithPassword"),
-            {{QStringLiteral("email"), email}, {QStringLiteral("password"), password},
-             {QStringLiteral("returnSecureToken"), true}},
-            [this, done](const CloudResult &r) {
-                if (r.ok)
-                    takeSession(r.value.toObject());
-                done(r);
-            });
+    startSession(QStringLiteral("signInWithPassword"), email, password, std::move(done));
 }
 
 void FirebaseClient::signUp(const QString &email, const QString &password, CloudCallback done)
 {
-    account(QStringLiteral("signUp"),
+    startSession(QStringLiteral("signUp"), email, password, std::move(done));
+}
+
+void FirebaseClient::startSession(const QString &op, const QString &email, const QString &password,
+                                  CloudCallback done)
+{
+    account(op,
             {{QStringLiteral("email"), email}, {QStringLiteral("password"), password},
              {QStringLiteral("returnSecureToken"), true}},
             [this, done](const CloudResult &r) {

@@ -104,6 +104,8 @@ private:
     };
     void account(const QString &op, const QJsonObject &body, CloudCallback done);
     void takeSession(const QJsonObject &answer);
+    // Sign-in and sign-up: the same request, the same session from the answer.
+    void startSession(const QString &op, const QString &email, const QString &password, CloudCallback done);
     void database(Request request);
     void send(Request request);
     void refresh(std::function<void(bool)> then);
