@@ -1,7 +1,7 @@
 // Feeds arbitrary answers of the cloud database to the readers of its
 // records: the text form of a read, the module record flattened for the
-// offline view (with its derived texts), and the telephone, user and door
-// records.
+// offline view (with its derived texts), the event history, and the
+// telephone, user and door records.
 #include "core/cloud/CloudRecords.h"
 
 #include <QJsonArray>
@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)uidForEmail(value, QStringLiteral("ana@velmar.test"));
     (void)buttonsMarked(value);
     (void)readInteger(value);
+    (void)historyRows(value, {}, QTimeZone::utc());
     (void)versionNumber(QString::fromUtf8(body));
     return 0;
 }

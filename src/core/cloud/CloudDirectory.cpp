@@ -38,6 +38,13 @@ QString sitePath(const QString &empresa, const QString &instal, const QString &r
     return path;
 }
 
+// The last n children by their Created time.
+CloudQuery lastByCreated(int n)
+{
+    return {{QStringLiteral("orderBy"), QStringLiteral("\"Created\"")},
+            {QStringLiteral("limitToLast"), QString::number(n)}};
+}
+
 } // namespace
 
 CloudDirectory::CloudDirectory(const Endpoints &endpoints, LinkState &state, Trace &trace, QObject *parent)
@@ -141,9 +148,7 @@ void CloudDirectory::GetSynchRTDB(const QString &path, std::function<void(const 
 
 void CloudDirectory::GetSynchRTDBHistoric(const QString &path, int numReg, std::function<void(const QString &)> done)
 {
-    read(path, {{QStringLiteral("orderBy"), QStringLiteral("\"Created\"")},
-                {QStringLiteral("limitToLast"), QString::number(numReg)}},
-         [done](const QJsonValue &v) { done(textForm(v)); });
+    read(path, lastByCreated(numReg), [done](const QJsonValue &v) { done(textForm(v)); });
 }
 
 void CloudDirectory::write(const QByteArray &verb, const QString &path, const QJsonObject &body,
@@ -365,6 +370,26 @@ void CloudDirectory::EsborrarEquip(const QString &equip)
     signInThen([this, equip] {
         const QString path = QStringLiteral("Equipments/") + equip;
         m_client.remove(path, [this, path](const CloudResult &) { emit deleted(path); });
+    });
+}
+
+// --- event history --------------------------------------------------------------
+
+void CloudDirectory::LLegir_Historic(const QDate &chosen)
+{
+    if (!recordKey(m_state.identConnectar)) {
+        emit historyRead({});
+        return;
+    }
+    signInThen([this, chosen] {
+        const int numReg = chosen.isValid() ? 1000 : 100;
+        readValue(QStringLiteral("Events/") + m_state.identConnectar,
+                  lastByCreated(numReg), [this, chosen](bool ok, const QJsonValue &v) {
+                      const QDateTime after = chosen.isValid() ? chosen.startOfDay() : QDateTime();
+                      emit historyRead(historyRows(v, after));
+                      if (!ok)
+                          emit message(tr("ERROR"), tr("Sin conexión a internet no se puede leer el histórico"), 0);
+                  });
     });
 }
 

@@ -64,6 +64,9 @@ public:
                                  const QString &clau);
     void ActualitzaEventsRTDB(const QString &clientId, const QString &mis, const QString &eventId);
     void AgafaEstatEquipments(const QString &identificador);
+    // The event history of the module in hand: the last 100 events, or the
+    // last 1000 and only those later than `chosen` when it is valid.
+    void LLegir_Historic(const QDate &chosen = {});
     void Llegir_Telefons();
     void ActualitzaTelefons(const QString &ntel, const QString &username, const QString &boto,
                             const QString &enabled);
@@ -103,6 +106,7 @@ signals:
     void siteKeyChecked(velmar::CloudDirectory::SiteKeyCheck result, const QString &storedKey);
     void eventWritten(bool ok);
     void moduleRecordRead(const velmar::cloud::ModuleRecord &record);
+    void historyRead(const QList<velmar::cloud::HistoryRow> &rows);
     void telephonesRead(const QList<velmar::cloud::TelephoneRow> &rows);
     void telephoneWritten(bool ok);
     void usersRead(const QList<velmar::cloud::UserRow> &rows);

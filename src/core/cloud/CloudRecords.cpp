@@ -3,6 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <optional>
+
 namespace velmar::cloud {
 
 QStringList GetRTDBPath(const QString &path)
@@ -283,6 +286,83 @@ QString buttonsMarked(const QJsonValue &rights)
         flags << (on ? QStringLiteral("1") : QStringLiteral("0"));
     }
     return flags.join(u',');
+}
+
+// --- event history ------------------------------------------------------------------
+
+QString cleanCreated(const QString &created)
+{
+    QString c = created;
+    c.replace(u'T', u' ');
+    const qsizetype star = c.indexOf(QLatin1String("* "));
+    if (star >= 0)
+        c.truncate(star);
+    c.replace(u'/', u'-');
+    for (const char *word : {"Dia:", "Hora:", "Date:", "Hour:"})
+        c.remove(QLatin1String(word));
+    c.remove(QStringLiteral("D\u00EDa:")).remove(QStringLiteral("Día:"));
+    c = c.trimmed();
+    if (c.size() >= 10 && c.at(4) == u'-')
+        c = c.mid(8, 2) + u'-' + c.mid(5, 2) + u'-' + c.left(4) + c.mid(10);
+    return c.trimmed();
+}
+
+namespace {
+
+std::optional<QDateTime> parseCreated(const QString &created)
+{
+    const QString c = cleanCreated(created).simplified();
+    const QDate d = QDate::fromString(c.section(u' ', 0, 0), QStringLiteral("dd-MM-yyyy"));
+    const QString t = c.section(u' ', 1, 1);
+    const QTime tm = QTime::fromString(t.left(8), QStringLiteral("hh:mm:ss"));
+    if (!d.isValid() || !tm.isValid())
+        return std::nullopt;
+    return QDateTime(d, tm, QTimeZone::utc());
+}
+
+} // namespace
+
+QList<HistoryRow> historyRows(const QJsonValue &events, const QDateTime &after, const QTimeZone &zone)
+{
+    struct Item {
+        QDateTime utc;
+        QString key;
+        QJsonObject event;
+    };
+    QList<Item> items;
+    const QJsonObject all = events.toObject();
+    for (auto it = all.begin(); it != all.end(); ++it) {
+        const QJsonObject e = it.value().toObject();
+        // An event whose time does not parse cannot be placed: left out.
+        if (const auto utc = parseCreated(scalarText(member(e, QStringLiteral("Created")))))
+            items.append({*utc, it.key(), e});
+    }
+    // Newest first, whatever form each module wrote its time in.
+    std::sort(items.begin(), items.end(), [](const Item &a, const Item &b) {
+        return a.utc != b.utc ? a.utc > b.utc : a.key > b.key;
+    });
+    static const QDateTime lossesCounted(QDate(2021, 7, 31), QTime(0, 0), QTimeZone::utc());
+    QList<HistoryRow> rows;
+    for (const Item &item : items) {
+        if (compactJson(item.event).toLower().contains(QLatin1String("perdida")) && item.utc > lossesCounted)
+            continue;
+        const QDateTime local = item.utc.toTimeZone(zone);
+        if (after.isValid() && local <= after)
+            continue;
+        QString message = scalarText(member(item.event, QStringLiteral("MessageTxt")));
+        // Line breaks, stored or written as escapes, become blanks.
+        message.replace(u'\n', u' ').replace(u'\r', u' ');
+        message.replace(QLatin1String("\\n"), QLatin1String(" ")).replace(QLatin1String("\\r"), QLatin1String(" "));
+        message.remove(u'\\');
+        const QString mail = scalarText(member(item.event, QStringLiteral("UserMail")));
+        rows.append({int(rows.size()) + 1, local.toString(QStringLiteral("dd-MM-yyyy")),
+                     local.toString(QStringLiteral("hh:mm:ss")),
+                     mail.isEmpty() ? scalarText(member(item.event, QStringLiteral("UserId"))) : mail,
+                     scalarText(member(item.event, QStringLiteral("UserName"))), message,
+                     scalarText(member(item.event, QStringLiteral("EventId"))),
+                     scalarText(member(item.event, QStringLiteral("ButtonNumber")))});
+    }
+    return rows;
 }
 
 bool readBoolean(const QJsonValue &value)

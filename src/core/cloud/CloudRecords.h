@@ -98,6 +98,29 @@ QString uidForEmail(const QJsonValue &users, const QString &email);
 // The four button flags of a rights record as "1,0,0,1".
 QString buttonsMarked(const QJsonValue &rights);
 
+// One row of the event history (newest first, numbered from 1).
+struct HistoryRow {
+    int number = 0;
+    QString date;     // "dd-MM-yyyy", local time
+    QString time;     // "hh:mm:ss"
+    QString user;     // usermail, or userid when it is empty
+    QString userName;
+    QString message;  // messagetxt cleaned; empty: the window names eventId
+    QString eventId;
+    QString buttonNumber;
+    bool operator==(const HistoryRow &) const = default;
+};
+// The cleaned Created text of an event ("dd-mm-yyyy hh:mm:ss..."), as the
+// history reads it: "T" as a blank, nothing from "* " on, "/" as "-", the
+// words "Dia:", "Hora:", "Date:", "Hour:", "Día:" removed, a yyyy-mm-dd date
+// turned round.
+QString cleanCreated(const QString &created);
+// The rows of an Events/ID read: events telling of a loss ("perdida") after
+// 2021-07-31 left out, times turned from UTC into `zone`, only those later
+// than `after` when it is valid; an event whose time does not parse is left out.
+QList<HistoryRow> historyRows(const QJsonValue &events, const QDateTime &after,
+                              const QTimeZone &zone = QTimeZone::systemTimeZone());
+
 // A value read as a boolean (JSON true or the text "true"), false otherwise.
 bool readBoolean(const QJsonValue &value);
 // A value read as an integer, 0 when it is not one.

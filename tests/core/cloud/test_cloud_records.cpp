@@ -242,4 +242,46 @@ TEST(CloudDoors, ButtonFlagsCountAndPermission)
     }
 }
 
+TEST(CloudHistory, CreatedTextsCleaned)
+{
+    const struct {
+        QString created, clean;
+    } cases[] = {
+        {"2026-01-15T09:20:30.123", "15-01-2026 09:20:30.123"},
+        {"Dia: 15/01/2026 Hora: 10:20:30", "15-01-2026  10:20:30"},
+        {"Date:15/01/2026 Hour:10:20:30* GMT+1", "15-01-2026 10:20:30"},
+        {"D\u00EDa: 15-01-2026 10:20:30", "15-01-2026 10:20:30"},
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cleanCreated(c.created).toStdString(), c.clean.toStdString());
+}
+
+TEST(CloudHistory, RowsNewestFirstWithLossesAndOlderEventsLeftOut)
+{
+    const QJsonValue events = json(R"({
+      "-A": {"Created": "2021-07-30T10:00:00.000", "MessageTxt": "Conexión perdida", "UserId": "m1"},
+      "-B": {"Created": "2026-01-15T09:20:30.123", "MessageTxt": "Salida: 2\\nabierta\\\\", "UserMail": "ana@velmar.test",
+             "UserId": "u1", "UserName": "O'Brien, J.", "EventId": "77000"},
+      "-C": {"Created": "2026-01-16T10:00:00.000", "MessageTxt": "Red PERDIDA"},
+      "-D": {"Created": "Dia: 14/01/2026 Hora: 23:30:00", "EventId": "130", "ButtonNumber": "2", "UserId": "u2"},
+      "-E": {"Created": "ayer", "MessageTxt": "sin fecha"}
+    })");
+    const QTimeZone madrid("Europe/Madrid");
+    const QList<HistoryRow> rows = historyRows(events, {}, madrid);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0], (HistoryRow{1, "15-01-2026", "10:20:30", "ana@velmar.test", "O'Brien, J.", "Salida: 2 abierta",
+                                   "77000", ""}));
+    EXPECT_EQ(rows[1], (HistoryRow{2, "15-01-2026", "00:30:00", "u2", "", "", "130", "2"}));
+    EXPECT_EQ(rows[2].message, "Conexión perdida"); // before losses were counted
+    EXPECT_EQ(rows[2].user, "m1");
+
+    // With a date chosen, only what is later than its start.
+    const QList<HistoryRow> later = historyRows(events, QDateTime(QDate(2026, 1, 15), QTime(0, 0), madrid), madrid);
+    ASSERT_EQ(later.size(), 2);
+    EXPECT_EQ(later[1].number, 2);
+    EXPECT_EQ(later[1].eventId, "130");
+    EXPECT_TRUE(historyRows(json("null"), {}, madrid).isEmpty());
+}
+
 } // namespace

@@ -193,6 +193,14 @@ TEST(CloudEvents, OutputSwitchWrittenToTheHistory)
     EXPECT_EQ(e.value("UserMail").toString(), "eva@velmar.test");
     EXPECT_EQ(e.value("UserId").toString(), uid);
 
+    // The history lists it, with the orderBy/limitToLast read.
+    QSignalSpy history(&engine.cloud, &CloudDirectory::historyRead);
+    ASSERT_TRUE(ends(history, [&] { engine.cloud.LLegir_Historic(); }));
+    const auto rows = history.last().at(0).value<QList<velmar::cloud::HistoryRow>>();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].message, "Salida disparada: Sirena");
+    EXPECT_EQ(rows[0].user, "eva@velmar.test");
+
     // No module in hand: nothing is written.
     engine.state.identConnectar.clear();
     engine.cloud.addEvent("77000", "sin equipo");
