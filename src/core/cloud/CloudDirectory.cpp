@@ -138,7 +138,9 @@ void CloudDirectory::readValue(const QString &path, const CloudQuery &query,
 
 void CloudDirectory::read(const QString &path, const CloudQuery &query, std::function<void(const QJsonValue &)> done)
 {
-    readValue(path, query, [done](bool, const QJsonValue &v) { done(v); });
+    signInThen([this, path, query, done] {
+        readValue(path, query, [done](bool, const QJsonValue &v) { done(v); });
+    });
 }
 
 void CloudDirectory::GetSynchRTDB(const QString &path, std::function<void(const QString &)> done)
@@ -259,11 +261,11 @@ void CloudDirectory::ComprovaClauRTDB(const QString &empresa, const QString &ins
     lookUpKey(empresa, instal, ref, [this, empresa, instal, ref, clau](const QString &stored) {
         if (stored == QLatin1String(kKeyError)) {
             // The lookup has said why.
-            emit siteKeyChecked(SiteKeyCheck::Unreachable, stored);
+            emit siteKeyChecked(SiteKeyCheck::Failed, stored);
         } else if (stored.isEmpty()) {
             // A new site takes the key entered.
             writeSiteKey(empresa, instal, true, ref, clau, [this, clau](bool ok) {
-                emit siteKeyChecked(ok ? SiteKeyCheck::Defined : SiteKeyCheck::Unreachable, ok ? clau : QString());
+                emit siteKeyChecked(ok ? SiteKeyCheck::Defined : SiteKeyCheck::Failed, ok ? clau : QString());
             });
         } else if (stored != clau) {
             emit message(tr("ERROR"),
@@ -287,8 +289,9 @@ void CloudDirectory::writeSiteKey(const QString &empresa, const QString &instal,
                                   const QString &clau, std::function<void(bool)> done)
 {
     signInThen([this, empresa, instal, nou, ref, clau, done] {
-        if (!recordKey(empresa)) {
-            accessError(tr("El campo Empresa no puede estar vacío"));
+        // Each name is one level: a "/" in it would write into another site.
+        if (!recordKey(empresa) || (!instal.isEmpty() && !recordKey(instal)) || (!ref.isEmpty() && !recordKey(ref))) {
+            accessError(tr("Nombre de empresa, instalador o referencia no válido"));
             done(false);
             return;
         }

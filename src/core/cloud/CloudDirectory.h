@@ -41,7 +41,8 @@ public:
 
     // --- primitives ---
     // GetSynchRTDB: the text form of a read; empty on error (ErrorFirebase set,
-    // `offline` emitted) and for a missing path.
+    // `offline` emitted) and for a missing path. Reads sign in first when
+    // nobody is signed in.
     void GetSynchRTDB(const QString &path, std::function<void(const QString &)> done);
     // The last numReg children ordered by Created, as the text form.
     void GetSynchRTDBHistoric(const QString &path, int numReg, std::function<void(const QString &)> done);
@@ -56,8 +57,9 @@ public:
     void ComprovaVersioRTDB();
     void BuscaClauRTDB(const QString &empresa, const QString &instal, const QString &ref);
     // The key entered for a site (the search page's "ACEPTAR"): a new site
-    // takes it, an existing one must hold the same.
-    enum class SiteKeyCheck { TooShort, Defined, Accepted, Refused, Unreachable };
+    // takes it, an existing one must hold the same. Failed: the key could not
+    // be looked up (told already) or written (ErrorFirebase).
+    enum class SiteKeyCheck { TooShort, Defined, Accepted, Refused, Failed };
     Q_ENUM(SiteKeyCheck)
     void ComprovaClauRTDB(const QString &empresa, const QString &instal, const QString &ref, const QString &clau);
     void ActualitzaCompaniesRTDB(const QString &empresa, const QString &instal, bool nou, const QString &ref,

@@ -128,6 +128,9 @@ TEST(CloudSiteKeys, DefinedCheckedAndRefused)
         // A key holding a quote and a comma is compared whole.
         {"ACME", "Juan.Perez", "Nave 3", "cla\"ve, 3", Check::Accepted, ""},
         {"ACME", "Juan.Perez", "Nave 3", "clave, 3", Check::Refused, "no coincide"},
+        // A name cannot reach into another site's levels.
+        {"ACME", "Juan.Perez/References/Nave 3", "", "clave-mala", Check::Failed, ""},
+        {"ACME/Installers/Juan.Perez", "", "", "clave-mala", Check::Failed, ""},
     };
     for (const auto &s : steps) {
         rig.messages.clear();
@@ -145,6 +148,9 @@ TEST(CloudSiteKeys, DefinedCheckedAndRefused)
     EXPECT_EQ(installer.value("KeyInstaller").toString(), "clave-juan");
     EXPECT_EQ(installer.value("References").toObject().value("Nave 3").toObject().value("KeyReference").toString(),
               "cla\"ve, 3");
+    EXPECT_EQ(installer.value("References").toObject().value("Nave 3").toObject().keys(),
+              QStringList({"CreatedDateReference", "KeyReference"}));
+    EXPECT_EQ(installer.keys(), QStringList({"CreatedDateInstaller", "KeyInstaller", "LastAccessInstaller", "References"}));
 
     // The creation time is written once; a later write leaves it.
     const QString created = company.value("CreatedDateCom").toString();
