@@ -37,6 +37,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     wireProgramming();
     wireRemote();
     commands.setCloudEvents(&cloud);
+    firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };
     monitor.setUpdateWatch(&firmwareUpdate);
     connect(&firmwareUpdate, &FirmwareUpdate::ended, &monitor, &StatusMonitor::showStatusPage);
     connect(&firmwareUpdate, &FirmwareUpdate::closeRemoteSession, &monitor, &StatusMonitor::closeRemoteSession);
