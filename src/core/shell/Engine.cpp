@@ -18,7 +18,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       writer(state, channel, scheduler, trace, fields, identification, programming, this->endpoints),
       commands(state, channel, scheduler, fields, eventLog, identification, programming, reader),
       remote(state, channel, identification, trace),
-      firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints)
+      firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints),
+      cloud(this->endpoints, state, trace)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -35,6 +36,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     channel.router().setConsumers(consumers);
     wireProgramming();
     wireRemote();
+    commands.setCloudEvents(&cloud);
+    firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };
     monitor.setUpdateWatch(&firmwareUpdate);
     connect(&firmwareUpdate, &FirmwareUpdate::ended, &monitor, &StatusMonitor::showStatusPage);
     connect(&firmwareUpdate, &FirmwareUpdate::closeRemoteSession, &monitor, &StatusMonitor::closeRemoteSession);

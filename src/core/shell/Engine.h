@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/cloud/CloudDirectory.h"
 #include "core/diagnostics/Trace.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/EventLog.h"
@@ -59,6 +60,8 @@ public:
     ModuleCommands commands;
     MqttSession remote;
     FirmwareUpdate firmwareUpdate;
+    // The cloud directory and the account's session with it.
+    CloudDirectory cloud;
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).

@@ -1,0 +1,36 @@
+// Feeds arbitrary answers of the cloud database to the readers of its
+// records: the text form of a read, the module record flattened for the
+// offline view (with its derived texts), the event history, and the
+// telephone, user and door records.
+#include "core/cloud/CloudRecords.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace velmar::cloud;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray body(reinterpret_cast<const char *>(data), qsizetype(size));
+    // As the client reads an answer: any JSON value, wrapped in an array.
+    const QJsonDocument doc = QJsonDocument::fromJson("[" + body + "]");
+    const QJsonValue value = doc.isArray() && !doc.array().isEmpty() ? doc.array().first() : QJsonValue();
+
+    (void)textForm(value);
+    const ModuleRecord record = flattenModuleRecord(body);
+    (void)record.central();
+    (void)record.coverage();
+    (void)record.updatedLocal(QTimeZone::utc());
+    (void)record.names(QStringLiteral("inputsAlies"), 16);
+    (void)telephoneRows(value);
+    (void)userRow(QStringLiteral("uid"), value, QStringLiteral("VLM0042"));
+    (void)uidForEmail(value, QStringLiteral("ana@velmar.test"));
+    (void)buttonsMarked(value);
+    (void)readInteger(value);
+    (void)historyRows(value, {}, QTimeZone::utc());
+    (void)versionNumber(QString::fromUtf8(body));
+    return 0;
+}
