@@ -137,8 +137,11 @@ const Vanish kVanishes[] = {
          return c.w->engine().reader.timerActive() && !c.find<QLineEdit>("EProgEmpresa")->text().isEmpty()
                 && !c.find<QLineEdit>("EProgInstal")->text().isEmpty();
      }},
-    // Half a record on the line, and then nothing more from that module.
-    {"HalfRecord", Cycle::Idle, {QStringLiteral("on vm+ver raw 7b2330313231")}, [](Cable &) {},
+    // Half a record on the line, and then nothing more from that module:
+    // the status page's poll is answered with records, the stream is off
+    // from then on, and the last record stops halfway.
+    {"HalfRecord", Cycle::Idle,
+     {QStringLiteral("on vm+Inf stream off"), QStringLiteral("on vm+Inf raw 7b2330313231")}, [](Cable &) {},
      [](Cable &c) {
          for (const auto &l : c.lines())
              if (l.kind == QLatin1String("--") && l.text.startsWith(QLatin1String("raw ")))
@@ -164,6 +167,9 @@ TEST_P(ModuleVanishes, MidCycleAndIsFoundAgainOnThePort)
     Engine &e = w.engine();
     ASSERT_TRUE(settled(c));
 
+    QStringList messages;
+    QObject::connect(&e.monitor, &StatusMonitor::timedError, [&](const QString &text) { messages << text; });
+
     v.start(c);
     if (::testing::Test::HasFatalFailure())
         return;
@@ -182,6 +188,9 @@ TEST_P(ModuleVanishes, MidCycleAndIsFoundAgainOnThePort)
     EXPECT_FALSE(e.reader.timerActive());
     EXPECT_FALSE(e.writer.running());
     EXPECT_FALSE(w.programmingShown());
+    // A module that falls silent is reported by the watchdog, once.
+    if (v.frozen)
+        EXPECT_EQ(messages.count(StatusMonitor::linkCutText()), 1) << messages.join(u'|').toStdString();
 
     if (v.cycle == Cycle::Write) {
         // Only the echoed value counts as written; the others keep their
