@@ -452,6 +452,10 @@ TEST(SimModule, BadScenarioLinesStopTheStartWithTheirLineNumber)
         "fault nonsense 1",
         "set 12345 x",
         "record not-a-record",
+        "raw",
+        "raw 4",
+        "raw zz",
+        "raw 41*0",
         "teleport 3",
     };
     QTemporaryDir dir;
@@ -555,6 +559,18 @@ TEST(SimModule, NoiseComesBetweenRepliesWithoutOpeningOne)
     for (char c : upToReply.left(8))
         EXPECT_TRUE(c != '+' && c != '{' && c != '}');
     EXPECT_EQ(str(sim.line.readLine()), "Velmar_v8.7 [x1.2],<1000123>,<>");
+}
+
+TEST(SimModule, RawBytesAndSlowAnswersReachTheLineAsAsked)
+{
+    QTemporaryDir dir;
+    // NUL, a repeated byte and a line end exactly as written, after the answer.
+    const QString scenario = writeFile(dir, QStringLiteral("s.txt"), "on vm+0102 raw 00 2b 41*3 0d0a\n");
+    START_SIM(sim, "--scenario", scenario, "--reply-delay", "3000");
+    sim.line.send("vm+0102");
+    // Held back well past a prompt answer, then whole.
+    EXPECT_EQ(str(sim.line.drain(300)), "");
+    EXPECT_EQ(str(sim.line.readUntil("AAA\r\n", 20000)), str(QByteArray("+0102:Velmar Demo\r\n") + '\0' + "+AAA\r\n"));
 }
 
 TEST(SimModule, PacedAndSplitOutputStillCarriesWholeReplies)

@@ -23,6 +23,7 @@ const FaultInfo kFaults[] = {
     {"split-writes", "BYTES", "Write every line in pieces of at most BYTES bytes."},
     {"split-gap", "MS", "Milliseconds between those pieces (default 3)."},
     {"noise", "BYTES", "Put BYTES noise bytes (never + { }) on the line before every reply."},
+    {"reply-delay", "MS", "Wait MS milliseconds before answering each command."},
     {"clear", "", "Switch every fault off."},
 };
 
@@ -114,6 +115,11 @@ bool Faults::set(const QString &name, const QString &value, qint64 nowMs, QStrin
         if (!ok || n < 0 || n > 4096)
             return bad("expected a byte count up to 4096");
         m_noise = n;
+    } else if (name == QLatin1String("reply-delay")) {
+        const int n = value.toInt(&ok);
+        if (!ok || n < 0 || n > 60000)
+            return bad("expected milliseconds up to 60000");
+        m_replyDelayMs = n;
     } else if (name == QLatin1String("clear")) {
         const auto seed = m_rng;
         *this = Faults();

@@ -47,6 +47,8 @@ public:
 
     int splitBytes() const { return m_splitBytes; }
     int splitGapMs() const { return m_splitGapMs; }
+    // How long the module thinks before the first line of an answer.
+    int replyDelayMs() const { return m_replyDelayMs; }
 
 private:
     int m_silentAfter = -1;      // answers before going silent, -1 off
@@ -60,6 +62,7 @@ private:
     int m_noise = 0;
     int m_splitBytes = 0;
     int m_splitGapMs = 3;
+    int m_replyDelayMs = 0;
     std::mt19937 m_rng{1};
 };
 

@@ -249,7 +249,8 @@ void Module::send(const QString &text, bool isReply)
 
 void Module::reply(const QString &line)
 {
-    ++m_replies;
+    if (++m_replies == 1 && !m_replyViaMqtt && !m_faults.silent(now()))
+        m_pty.pause(m_faults.replyDelayMs());
     send(line, true);
 }
 
@@ -465,6 +466,10 @@ void Module::perform(const Action &a)
         break;
     case Action::Verb::Stream:
         setStreaming(a.mode == 1);
+        break;
+    case Action::Verb::Raw:
+        m_transcript.note(QStringLiteral("raw %1 bytes").arg(a.bytes.size()));
+        m_pty.write(a.bytes);
         break;
     case Action::Verb::Fault: {
         QString error;

@@ -119,6 +119,15 @@ bool PtyEndpoint::write(const QByteArray &bytes, int splitBytes, int gapMs)
     return true;
 }
 
+void PtyEndpoint::pause(int ms)
+{
+    if (ms <= 0)
+        return;
+    // An empty chunk: nothing to write, only the wait after it.
+    m_queue.push_back({QByteArray(), 0, ms});
+    pump();
+}
+
 void PtyEndpoint::refillCredit()
 {
     const qint64 now = m_clock.nsecsElapsed();
@@ -143,6 +152,11 @@ void PtyEndpoint::pump()
             return;
         }
         Chunk &c = m_queue.front();
+        if (c.bytes.isEmpty()) {
+            m_resumeAtMs = nowMs + c.gapAfterMs;
+            m_queue.pop_front();
+            continue;
+        }
         qsizetype n = c.bytes.size() - c.offset;
         if (m_baud) {
             refillCredit();

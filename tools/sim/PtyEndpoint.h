@@ -43,6 +43,8 @@ public:
     // Returns false when the queue is full and the bytes were dropped.
     bool write(const QByteArray &bytes, int splitBytes = 0, int gapMs = 0);
     qsizetype queued() const { return m_queued; }
+    // Holds back everything queued after this call for ms milliseconds.
+    void pause(int ms);
 
 signals:
     void received(const QByteArray &bytes);

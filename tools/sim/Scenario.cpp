@@ -10,6 +10,9 @@ namespace velmar::sim {
 
 namespace {
 
+// Bytes one "raw" step may put on the line (enough for any overlong reply).
+constexpr qsizetype kMaxRawBytes = 256 * 1024;
+
 // Splits off the first blank-separated word; the rest keeps its inner blanks.
 QString takeWord(QString &rest)
 {
@@ -136,6 +139,23 @@ std::optional<Action> parseAction(const QString &text, QString *error)
         qint64 ms = 0;
         if (!seconds(a.value, &ms))
             return fail(QStringLiteral("expected seconds"));
+    } else if (verb == QLatin1String("raw")) {
+        // Pieces of hexadecimal bytes, each optionally repeated: "2b41*3 0d0a".
+        a.verb = Action::Verb::Raw;
+        while (!rest.isEmpty()) {
+            const QString piece = takeWord(rest);
+            const qsizetype star = piece.indexOf(u'*');
+            const QString hex = star < 0 ? piece : piece.left(star);
+            bool ok = true;
+            const int count = star < 0 ? 1 : piece.mid(star + 1).toInt(&ok);
+            const QByteArray once = QByteArray::fromHex(hex.toLatin1());
+            if (hex.isEmpty() || hex.size() % 2 != 0 || once.toHex() != hex.toLower().toLatin1() || !ok
+                || count < 1 || once.size() * qsizetype(count) > kMaxRawBytes)
+                return fail(QStringLiteral("expected hexadecimal bytes with an optional *COUNT, not \"%1\"").arg(piece));
+            a.bytes += once.repeated(count);
+        }
+        if (a.bytes.isEmpty())
+            return fail(QStringLiteral("expected bytes"));
     } else if (verb == QLatin1String("fault")) {
         a.verb = Action::Verb::Fault;
         a.text = takeWord(rest);

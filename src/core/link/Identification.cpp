@@ -239,7 +239,10 @@ void Identification::poll(bool roundMissed)
     emit m_channel.portListRefreshRequested();
     SerialTransport &serial = m_channel.serial();
     if (!serial.isOpen()) {
-        m_state.circuittrobat = false;
+        // The port went away under the module: the link is lost. A module
+        // recognised on it goes through the loss below (step 8), so the
+        // window shows it however soon a module answers again.
+        m_state.circuit = false;
         if (!m_channel.openPort(m_channel.ComUSB())) {
             m_state.circuit = false;
             emit portUnusable(m_channel.ComUSB());

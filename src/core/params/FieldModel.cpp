@@ -424,10 +424,13 @@ void FieldModel::Esborra_param()
 
 void FieldModel::Esborra_Camps(LinkState &link)
 {
-    ncampsModificats = 0;
     ncampsGravats = 0;
     link.circuit = false;
-    Esborra_param();
+    // A link lost in the middle of a write, or before it, must not take the
+    // user's unwritten changes with it: they stay, marked, with the values
+    // read before them, for the module found next.
+    if (ncampsModificats == 0)
+        Esborra_param();
     Esborra_Portes(0);
     emit disconnectedReset();
 }

@@ -131,8 +131,9 @@ public:
     // Clearing.
     void Esborra_param();
     // The model's share of the disconnected state: counters, link flag,
-    // parameter fields and the door lists. The window does the rest on
-    // disconnectedReset().
+    // parameter fields and the door lists; the parameter fields stay while
+    // ncampsModificats counts changes not yet written. The window does the
+    // rest on disconnectedReset().
     void Esborra_Camps(LinkState &link);
     void CampsPantallaCLWindow();
 

@@ -4,6 +4,11 @@
 
 namespace velmar {
 
+namespace {
+// Polling after a cycle the link loss stopped, as after a failed one.
+constexpr int kAfterStoppedCycleMs = 1000;
+} // namespace
+
 Engine::Engine(const Endpoints &endpoints, QObject *parent)
     : QObject(parent),
       channel(state, scheduler, trace),
@@ -89,17 +94,29 @@ void Engine::wireProgramming()
         else
             writer.BBGravarPagClick();
     });
-    connect(&commands, &ModuleCommands::resetToDisconnected, this, &Engine::Esborra_Camps);
+    // A template forgotten with the window's fields takes the user's changes with it.
+    connect(&commands, &ModuleCommands::resetToDisconnected, this, [this] {
+        fields.ncampsModificats = 0;
+        Esborra_Camps();
+    });
 
     // Without a link no cycle can finish: each stops where it is.
     connect(&identification, &Identification::linkLost, this, &Engine::stopCycles);
     connect(&channel, &CommandChannel::disconnected, this, &Engine::stopCycles);
+    // The watchdog's loss too: a full read has no time-out of its own and
+    // would hold the window, and the polling, for good.
+    connect(&monitor, &StatusMonitor::fieldsCleared, this, &Engine::stopCycles);
 }
 
 void Engine::stopCycles()
 {
+    const bool cycleRan = reader.fullReadRunning() || reader.timerActive() || writer.running();
     reader.abort();
     writer.abort();
+    // The cycle had stopped the polling; as at the end of any cycle it goes
+    // on, and finds the module again (or the one plugged in next).
+    if (cycleRan && !identification.active())
+        identification.start(kAfterStoppedCycleMs);
 }
 
 void Engine::stopForClose()
@@ -111,7 +128,10 @@ void Engine::stopForClose()
 
 void Engine::Esborra_Camps()
 {
-    programming.progllegida = false;
+    // Changes the user has not written yet outlive the link (FieldModel):
+    // the pages they sit on count as read, so that showing them again does
+    // not read over the changes.
+    programming.progllegida = programming.progllegida && fields.ncampsModificats > 0;
     // The core's state first: the window's reset (disconnectedReset) comes
     // last and draws the cleared state.
     status.reset();

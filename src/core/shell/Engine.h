@@ -66,7 +66,8 @@ public:
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
     void Esborra_Camps();
-    // The read and write stop where they are (their timers included).
+    // The read and write stop where they are (their timers included);
+    // the polling they had held off goes on.
     void stopCycles();
     // The window is closing: from here on only the lock sequence may reach
     // the module. TimerCircuit halts, scheduled steps are dropped and the

@@ -176,6 +176,27 @@ TEST(Identification, PollReopensAClosedPortAndReportsAnUnusableOne)
     EXPECT_FALSE(g.state.circuit);
 }
 
+TEST(Identification, APortGoneUnderARecognisedModuleIsALostLink)
+{
+    // The port closed itself (the device went away) and is there again at
+    // the next poll: a module recognised on it is lost all the same, so that
+    // the window shows the loss before any module answers again.
+    for (const bool recognised : {false, true}) {
+        SCOPED_TRACE(recognised);
+        Fixture f;
+        f.state.inf = true;
+        f.state.circuittrobat = recognised;
+        f.state.circuit = false; // as the port's own loss left it
+        f.channel.serial().close();
+        f.ident.setView({false, false, true});
+        QSignalSpy lost(&f.ident, &Identification::linkLost);
+        f.ident.TimerCircuitTimer();
+        EXPECT_EQ(lost.count(), recognised ? 1 : 0);
+        EXPECT_FALSE(f.state.circuittrobat);
+        EXPECT_EQ(f.pty.read(1000, "\r\r"), QByteArray("\rvm+vEr\r")); // asked on the port opened again
+    }
+}
+
 TEST(Identification, ChoosingTheLocalLinkRestartsIdentificationOnThePort)
 {
     Fixture f;
