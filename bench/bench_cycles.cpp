@@ -35,11 +35,13 @@ constexpr double kNextValueS = 0.010;    // after an echo, before the next value
 constexpr double kWriteStartS = 0.100;   // TimerGravar's first interval
 constexpr double kFireNowS = 0.001;      // a waiting timer's "at once"
 
-// One window's engine linked to a simulated module with a transcript.
+// One window's engine linked to a simulated module with a transcript; the
+// module has a BC600 panel, whose 256 event texts are part of its dump.
 struct Linked {
     QTemporaryDir dir;
     QString transcript = dir.filePath(QStringLiteral("module.txt"));
-    SimProcess sim{{QStringLiteral("--baud-timing"), QStringLiteral("--transcript"), transcript}};
+    SimProcess sim{{QStringLiteral("--baud-timing"), QStringLiteral("--panel"), QStringLiteral("BC600"),
+                    QStringLiteral("--transcript"), transcript}};
     Engine engine{velmar::Endpoints{}};
 
     bool link()
