@@ -5,7 +5,7 @@
 // ratio_to_wire_and_pauses: against that plus the 200 ms the relay waits
 // before each write to the update server (the transfer request, every block
 // request and the last word); 1.0 would be a relay that costs nothing
-// beyond the cable and its described pauses.
+// beyond the cable and its pauses.
 #include "BenchSupport.h"
 #include "e2e/update/UpdateRig.h"
 
