@@ -28,6 +28,7 @@ struct ModuleOptions {
     QString scenarioPath;
     QString transcriptPath;
     int periodMs = 2000;
+    int burst = 1;           // sets of records sent at each period
     bool baudTiming = false;
     int restartMs = 2000;
     // The broker link, when host is set.

@@ -113,6 +113,10 @@ void ModuleUpdate::frameTimedOut()
 
 void ModuleUpdate::failed(const QString &code)
 {
+    // What the frame began with tells a stray command from a late frame.
+    note(QStringLiteral("update: block %1 refused (%2), frame began %3")
+             .arg(m_expected)
+             .arg(code, QString::fromLatin1(m_buffer.first(std::min<qsizetype>(m_buffer.size(), 12)).toHex(' '))));
     reply(code);
     if (++m_failures >= m_options.attempts) {
         m_active = false;

@@ -15,9 +15,10 @@
 namespace velmar::sim {
 
 namespace {
-// A short burst allowance keeps the pacing smooth without letting a backlog
-// of credit turn into one big write.
-constexpr double kMaxCreditBytes = 16;
+// The burst allowance: a pacing timer that wakes late (a busy machine)
+// catches up with the line instead of slowing it below 115200 baud, as a
+// UART keeps sending whatever its CPU does; 256 bytes are 22 ms of line.
+constexpr double kMaxCreditBytes = 256;
 } // namespace
 
 PtyEndpoint::PtyEndpoint(QObject *parent) : QObject(parent)
@@ -25,6 +26,9 @@ PtyEndpoint::PtyEndpoint(QObject *parent) : QObject(parent)
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &PtyEndpoint::pump);
+    m_inputTimer.setSingleShot(true);
+    m_inputTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_inputTimer, &QTimer::timeout, this, &PtyEndpoint::deliverInput);
     m_clock.start();
 }
 
@@ -193,13 +197,35 @@ void PtyEndpoint::pump()
     }
 }
 
+void PtyEndpoint::deliverInput()
+{
+    while (!m_input.empty()) {
+        const qint64 waitNs = m_input.front().atNs - m_clock.nsecsElapsed();
+        if (waitNs > 0) {
+            m_inputTimer.start(int(qMax<qint64>(1, (waitNs + 999999) / 1000000)));
+            return;
+        }
+        const QByteArray bytes = std::move(m_input.front().bytes);
+        m_input.pop_front();
+        emit received(bytes);
+    }
+}
+
 void PtyEndpoint::onReadable()
 {
     char buf[4096];
     for (;;) {
         const ssize_t n = ::read(m_master, buf, sizeof buf);
         if (n > 0) {
-            emit received(QByteArray(buf, n));
+            if (!m_baud) {
+                emit received(QByteArray(buf, n));
+                continue;
+            }
+            const qint64 now = m_clock.nsecsElapsed();
+            m_inputFreeAtNs = qMax(now, m_inputFreeAtNs) + qint64(double(n) * 1e9 / kBytesPerSecond);
+            m_input.push_back({m_inputFreeAtNs, QByteArray(buf, n)});
+            if (!m_inputTimer.isActive())
+                deliverInput();
             continue;
         }
         if (n < 0 && errno == EINTR)

@@ -35,7 +35,9 @@ public:
     // Removes the link made by makeLink, if it still points at our device.
     void removeLink();
 
-    // Pace output at the byte rate of 115200 baud instead of all at once.
+    // Pace output at the byte rate of 115200 baud instead of all at once,
+    // and take input no faster: what the program writes reaches the module
+    // as it would through the cable.
     void setBaudTiming(bool on) { m_baud = on; }
 
     // Queues bytes for the line. With splitBytes > 0 they go out in pieces of
@@ -60,6 +62,7 @@ private:
     void pump();
     void armTimer(qint64 ms);
     void refillCredit();
+    void deliverInput();
 
     int m_master = -1;
     int m_slave = -1;
@@ -75,6 +78,14 @@ private:
     bool m_baud = false;
     double m_credit = 0;
     qint64 m_creditAtNs = 0;
+    // Input held until its bytes have crossed the line (baud timing).
+    struct Arrival {
+        qint64 atNs;
+        QByteArray bytes;
+    };
+    std::deque<Arrival> m_input;
+    qint64 m_inputFreeAtNs = 0;
+    QTimer m_inputTimer;
 };
 
 } // namespace velmar::sim

@@ -103,6 +103,9 @@ int runModule(QCoreApplication &app, const QStringList &args)
                                     QStringLiteral("Period of the information records (default %1).")
                                         .arg(defaults.periodMs),
                                     QStringLiteral("MS"));
+    const QCommandLineOption burst(QStringLiteral("burst"),
+                                   QStringLiteral("Sets of information records sent at each period (default 1)."),
+                                   QStringLiteral("N"));
     const QCommandLineOption firmware(QStringLiteral("firmware"),
                                       QStringLiteral("Firmware text (default \"%1\").").arg(defaults.identity.firmware),
                                       QStringLiteral("TEXT"));
@@ -151,7 +154,7 @@ int runModule(QCoreApplication &app, const QStringList &args)
                                    QStringLiteral("Also keep the module's record in the cloud database at URL "
                                                   "(its root, e.g. http://127.0.0.1:9099)."),
                                    QStringLiteral("URL"));
-    p.addOptions({help, pty, link, id, cloud, panel, lock, scenario, baud, transcript, period, firmware, hardware, parts,
+    p.addOptions({help, pty, link, id, cloud, panel, lock, scenario, baud, transcript, period, burst, firmware, hardware, parts,
                   imei, restartMs, mqtt, mqttUser, mqttPassword, mqttDropAt, mqttDropFor, updateReply,
                   updateSilentAt, updateFrameMs});
     const QStringList faultNames = Faults::names();
@@ -231,6 +234,13 @@ int runModule(QCoreApplication &app, const QStringList &args)
         o.periodMs = p.value(period).toInt(&ok);
         if (!ok || o.periodMs < 10) {
             say(QStringLiteral("velmar-sim: --period wants milliseconds, at least 10\n"));
+            return 2;
+        }
+    }
+    if (p.isSet(burst)) {
+        o.burst = p.value(burst).toInt(&ok);
+        if (!ok || o.burst < 1 || o.burst > 1000) {
+            say(QStringLiteral("velmar-sim: --burst wants a count from 1 to 1000\n"));
             return 2;
         }
     }

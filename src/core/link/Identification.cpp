@@ -65,13 +65,17 @@ Identification::Identification(LinkState &state, CommandChannel &channel, Schedu
 
 void Identification::identificationReply()
 {
+    // A late answer to a poll from before the transfer: the module is
+    // identified again once the transfer is over.
+    if (linkTaken())
+        return;
     m_pendingReply = m_state.StrCom;
     start(proto::kFireNowMs);
 }
 
 void Identification::start(int intervalMs)
 {
-    if (m_halted)
+    if (m_halted || linkTaken())
         return;
     m_timer.start(intervalMs);
 }
@@ -106,6 +110,10 @@ void Identification::TimerCircuitTimer()
 {
     if (m_halted)
         return;
+    if (linkTaken()) {
+        m_timer.stop();
+        return;
+    }
     if (m_inStep) {
         m_timer.stop();
         m_stepMissed = true;

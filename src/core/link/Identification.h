@@ -46,6 +46,10 @@ public:
     const View &view() const { return m_view; }
     // Whether a read or write cycle runs (polling waits for it).
     void setCyclesRunning(std::function<bool()> f) { m_cyclesRunning = std::move(f); }
+    // Whether a firmware transfer owns the line: TimerCircuit neither runs
+    // nor starts meanwhile, since a poll written between the binary frames
+    // spoils the frame it lands in.
+    void setLinkTaken(std::function<bool()> f) { m_linkTaken = std::move(f); }
 
     // An identification reply arrived: the step runs at once.
     void identificationReply() override;
@@ -99,6 +103,7 @@ private:
     void poll(bool roundMissed);
     void enterRecognised();
     void setConnected(bool c);
+    bool linkTaken() const { return m_linkTaken && m_linkTaken(); }
 
     LinkState &m_state;
     CommandChannel &m_channel;
@@ -107,6 +112,7 @@ private:
     QTimer m_timer;
     View m_view;
     std::function<bool()> m_cyclesRunning;
+    std::function<bool()> m_linkTaken;
     bool m_connectedShown = false;
     // The last identification reply not yet taken by a step: a record
     // arriving in the same burst must not overwrite it in StrCom.

@@ -71,6 +71,7 @@ void Engine::wireProgramming()
         return reader.timerActive() || reader.fullReadRunning() || writer.running();
     });
     monitor.setWorking([this] { return programming.working(); });
+    identification.setLinkTaken([this] { return firmwareUpdate.transferOpen(); });
     reader.showProgrammingView = [this] { commands.BBProgClick(); };
     writer.showProgrammingView = [this] { commands.BBProgClick(); };
     writer.passarPanelProgramacio = [this] { commands.PassarPanelProgramacio(); };
