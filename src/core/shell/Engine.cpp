@@ -18,7 +18,9 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       writer(state, channel, scheduler, trace, fields, identification, programming, this->endpoints),
       commands(state, channel, scheduler, fields, eventLog, identification, programming, reader),
       remote(state, channel, identification, trace),
-      firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints)
+      firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints),
+      panelMonitor(state, blink, programming),
+      panelOrders(state, channel, scheduler, programming)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -33,6 +35,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     consumers.write = &writer;
     consumers.update = &firmwareUpdate;
     channel.router().setConsumers(consumers);
+    interpreter.setPanelSink(&panelMonitor);
     wireProgramming();
     wireRemote();
     monitor.setUpdateWatch(&firmwareUpdate);

@@ -8,6 +8,8 @@
 #include "core/link/ModuleStatus.h"
 #include "core/link/LinkState.h"
 #include "core/link/Scheduler.h"
+#include "core/panels/PanelMonitor.h"
+#include "core/panels/PanelOrders.h"
 #include "core/params/FieldModel.h"
 #include "core/params/InfoTexts.h"
 #include "core/params/NamedTexts.h"
@@ -59,6 +61,8 @@ public:
     ModuleCommands commands;
     MqttSession remote;
     FirmwareUpdate firmwareUpdate;
+    panels::PanelMonitor panelMonitor;   // the attached panel's records
+    panels::PanelCommands panelOrders;   // the panel views' orders
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
