@@ -28,8 +28,37 @@ void paint(QWidget *w, const QColor &background, const QColor &text = Qt::black)
     p.setColor(QPalette::Base, background);
     p.setColor(QPalette::WindowText, text);
     p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, background);
+    p.setColor(QPalette::ButtonText, text);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+// The caption of a counter by the list it selects.
+QString kindCaption(const QString &kind)
+{
+    static const std::pair<const char *, const char *> captions[] = {
+        {"Fire", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Alarma")},
+        {"Alarm", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Alarmas")},
+        {"Fault", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Avería")},
+        {"Disablement", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Anulado")},
+        {"Disable", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Anulado")},
+        {"Test", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Prueba")},
+        {"PreAlarm", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Prealarma")},
+        {"TechAlarm", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Alarma técnica")},
+        {"Output", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Salidas")},
+        {"Message", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Mensajes")},
+        {"Control", QT_TRANSLATE_NOOP("velmar::ui::PanelView", "Control")},
+    };
+    for (const auto &[k, caption] : captions)
+        if (kind == QLatin1String(k))
+            return PanelView::tr(caption);
+    return kind;
+}
+
+QString counterText(const QString &kind, const QString &count)
+{
+    return kindCaption(kind) + QStringLiteral("  ") + count;
 }
 
 } // namespace
@@ -69,7 +98,7 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
             row->addWidget(l);
         }
         for (const FrontItem &item : front.counters) {
-            auto *b = new QPushButton(QStringLiteral("0"), this);
+            auto *b = new QPushButton(counterText(item.kind, QStringLiteral("0")), this);
             b->setObjectName(item.name);
             b->setFlat(true);
             connect(b, &QPushButton::clicked, this, [this, kind = item.kind] { emit kindChosen(kind); });
@@ -115,7 +144,7 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
         auto *b = k.name.isEmpty() ? nullptr : findChild<QPushButton *>(k.name);
         if (!b)
             continue;
-        b->setText(k.text.isEmpty() ? QString::number(k.count) : k.text);
+        b->setText(k.text.isEmpty() ? counterText(k.kind, QString::number(k.count)) : k.text);
         b->setVisible(k.visible);
         QFont f = b->font();
         f.setBold(k.kind == status.selected);
@@ -125,7 +154,7 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
     // BC600/BC216: the six counters in their order.
     for (int i = 0; i < status.counts.size() && i < m_front.counters.size(); ++i) {
         if (auto *b = findChild<QPushButton *>(m_front.counters[i].name)) {
-            b->setText(status.counts[i]);
+            b->setText(counterText(m_front.counters[i].kind, status.counts[i]));
             paint(b, status.counts[i] != QLatin1String("0") ? kCounter : kOff);
         }
     }
