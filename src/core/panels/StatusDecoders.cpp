@@ -184,6 +184,7 @@ struct KindRow {
     const char *label;
     const char *kind;
     int field; // count record field
+    const char *caption = nullptr;
 };
 
 // Labels in the model's order; the first with events is selected and
@@ -254,12 +255,7 @@ PanelStatus pl1000Status(const QString &text)
 {
     PanelStatus st;
     const CountRecord r = countRecord(text);
-    const struct {
-        const char *label;
-        const char *kind;
-        int field;
-        const char *caption;
-    } rows[] = {
+    const KindRow rows[] = {
         {"LPL1000Alarma", "Fire", 1, QT_TRANSLATE_NOOP("PanelEvents", "Alarma")},
         {"LPL1000Avaria", "TechAlarm", 8, QT_TRANSLATE_NOOP("PanelEvents", " Avería")},
         {"LPL1000Anullacio", "Disablement", 7, QT_TRANSLATE_NOOP("PanelEvents", "Anulado")},
@@ -351,12 +347,7 @@ PanelStatus jadeBirdStatus(const QString &text)
     for (int i = 1; i <= 11; ++i)
         blinking(st, LampGroup::PunterLedEstatJadeBird, i, estat.size() < 11 ? 0 : digitAt(estat, i - 1));
     lamp(st, LampGroup::PunterLedEstatJadeBird, 11, 1);
-    const struct {
-        const char *label;
-        const char *kind;
-        int field;
-        const char *caption;
-    } rows[] = {
+    const KindRow rows[] = {
         {"LJadeBirdAlarma", "Fire", 1, QT_TRANSLATE_NOOP("PanelEvents", "Alarma")},
         {"LJadeBirdAvaria", "Fault", 6, QT_TRANSLATE_NOOP("PanelEvents", " Avería")},
         {"LJadeBirdAnullat", "Disablement", 7, QT_TRANSLATE_NOOP("PanelEvents", "Anulado")},

@@ -6,6 +6,8 @@
 #include "ui/shell/MainWindow.h"
 #include "ui/status/BlinkLamp.h"
 
+#include "PanelWindow.h"
+
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,18 +21,7 @@ using namespace velmar::ui;
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    std::optional<MainWindow> w;
-    Window()
-    {
-        StartOptions opts;
-        opts.settings.file = dir.filePath("settings.ini");
-        opts.settings.secretFile = dir.filePath("secret.key");
-        opts.port = QStringLiteral("/nonexistent/velmar-port");
-        w.emplace(opts);
-        w->show();
-    }
+struct Window : velmar::test::PanelWindow {
     Engine &engine() { return w->engine(); }
     // A module with this panel identified, the panel talking to it.
     void attach(const QString &central, int panelLink = 2)
