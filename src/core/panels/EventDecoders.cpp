@@ -1,6 +1,7 @@
 #include "core/panels/EventDecoders.h"
 
 #include "core/panels/CodeTables.h"
+#include "core/panels/ModelDecoders.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -770,55 +771,18 @@ DecodedEvent decodeCtec(const QString &entry, const QString &kind)
     return d;
 }
 
-namespace {
-
-QString avenarHeading(const QString &kind)
-{
-    if (kind == QLatin1String("Fire"))
-        return tr("Fuego");
-    if (kind == QLatin1String("Fault"))
-        return tr("Fallo");
-    if (kind == QLatin1String("Disable"))
-        return tr("Anulado");
-    return tr("Control");
-}
-
-// One entry of a list; n is its place from 1.
-using EntryDecoder = DecodedEvent (*)(const QString &entry, const QString &kind, int n, int total);
-
-const struct {
-    const char *model;
-    EntryDecoder decode;
-    bool utf8;
-} kListDecoders[] = {
-    {"BC600", [](const QString &e, const QString &, int, int) { return decodeBC600(e); }, false},
-    {"BC216", [](const QString &e, const QString &, int, int) { return decodeBC216(e); }, false},
-    {"Avenar (Bosch)", [](const QString &e, const QString &k, int n, int) { return decodeAvenar(e, avenarHeading(k), n); }, false},
-    {"Syncro", [](const QString &e, const QString &, int, int) { return decodeSyncroEntry(e); }, false},
-    {"AD300", [](const QString &e, const QString &k, int n, int t) { return decodeAD300(e, k, n, t); }, false},
-    {"ID3000", [](const QString &e, const QString &, int n, int) { return decodeIdEvent(IdFamily::ID3000, e, n); }, false},
-    {"AD600", [](const QString &e, const QString &k, int n, int t) { return decodeAD600(e, k, n, t); }, false},
-    {"MA-2000", [](const QString &e, const QString &, int n, int) { return decodeIdEvent(IdFamily::MA2000, e, n); }, false},
-    {"JadeBird", [](const QString &e, const QString &, int, int) { return decodeJadeBird(e); }, true},
-    {"C-Tec XFP", [](const QString &e, const QString &k, int, int) { return decodeCtec(e, k); }, false},
-    {"PL-1000", [](const QString &e, const QString &, int n, int) { return decodeIdEvent(IdFamily::PL1000, e, n); }, false},
-};
-
-} // namespace
-
 DecodedEvent decodeEventList(const QString &model, const QString &kind, const QString &listText, int total)
 {
     DecodedEvent all;
-    for (const auto &row : kListDecoders) {
-        if (model != QLatin1String(row.model))
-            continue;
-        int n = 1;
-        for (const QString &entry : eventEntries(listText, row.utf8)) {
-            const DecodedEvent d = row.decode(entry, kind, n++, total);
-            all.lines += d.lines;
-            all.zoneLamps += d.zoneLamps;
-            all.evacuation = all.evacuation || d.evacuation;
-        }
+    const ModelDecoders *row = decodersOf(model);
+    if (!row || !row->entry)
+        return all;
+    int n = 1;
+    for (const QString &entry : eventEntries(listText, row->utf8List)) {
+        const DecodedEvent d = row->entry(entry, kind, n++, total);
+        all.lines += d.lines;
+        all.zoneLamps += d.zoneLamps;
+        all.evacuation = all.evacuation || d.evacuation;
     }
     return all;
 }

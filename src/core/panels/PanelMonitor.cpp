@@ -1,6 +1,7 @@
 #include "core/panels/PanelMonitor.h"
 
 #include "core/link/LinkState.h"
+#include "core/panels/ModelDecoders.h"
 #include "core/panels/PanelCatalogue.h"
 #include "core/programming/ProgrammingState.h"
 #include "core/status/LampBoard.h"
@@ -8,27 +9,6 @@
 namespace velmar::panels {
 
 namespace {
-
-// What an event record does for each model that has one.
-enum class OnEvent { Append, Replace, RefetchKind, RefreshStatus };
-
-const struct {
-    const char *model;
-    OnEvent action;
-    DecodedEvent (*decode)(const QString &payload);
-    bool traced; // the decoder writes its input to the diagnostics console
-} kEventRecords[] = {
-    {"BC600", OnEvent::RefetchKind, nullptr, false},
-    {"BC216", OnEvent::RefetchKind, nullptr, false},
-    {"Syncro", OnEvent::Append, decodeSyncroRecord, true},
-    {"AD300", OnEvent::RefreshStatus, nullptr, false},
-    {"ID3000", OnEvent::Append, [](const QString &p) { return decodeIdEvent(IdFamily::ID3000, p); }, true},
-    {"AD600", OnEvent::RefreshStatus, nullptr, false},
-    {"MA-2000", OnEvent::Append, [](const QString &p) { return decodeIdEvent(IdFamily::MA2000, p); }, true},
-    {"JadeBird", OnEvent::Replace, decodeJadeBird, true},
-    {"C-Tec XFP", OnEvent::RefreshStatus, nullptr, false},
-    {"PL-1000", OnEvent::Append, [](const QString &p) { return decodeIdEvent(IdFamily::PL1000, p); }, true},
-};
 
 // The name the decoders log under ("Event_Central_ID3000").
 QString decoderName(const PanelModel &m)
@@ -87,24 +67,24 @@ void PanelMonitor::eventRecord(const PanelModel &m, const QString &payload)
     if (!eventsAccepted(m))
         return;
     const QString model = QLatin1String(m.model);
-    for (const auto &row : kEventRecords) {
-        if (model != QLatin1String(row.model))
-            continue;
-        if (row.traced)
-            emit consoleLine(decoderName(m) + QStringLiteral(" : ") + payload);
-        switch (row.action) {
-        case OnEvent::Append:
-        case OnEvent::Replace:
-            emit eventLines(model, row.decode(payload).lines, row.action == OnEvent::Replace);
-            break;
-        case OnEvent::RefetchKind:
-            if (bc600ChangedKind(payload) == m_bcKind)
-                emit listWanted(model, QLatin1String(m.cloudNode), bc600KindName(m_bcKind));
-            break;
-        case OnEvent::RefreshStatus:
-            emit statusRefreshWanted(model);
-            break;
-        }
+    const ModelDecoders *row = decodersOf(model);
+    if (!row)
+        return;
+    switch (row->onEvent) {
+    case OnEvent::Append:
+    case OnEvent::Replace:
+        emit consoleLine(decoderName(m) + QStringLiteral(" : ") + payload);
+        emit eventLines(model, row->record(payload).lines, row->onEvent == OnEvent::Replace);
+        break;
+    case OnEvent::RefetchKind:
+        if (bc600ChangedKind(payload) == m_bcKind)
+            emit listWanted(model, QLatin1String(m.cloudNode), bc600KindName(m_bcKind));
+        break;
+    case OnEvent::RefreshStatus:
+        emit statusRefreshWanted(model);
+        break;
+    case OnEvent::None:
+        break;
     }
 }
 

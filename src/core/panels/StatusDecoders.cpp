@@ -1,10 +1,12 @@
 #include "core/panels/StatusDecoders.h"
 
+#include "core/panels/ModelDecoders.h"
+
 #include <QCoreApplication>
 
 namespace velmar::panels {
 
-namespace {
+namespace status {
 
 QString tr(const char *text)
 {
@@ -394,18 +396,7 @@ PanelStatus avenarStatus(const QString &text)
     return st;
 }
 
-const struct {
-    const char *model;
-    StatusDecoder decode;
-} kDecoders[] = {
-    {"BC600", bc600Status},       {"BC216", bc216Status},        {"Cofem CLVR / K-CONECTA", cofemStatus},
-    {"Urano", uranoStatus},       {"Syncro", syncroStatus},      {"Avenar (Bosch)", avenarStatus},
-    {"AD300", ad300Status},       {"ID3000", id3000Status},      {"AD600", ad600Status},
-    {"MA-2000", ma2000Status},    {"JadeBird", jadeBirdStatus},  {"C-Tec XFP", ctecStatus},
-    {"PL-1000", pl1000Status},
-};
-
-} // namespace
+} // namespace status
 
 int PanelStatus::tagOf(LampGroup g, int index) const
 {
@@ -430,10 +421,8 @@ CountRecord countRecord(const QString &text)
 
 StatusDecoder statusDecoderFor(const QString &model)
 {
-    for (const auto &d : kDecoders)
-        if (model == QLatin1String(d.model))
-            return d.decode;
-    return nullptr;
+    const ModelDecoders *d = decodersOf(model);
+    return d ? d->status : nullptr;
 }
 
 void applyLamps(LampBoard &board, const PanelStatus &status)
