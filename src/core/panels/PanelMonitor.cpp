@@ -105,8 +105,10 @@ void PanelMonitor::listFetched(const QString &model, const QString &kind, const 
 {
     const DecodedEvent d = decodeEventList(model, kind, listText, m_total);
     for (int zone : d.zoneLamps) {
-        m_board.lamp(LampGroup::PunterLedAlarmaAD300, zone).Tag = 2;
-        m_board.tempsLedZones = LampBoard::kSlowReload;
+        int &tag = m_board.lamp(LampGroup::PunterLedAlarmaAD300, zone).Tag;
+        if (tag != 2)
+            m_board.tempsLedZones = LampBoard::kSlowReload; // a zone starts flashing
+        tag = 2;
     }
     if (d.evacuation)
         m_board.lamp(LampGroup::PunterLedAD600, 2).Tag = 1;

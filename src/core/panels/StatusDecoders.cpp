@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace velmar::panels {
 
 namespace status {
@@ -12,6 +14,9 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("PanelEvents", text);
 }
+
+// More events than any panel holds; the cap keeps the totals in range.
+constexpr int kMaxCount = 999999;
 
 int digitAt(const QString &s, int i) // i counted from 0; not a digit is 0
 {
@@ -414,7 +419,8 @@ CountRecord countRecord(const QString &text)
     for (int i = 0; i < 10 && i < f.size(); ++i) {
         bool ok = false;
         const int n = f[i].trimmed().toInt(&ok);
-        r.field[i] = ok ? n : 0;
+        // Counts are never negative; a wild one must not overflow the sums.
+        r.field[i] = ok ? std::clamp(n, 0, status::kMaxCount) : 0;
     }
     return r;
 }
@@ -427,14 +433,19 @@ StatusDecoder statusDecoderFor(const QString &model)
 
 void applyLamps(LampBoard &board, const PanelStatus &status)
 {
+    bool changed = false;
     for (const LampTag &l : status.lamps) {
         auto lamps = board.group(l.group);
-        if (l.index >= 0 && l.index < int(lamps.size()))
+        if (l.index >= 0 && l.index < int(lamps.size())) {
+            changed = changed || lamps[l.index].Tag != l.tag;
             lamps[l.index].Tag = l.tag;
+        }
     }
-    if (status.reloadSlow)
+    // Only a change restarts the flashing: a panel repeating its status
+    // faster than a flash would otherwise hold its lamps in one phase.
+    if (changed && status.reloadSlow)
         board.tempsLedZones = LampBoard::kSlowReload;
-    if (status.reloadFast)
+    if (changed && status.reloadFast)
         board.tempsLedZonesRapid = LampBoard::kFastReload;
 }
 

@@ -9,6 +9,8 @@ using namespace velmar::panels;
 
 namespace {
 
+constexpr int kMaxCount = 999999; // the decoders' cap on a count
+
 PanelStatus decode(const char *model, const QString &text)
 {
     const StatusDecoder d = statusDecoderFor(QLatin1String(model));
@@ -35,6 +37,8 @@ TEST(CountRecord, MissingAndNonNumericFieldsCountZero)
         {"x|y|3| 4 ||", {0, 0, 3, 4, 0, 0, 0, 0, 0, 0}},
         {"", {}},
         {"0|1|1|1|1|1|1|1|1|1|99|99", {0, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        // Nonsense counts: none below 0, none big enough to overflow a total.
+        {"0|-3|1100000000|99999999999", {0, 0, kMaxCount, 0, 0, 0, 0, 0, 0, 0}},
     };
     for (const auto &c : cases) {
         const CountRecord r = countRecord(QLatin1String(c.text));
@@ -200,6 +204,8 @@ TEST(CountModels, LabelsAndLampsOfTheirFronts)
     const PanelStatus ad300 = decode("AD300", QStringLiteral("0|0|0|0|0|0|0|0"));
     EXPECT_EQ(ad300.tagOf(LampGroup::PunterLedAlarmaAD300, 20), 0);
     EXPECT_EQ(decode("AD300", QStringLiteral("1|2|0|0|1|0|3|4")).total, 10);
+    EXPECT_EQ(decode("AD300", QStringLiteral("1|1100000000|0|0|1100000000|0|1100000000|1100000000")).total,
+              4 * kMaxCount);
 }
 
 TEST(ApplyLamps, TagsReachTheBoardAndFlashingReloadsTheCountdowns)
@@ -212,6 +218,12 @@ TEST(ApplyLamps, TagsReachTheBoardAndFlashingReloadsTheCountdowns)
     EXPECT_EQ(board.lamp(LampGroup::PunterLedFalloUrano, 2).Tag, 2);
     EXPECT_EQ(board.tempsLedZones, LampBoard::kSlowReload);
     EXPECT_EQ(board.tempsLedZonesRapid, LampBoard::kFastReload);
+    // The same status again, as the panel repeats it, lets the flash go on.
+    board.tempsLedZones = 2;
+    board.tempsLedZonesRapid = 1;
+    applyLamps(board, st);
+    EXPECT_EQ(board.tempsLedZones, 2);
+    EXPECT_EQ(board.tempsLedZonesRapid, 1);
     // A Tag for a slot past the group's end is dropped, not written elsewhere.
     PanelStatus wild;
     wild.lamps.append({LampGroup::SLedZTest, 5, 2});
