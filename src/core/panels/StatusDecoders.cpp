@@ -351,9 +351,9 @@ PanelStatus jadeBirdStatus(const QString &text)
     for (int z = 1; z <= 32; ++z)
         blinking(st, LampGroup::PunterLedZonaJadeBird, z, zones.size() < 32 ? 0 : digitAt(zones, z - 1));
     const QString estat = f.value(2);
-    for (int i = 1; i <= 11; ++i)
+    for (int i = 1; i <= 10; ++i)
         blinking(st, LampGroup::PunterLedEstatJadeBird, i, estat.size() < 11 ? 0 : digitAt(estat, i - 1));
-    lamp(st, LampGroup::PunterLedEstatJadeBird, 11, 1);
+    lamp(st, LampGroup::PunterLedEstatJadeBird, 11, 1); // stand-by, whatever the eleventh digit says
     const KindRow rows[] = {
         {"LJadeBirdAlarma", "Fire", 1, QT_TRANSLATE_NOOP("PanelEvents", "Alarma")},
         {"LJadeBirdAvaria", "Fault", 6, QT_TRANSLATE_NOOP("PanelEvents", " Avería")},
@@ -433,14 +433,24 @@ StatusDecoder statusDecoderFor(const QString &model)
 
 void applyLamps(LampBoard &board, const PanelStatus &status)
 {
-    bool changed = false;
+    // Every write with the Tag as it was before any of them, to tell a
+    // change from a lamp written twice.
+    struct Write {
+        int *tag;
+        int old;
+        int value;
+    };
+    QList<Write> writes;
     for (const LampTag &l : status.lamps) {
         auto lamps = board.group(l.group);
-        if (l.index >= 0 && l.index < int(lamps.size())) {
-            changed = changed || lamps[l.index].Tag != l.tag;
-            lamps[l.index].Tag = l.tag;
-        }
+        if (l.index >= 0 && l.index < int(lamps.size()))
+            writes.append({&lamps[l.index].Tag, lamps[l.index].Tag, l.tag});
     }
+    for (const Write &w : std::as_const(writes))
+        *w.tag = w.value;
+    bool changed = false;
+    for (const Write &w : std::as_const(writes))
+        changed = changed || *w.tag != w.old;
     // Only a change restarts the flashing: a panel repeating its status
     // faster than a flash would otherwise hold its lamps in one phase.
     if (changed && status.reloadSlow)

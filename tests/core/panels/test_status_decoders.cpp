@@ -224,6 +224,13 @@ TEST(ApplyLamps, TagsReachTheBoardAndFlashingReloadsTheCountdowns)
     applyLamps(board, st);
     EXPECT_EQ(board.tempsLedZones, 2);
     EXPECT_EQ(board.tempsLedZonesRapid, 1);
+    // A lamp written twice by one status (JadeBird's stand-by) is no change.
+    PanelStatus twice;
+    twice.lamps = {{LampGroup::PunterLedAlarmaUrano, 1, 0}, {LampGroup::PunterLedAlarmaUrano, 1, 1}};
+    twice.reloadSlow = true;
+    board.tempsLedZones = 2;
+    applyLamps(board, twice);
+    EXPECT_EQ(board.tempsLedZones, 2);
     // A Tag for a slot past the group's end is dropped, not written elsewhere.
     PanelStatus wild;
     wild.lamps.append({LampGroup::SLedZTest, 5, 2});
