@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the programming pages with sample values, and of the status
+# Pictures of the programming pages with sample values, of every panel status
+# view at rest and in alarm (view-*.png), and of the status
 # page connected to the simulated module, drawn under Xvfb:
 #
 #   scripts/screenshots.sh [DIR]     (default: out/screenshots)

@@ -428,6 +428,46 @@ TEST(SimModule, ScenarioDrivesInputsAndThePanel)
     EXPECT_FALSE(sim.line.readUntil("{#dorden recibida}").isEmpty());
 }
 
+TEST(SimModule, PanelStatesInEachModelsOwnRecord)
+{
+    const struct {
+        const char *panel;
+        const char *step;
+        const char *record;
+    } cases[] = {
+        {"ID3000", "panel alarm", "{#A7|1|1|0|0|0|0|0|0|0|0}"},
+        {"ID3000", "panel disable", "{#A7|0|0|0|0|0|0|0|1|0|0}"},
+        {"BC216", "panel test", "{#A4|0|0|0|0|0|0|1|1}"},
+        {"Cofem CLVR", "panel alarm", "{#A5|100000000|A9" "0000000000000000000000}"},
+        {"Urano", "panel fault", "{#A6|0000|012002002002002002002002002002002002}"},
+        {"JadeBird", "panel alarm", "{#A7|20000000000000000000000000000000|1|10000000000|0|0|0|0|0|0|0|0|0|0|0|0|0}"},
+        {"C-TecXFP", "panel test", "{#A7|00000000000000000000000000000000|0|0|0|0|0|0|0|0|1}"},
+        {"Bosch", "panel fault", "{#A8|0|1|0|0|0}"},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.panel) + " " + c.step);
+        const QString scenario =
+            writeFile(dir, QStringLiteral("s.txt"), QByteArray("on vm+INf ") + c.step + "\n");
+        START_SIM(sim, "--panel", c.panel, "--period", "5000", "--scenario", scenario);
+        ASSERT_EQ(str(sim.line.ask("vm+INf")), "+Inf:On");
+        EXPECT_FALSE(sim.line.readUntil(c.record).isEmpty());
+    }
+}
+
+TEST(SimModule, PanelOrdersSilenceAndReset)
+{
+    QTemporaryDir dir;
+    const QString scenario = writeFile(dir, QStringLiteral("s.txt"), "on vm+INf panel alarm\n");
+    START_SIM(sim, "--panel", "MA-2000", "--period", "5000", "--scenario", scenario);
+    ASSERT_EQ(str(sim.line.ask("vm+INf")), "+Inf:On");
+    EXPECT_FALSE(sim.line.readUntil("{#A7|1|1|0|0|0|0|0|0|0|0}").isEmpty());
+    sim.line.send("vm+ord=Silenbuz");
+    EXPECT_FALSE(sim.line.readUntil("{#A7|0|1|0|0|0|0|0|0|0|0}").isEmpty());
+    sim.line.send("vm+ord=Rearme");
+    EXPECT_FALSE(sim.line.readUntil("{#A7|0|0|0|0|0|0|0|0|0|0}").isEmpty());
+}
+
 TEST(SimModule, TimedScenarioStepsRunByTheClock)
 {
     QTemporaryDir dir;
@@ -457,6 +497,7 @@ TEST(SimModule, BadScenarioLinesStopTheStartWithTheirLineNumber)
         "raw zz",
         "raw 41*0",
         "teleport 3",
+        "panel on-fire",
     };
     QTemporaryDir dir;
     for (const QByteArray &line : lines) {

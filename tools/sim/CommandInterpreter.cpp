@@ -2,6 +2,7 @@
 
 #include "InfoStream.h"
 #include "Module.h"
+#include "PanelStates.h"
 
 namespace velmar::sim {
 
@@ -220,6 +221,9 @@ void CommandInterpreter::panelOrder(const QString &word)
               || word == QLatin1String("Repos"))) {
         // A reset panel goes back to rest.
         m.state().panelStatus = QString::fromLatin1(p->quietStatus);
+        m.sendPanelStatus();
+    } else if (p && word == QLatin1String("Silenbuz")) {
+        m.state().panelStatus = buzzerSilenced(*p, m.state().panelStatus);
         m.sendPanelStatus();
     }
 }

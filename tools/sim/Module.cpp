@@ -2,6 +2,7 @@
 
 #include "CommandInterpreter.h"
 #include "InfoStream.h"
+#include "PanelStates.h"
 
 #include <QDateTime>
 
@@ -442,6 +443,16 @@ void Module::perform(const Action &a)
         m_state.panelStatus = a.text;
         sendPanelStatus();
         break;
+    case Action::Verb::PanelState: {
+        const QString status = m_state.panel ? panelStateStatus(*m_state.panel, a.text) : QString();
+        if (status.isEmpty()) {
+            m_transcript.note(QStringLiteral("the panel cannot show ") + a.text + QStringLiteral(": not sent"));
+        } else {
+            m_state.panelStatus = status;
+            sendPanelStatus();
+        }
+        break;
+    }
     case Action::Verb::PanelEvent: {
         const QString rec = info::panelEventRecord(m_state, a.text);
         if (rec.isEmpty())

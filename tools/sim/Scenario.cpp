@@ -1,6 +1,7 @@
 #include "Scenario.h"
 
 #include "Faults.h"
+#include "PanelStates.h"
 #include "ParamStore.h"
 
 #include <QFile>
@@ -103,6 +104,11 @@ std::optional<Action> parseAction(const QString &text, QString *error)
         a.text = rest;
         if (a.text.isEmpty())
             return fail(QStringLiteral("expected a payload"));
+    } else if (verb == QLatin1String("panel")) {
+        a.verb = Action::Verb::PanelState;
+        a.text = takeWord(rest);
+        if (!isPanelState(a.text))
+            return fail(QStringLiteral("expected alarm, fault, disable, test or rest"));
     } else if (verb == QLatin1String("record")) {
         a.verb = Action::Verb::Record;
         a.text = rest;

@@ -18,6 +18,7 @@ struct Action {
         Coverage,    // coverage N
         PanelStatus, // panel-status PAYLOAD
         PanelEvent,  // panel-event PAYLOAD
+        PanelState,  // panel alarm|fault|disable|test|rest
         Record,      // record {#...}
         Text,        // text FREE TEXT
         Event,       // event CODE [VALUE]

@@ -18,6 +18,7 @@ void Engine::wireRemote()
             remote.DesconnectarMQTT();
     });
     connect(&commands, &ModuleCommands::publishStatus, &remote, &MqttSession::publishStatus);
+    connect(&panelOrders, &panels::PanelCommands::publishStatus, &remote, &MqttSession::publishStatus);
 
     connect(&remote, &MqttSession::sessionStarted, this, [this] {
         programming.localChosen = false;

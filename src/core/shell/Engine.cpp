@@ -24,7 +24,9 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       commands(state, channel, scheduler, fields, eventLog, identification, programming, reader),
       remote(state, channel, identification, trace),
       firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints),
-      cloud(this->endpoints, state, trace)
+      cloud(this->endpoints, state, trace),
+      panelMonitor(state, blink, programming),
+      panelOrders(state, channel, scheduler, programming)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -39,9 +41,11 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     consumers.write = &writer;
     consumers.update = &firmwareUpdate;
     channel.router().setConsumers(consumers);
+    interpreter.setPanelSink(&panelMonitor);
     wireProgramming();
     wireRemote();
     commands.setCloudEvents(&cloud);
+    panelOrders.setCloudEvents(&cloud);
     firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };
     monitor.setUpdateWatch(&firmwareUpdate);
     connect(&firmwareUpdate, &FirmwareUpdate::ended, &monitor, &StatusMonitor::showStatusPage);

@@ -9,6 +9,8 @@
 #include "core/link/ModuleStatus.h"
 #include "core/link/LinkState.h"
 #include "core/link/Scheduler.h"
+#include "core/panels/PanelMonitor.h"
+#include "core/panels/PanelOrders.h"
 #include "core/params/FieldModel.h"
 #include "core/params/InfoTexts.h"
 #include "core/params/NamedTexts.h"
@@ -62,6 +64,8 @@ public:
     FirmwareUpdate firmwareUpdate;
     // The cloud directory and the account's session with it.
     CloudDirectory cloud;
+    panels::PanelMonitor panelMonitor;   // the attached panel's records
+    panels::PanelCommands panelOrders;   // the panel views' orders
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).

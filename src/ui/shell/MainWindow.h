@@ -84,6 +84,7 @@ private:
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
     void buildRemote();         // ui/remote/MainWindowRemote.cpp
+    void wirePanels();          // ui/panels/MainWindowPanels.cpp
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);
     QWidget *buildUpdatePage();

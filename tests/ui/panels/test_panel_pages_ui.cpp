@@ -5,6 +5,8 @@
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 
+#include "PanelWindow.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -20,18 +22,7 @@ using namespace velmar::ui;
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    std::optional<MainWindow> w;
-    Window()
-    {
-        StartOptions opts;
-        opts.settings.file = dir.filePath("settings.ini");
-        opts.settings.secretFile = dir.filePath("secret.key");
-        opts.port = QStringLiteral("/nonexistent/velmar-port");
-        w.emplace(opts);
-        w->show();
-    }
+struct Window : velmar::test::PanelWindow {
     // The programming view opened with this panel attached.
     void attach(const char *central)
     {

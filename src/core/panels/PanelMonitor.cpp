@@ -1,0 +1,118 @@
+#include "core/panels/PanelMonitor.h"
+
+#include "core/link/LinkState.h"
+#include "core/panels/ModelDecoders.h"
+#include "core/panels/PanelCatalogue.h"
+#include "core/programming/ProgrammingState.h"
+#include "core/status/LampBoard.h"
+
+namespace velmar::panels {
+
+namespace {
+
+// The name the decoders log under ("Event_Central_ID3000").
+QString decoderName(const PanelModel &m)
+{
+    QString n = QLatin1String(m.model);
+    n.remove(u'-');
+    n.remove(QLatin1String(" XFP"));
+    return QStringLiteral("Event_Central_") + n;
+}
+
+} // namespace
+
+PanelMonitor::PanelMonitor(LinkState &link, LampBoard &board, ProgrammingState &view, QObject *parent)
+    : QObject(parent), m_link(link), m_board(board), m_view(view)
+{
+}
+
+void PanelMonitor::panelRecord(QChar type, QChar kind, const QString &payload)
+{
+    const QString code = QString(type) + kind;
+    const PanelModel *m = recordModel(code, m_link.central);
+    if (!m)
+        return;
+    if (type == u'A')
+        statusText(*m, payload);
+    else if (type == u'C')
+        eventRecord(*m, payload);
+}
+
+void PanelMonitor::statusText(const PanelModel &m, const QString &text)
+{
+    const StatusDecoder decode = statusDecoderFor(QLatin1String(m.model));
+    if (!decode)
+        return;
+    PanelStatus st = decode(text);
+    applyLamps(m_board, st);
+    const QString model = QLatin1String(m.model);
+    if (st.total > 0 || model == QLatin1String("AD300"))
+        m_total = st.total;
+    // BC600 and BC216 fetch the kind selected in their view again.
+    if (!st.counts.isEmpty())
+        st.fetch = QStringList{bc600KindName(m_bcKind)};
+    emit statusDecoded(model, st);
+    for (const QString &kind : std::as_const(st.fetch))
+        emit listWanted(model, QLatin1String(m.cloudNode), kind);
+}
+
+bool PanelMonitor::eventsAccepted(const PanelModel &m) const
+{
+    return m_view.panelmostrat == ProgrammingState::estat() && selects(m, m_link.central)
+           && !m_link.identConnectar.isEmpty();
+}
+
+void PanelMonitor::eventRecord(const PanelModel &m, const QString &payload)
+{
+    if (!eventsAccepted(m))
+        return;
+    const QString model = QLatin1String(m.model);
+    const ModelDecoders *row = decodersOf(model);
+    if (!row)
+        return;
+    switch (row->onEvent) {
+    case OnEvent::Append:
+    case OnEvent::Replace:
+        emit consoleLine(decoderName(m) + QStringLiteral(" : ") + payload);
+        emit eventLines(model, row->record(payload).lines, row->onEvent == OnEvent::Replace);
+        break;
+    case OnEvent::RefetchKind:
+        if (bc600ChangedKind(payload) == m_bcKind)
+            emit listWanted(model, QLatin1String(m.cloudNode), bc600KindName(m_bcKind));
+        break;
+    case OnEvent::RefreshStatus:
+        emit statusRefreshWanted(model);
+        break;
+    case OnEvent::None:
+        break;
+    }
+}
+
+void PanelMonitor::chooseKind(const QString &model, const QString &kind)
+{
+    const PanelModel *m = modelNamed(model);
+    if (!m)
+        return;
+    if (QLatin1String(m->eventRecord) == QLatin1String("C4")) {
+        for (int k = 1; k <= 6; ++k)
+            if (bc600KindName(k) == kind)
+                m_bcKind = k;
+    }
+    emit listWanted(model, QLatin1String(m->cloudNode), kind);
+}
+
+void PanelMonitor::listFetched(const QString &model, const QString &kind, const QString &listText)
+{
+    const DecodedEvent d = decodeEventList(model, kind, listText, m_total);
+    for (int zone : d.zoneLamps) {
+        int &tag = m_board.lamp(LampGroup::PunterLedAlarmaAD300, zone).Tag;
+        if (tag != 2)
+            m_board.tempsLedZones = LampBoard::kSlowReload; // a zone starts flashing
+        tag = 2;
+    }
+    if (d.evacuation)
+        m_board.lamp(LampGroup::PunterLedAD600, 2).Tag = 1;
+    emit eventLines(model, d.lines, true);
+}
+
+} // namespace velmar::panels

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/panels/EventDecoders.h"
+#include "core/panels/StatusDecoders.h"
+#include "ui/panels/PanelFronts.h"
+
+#include <QFrame>
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace velmar::ui {
+
+class BlinkLamp;
+
+// A panel's status view drawn from its front (PanelFronts): lamps follow
+// the blink board, indicators and counters the decoded status, the event
+// display the decoded lines. Buttons and counters only report clicks.
+class PanelView : public QFrame {
+    Q_OBJECT
+public:
+    PanelView(const Front &front, const LampBoard &board, QWidget *parent = nullptr);
+
+    const Front &front() const { return m_front; }
+    void applyStatus(const panels::PanelStatus &status);
+    void showEvents(const QList<panels::EventLine> &lines, bool replace);
+    // Live colours while the panel talks to the module, grey otherwise.
+    void setLive(bool live);
+    bool live() const { return m_live; }
+    QString displayText() const;
+
+public slots:
+    void refreshLamps();
+
+signals:
+    void orderPressed(const QString &button);
+    void kindChosen(const QString &kind);
+
+private:
+    const Front &m_front;
+    QList<BlinkLamp *> m_lamps;
+    QTextEdit *m_display = nullptr;
+    bool m_live = false;
+};
+
+} // namespace velmar::ui

@@ -1,0 +1,117 @@
+// The panel monitor on the information stream: which records reach which
+// model, when event records are taken, and what each asks for next.
+#include "core/link/LinkState.h"
+#include "core/panels/PanelMonitor.h"
+#include "core/programming/ProgrammingState.h"
+#include "core/status/LampBoard.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace velmar;
+using namespace velmar::panels;
+
+namespace {
+
+struct Monitor {
+    LinkState link;
+    LampBoard board;
+    ProgrammingState view;
+    PanelMonitor monitor{link, board, view};
+    QSignalSpy lists{&monitor, &PanelMonitor::listWanted};
+    QSignalSpy lines{&monitor, &PanelMonitor::eventLines};
+    QSignalSpy refresh{&monitor, &PanelMonitor::statusRefreshWanted};
+
+    explicit Monitor(const char *central)
+    {
+        link.central = QString::fromLatin1(central);
+        link.identConnectar = QStringLiteral("1000123");
+        view.panelmostrat = ProgrammingState::estat();
+    }
+    void record(const char *code, const QString &payload) { monitor.panelRecord(QChar(code[0]), QChar(code[1]), payload); }
+    QStringList wanted()
+    {
+        QStringList l;
+        for (const auto &args : std::as_const(lists))
+            l << args.at(1).toString() + u'/' + args.at(2).toString();
+        lists.clear();
+        return l;
+    }
+};
+
+TEST(PanelMonitor, StatusRecordsLightTheLampsAndAskForTheirList)
+{
+    Monitor m("ID3000");
+    m.record("A7", QStringLiteral("1|1|0|0|0|0|0|0|0|0"));
+    EXPECT_EQ(m.board.lamp(LampGroup::PunterLedEstatID3000, 0).Tag, 2);
+    EXPECT_EQ(m.wanted(), QStringList{"Syncro/Fire"});
+    // "A7" goes to the first count-record model central names; none: ignored.
+    Monitor none("Velmar");
+    none.record("A7", QStringLiteral("1|1|0|0|0|0|0|0|0|0"));
+    EXPECT_TRUE(none.wanted().isEmpty());
+}
+
+TEST(PanelMonitor, EventRecordsOnlyWhileTheStatusViewShowsTheAttachedModel)
+{
+    const QString event = QStringLiteral("1|0001|012|2|5|0010203001000000");
+    const struct {
+        const char *what;
+        const char *central;
+        bool programmingShown;
+        bool identified;
+        bool taken;
+    } cases[] = {
+        {"status view, ID3000 attached", "ID3000", false, true, true},
+        {"programming view in front", "ID3000", true, true, false},
+        {"module identifier unknown", "ID3000", false, false, false},
+        {"a panel without event records attached", "Cofem CLVR", false, true, false},
+    };
+    for (const auto &c : cases) {
+        Monitor m(c.central);
+        if (c.programmingShown)
+            m.view.panelmostrat = ProgrammingState::programacio();
+        if (!c.identified)
+            m.link.identConnectar.clear();
+        m.record("C7", event);
+        EXPECT_EQ(m.lines.count(), c.taken ? 1 : 0) << c.what;
+    }
+}
+
+TEST(PanelMonitor, EventRecordsRefetchOrRefresh)
+{
+    Monitor bc("BC600");
+    bc.record("C4", QStringLiteral("x001"));
+    EXPECT_EQ(bc.wanted(), QStringList{"BC600/Alarm"});
+    bc.record("C4", QStringLiteral("x004")); // not the kind shown
+    EXPECT_TRUE(bc.wanted().isEmpty());
+    bc.monitor.chooseKind(QStringLiteral("BC600"), QStringLiteral("Fault"));
+    EXPECT_EQ(bc.wanted(), QStringList{"BC600/Fault"});
+    bc.record("C4", QStringLiteral("x004"));
+    EXPECT_EQ(bc.wanted(), QStringList{"BC600/Fault"});
+    // The next status fetches the kind chosen.
+    bc.record("A4", QStringLiteral("0|0|0|0|1|0|0"));
+    EXPECT_EQ(bc.wanted(), QStringList{"BC600/Fault"});
+
+    Monitor ad("AD300");
+    ad.record("C7", QStringLiteral("anything"));
+    EXPECT_EQ(ad.refresh.count(), 1);
+    EXPECT_EQ(ad.lines.count(), 0);
+}
+
+TEST(PanelMonitor, AFetchedFireListFlashesItsZones)
+{
+    Monitor m("AD300");
+    m.record("A7", QStringLiteral("1|2|0|0|0|0|0|0|0|0"));
+    m.board.tempsLedZones = 0;
+    m.monitor.listFetched(QStringLiteral("AD300"), QStringLiteral("Fire"),
+                          QStringLiteral("000001000A010103\r000001000A010107\r"));
+    EXPECT_EQ(m.board.lamp(LampGroup::PunterLedAlarmaAD300, 3).Tag, 2);
+    EXPECT_EQ(m.board.lamp(LampGroup::PunterLedAlarmaAD300, 7).Tag, 2);
+    EXPECT_EQ(m.board.lamp(LampGroup::PunterLedAlarmaAD300, 4).Tag, 0);
+    EXPECT_EQ(m.board.tempsLedZones, LampBoard::kSlowReload);
+    ASSERT_EQ(m.lines.count(), 1);
+    EXPECT_TRUE(m.lines.at(0).at(2).toBool()); // the list replaces the display
+}
+
+} // namespace

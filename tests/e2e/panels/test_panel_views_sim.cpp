@@ -1,0 +1,97 @@
+// The panel status views against the simulated module: a scenario puts the
+// panel in alarm, the attached model's view shows its lamps flashing and
+// the event text, the reset button's order reaches the module and the
+// view comes back to rest.
+#include "ui/panels/PanelView.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/status/BlinkLamp.h"
+
+#include "../window/Linked.h"
+#include "support/Dialogs.h"
+#include "support/Wait.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace velmar;
+using namespace velmar::ui;
+using velmar::test::answerWith;
+using velmar::test::Linked;
+using velmar::test::waitFor;
+
+namespace {
+
+TEST(PanelViewsSim, AlarmShownThenResetFromTheView)
+{
+    const struct {
+        const char *panel;
+        const char *view;
+        const char *eventPayload; // "" when the model has no event record
+        const char *lamp;         // a lamp that flashes in alarm
+        const char *eventText;    // what the display then shows
+        const char *reset;
+    } cases[] = {
+        {"ID3000", "PEstatID3000", "1|0001|012|2|5|0010203001000000\"Pasillo norte\"", "SAlarmaID3000",
+         "Alarma: ZONA   5   10:20:30\nPasillo norte", "SRearmeID3000"},
+        {"JadeBird", "PEstatJadeBird", "0|1|[Fuego zona 1][Planta baja]", "SJadeBirdZ1", "Fuego zona 1\nPlanta baja",
+         "IJadeBirdReset"},
+        {"Urano", "PEstatUrano", "", "SLed11", "", "PUranoRearme"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.panel);
+        QStringList scenario{QStringLiteral("on vm+INf panel alarm")};
+        if (*c.eventPayload)
+            scenario << QStringLiteral("on vm+INf panel-event ") + QString::fromUtf8(c.eventPayload);
+        Linked l({QStringLiteral("--panel"), QLatin1String(c.panel), QStringLiteral("--period"), QStringLiteral("500")},
+                 scenario);
+        ASSERT_TRUE(l.sim.ok());
+        ASSERT_TRUE(l.settled());
+        auto *view = l.find<PanelView>(c.view);
+        ASSERT_NE(view, nullptr);
+        ASSERT_TRUE(waitFor([&] { return view->isVisible() && view->live(); }, 15000));
+        // Only the attached model's view is shown.
+        for (PanelView *other : l.w->findChildren<PanelView *>())
+            EXPECT_EQ(other->isVisible(), other == view) << other->objectName().toStdString();
+
+        auto *lamp = l.find<BlinkLamp>(c.lamp);
+        ASSERT_NE(lamp, nullptr);
+        const QColor off = lamp->colour();
+        ASSERT_TRUE(waitFor([&] { return lamp->colour() != off; }, 15000)) << "lamp never lit";
+        const QColor lit = lamp->colour();
+        EXPECT_TRUE(waitFor([&] { return lamp->colour() == off; }, 5000)) << "lamp does not flash";
+        EXPECT_TRUE(waitFor([&] { return lamp->colour() == lit; }, 5000)) << "lamp does not flash";
+        if (*c.eventText)
+            EXPECT_TRUE(waitFor([&] { return view->displayText().contains(QString::fromUtf8(c.eventText)); }, 10000))
+                << view->displayText().toStdString();
+
+        const qsizetype mark = l.received().size();
+        answerWith(QString::fromUtf8("     Sí    "));
+        l.find<QPushButton>(c.reset)->click();
+        EXPECT_TRUE(l.receives(QStringLiteral("vm+ord=Rearme"), mark));
+        EXPECT_TRUE(waitFor([&] { return lamp->colour() == off; }, 10000));
+        // And it stays at rest.
+        const LampSlot &slot = l.w->engine().blink.lamp(lamp->group(), lamp->index());
+        EXPECT_TRUE(waitFor([&] { return slot.Tag == 0; }, 10000));
+    }
+}
+
+TEST(PanelViewsSim, OrdersNeedALivePanel)
+{
+    // Without a panel link the module reports the panel port off: the order
+    // is refused and nothing reaches the module.
+    Linked l({QStringLiteral("--panel"), QStringLiteral("ID3000"), QStringLiteral("--parts"), QStringLiteral("1101")});
+    ASSERT_TRUE(l.sim.ok());
+    ASSERT_TRUE(l.settled());
+    auto *view = l.find<PanelView>("PEstatID3000");
+    ASSERT_TRUE(waitFor([&] { return view->isVisible(); }, 15000));
+    EXPECT_FALSE(view->live());
+    const qsizetype mark = l.received().size();
+    l.find<QPushButton>("SSilenZumID3000")->click();
+    // The status request that follows is the proof that the click went by.
+    l.find<QPushButton>("BBLlegirEstat")->click();
+    ASSERT_TRUE(l.receives(QStringLiteral("vm+Inf"), mark));
+    EXPECT_FALSE(l.received(mark).contains(QStringLiteral("vm+ord=Silenbuz")));
+}
+
+} // namespace
