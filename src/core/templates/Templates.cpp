@@ -259,6 +259,21 @@ void markChanged(FieldModel &fields, BoundField &f)
     f.setEnabled(true);
 }
 
+// Each control of a table whose key the template holds takes its value
+// (when apply accepts it) and is marked as changed.
+template <typename Field, typename Apply>
+void applySingles(FieldModel &fields, const QList<Field *> &table, const TemplateContent &content,
+                  TemplateApply &result, Apply apply)
+{
+    for (Field *c : table) {
+        const std::optional<QString> v = c->Tag > 0 ? content.value(QString::number(c->Tag)) : std::nullopt;
+        if (!v || !apply(*c, *v))
+            continue;
+        markChanged(fields, *c);
+        ++result.applied;
+    }
+}
+
 // The module's panel and the template's must go together.
 bool panelsMatch(const QString &central, const QString &tplPanel)
 {
@@ -368,32 +383,21 @@ TemplateApply applyTemplate(FieldModel &fields, const TemplateContent &content, 
         markChanged(fields, *e);
         ++result.applied;
     }
-    for (ComboBoxField *c : fields.PunterComboBox()) {
-        const std::optional<QString> v = c->Tag > 0 ? content.value(QString::number(c->Tag)) : std::nullopt;
-        const int index = v ? int(c->items().indexOf(*v)) : -1;
-        if (index < 0)
-            continue;
-        c->setCurrentIndex(index);
-        markChanged(fields, *c);
-        ++result.applied;
-    }
-    for (CheckBoxField *c : fields.PunterCheckBox()) {
-        const std::optional<QString> v = c->Tag > 0 ? content.value(QString::number(c->Tag)) : std::nullopt;
-        if (!v)
-            continue;
-        c->setChecked(*v == u"1");
-        markChanged(fields, *c);
-        ++result.applied;
-    }
-    for (CheckListField *c : fields.PunterCheckListBox()) {
-        const std::optional<QString> v = c->Tag > 0 ? content.value(QString::number(c->Tag)) : std::nullopt;
-        if (!v)
-            continue;
-        for (int i = 0; i < c->items().size(); ++i)
-            c->setChecked(i, i < v->size() && v->at(i) == u'1');
-        markChanged(fields, *c);
-        ++result.applied;
-    }
+    applySingles(fields, fields.PunterComboBox(), content, result, [](ComboBoxField &c, const QString &v) {
+        const int index = int(c.items().indexOf(v));
+        if (index >= 0)
+            c.setCurrentIndex(index);
+        return index >= 0;
+    });
+    applySingles(fields, fields.PunterCheckBox(), content, result, [](CheckBoxField &c, const QString &v) {
+        c.setChecked(v == u"1");
+        return true;
+    });
+    applySingles(fields, fields.PunterCheckListBox(), content, result, [](CheckListField &c, const QString &v) {
+        for (int i = 0; i < c.items().size(); ++i)
+            c.setChecked(i, i < v.size() && v.at(i) == u'1');
+        return true;
+    });
 
     for (GridModel *g : templateGrids(fields, scope)) {
         const RowForm f = rowForm(g->name());
