@@ -28,6 +28,8 @@ constexpr int kUnlockMs = 8000;
 constexpr int kCycleMs = 180000;
 constexpr int kSendQuietMs = 1500;
 constexpr int kSendMaxMs = 10000;
+// Longer than the status read's pause between its two requests (1000 ms remotely).
+constexpr int kSettledMs = 1300;
 
 void out(const QString &text)
 {
@@ -47,9 +49,12 @@ const char *const kPartNames[] = {"GPRS", "ADSL", "COM", "E/S"};
 
 Ctl::Ctl(const CtlOptions &options, Engine &engine) : m_o(options), m_e(engine)
 {
+    m_lastAnswer.start();
     connect(&m_e.channel, &CommandChannel::replyRouted, this, [this](const QString &reply) {
         if (m_collect)
             m_replies << reply;
+        if (!reply.startsWith(u"{#"))
+            m_lastAnswer.restart();
     });
     connect(&m_e.programming, &ProgrammingState::message, this,
             [this](const QString &, const QString &text) { m_messages << text; });
@@ -134,8 +139,10 @@ int Ctl::unlock()
 
 void Ctl::settle()
 {
-    // Recognition is followed by a status read; its records end it.
-    until([this] { return m_live; }, kLinkMs);
+    // Recognition is followed by a status read (stream on, "vm+vEr", then
+    // "vm+INf" once more); it is over when its records came and the module
+    // has answered nothing else for a while.
+    until([this] { return m_live && m_lastAnswer.elapsed() >= kSettledMs; }, kLinkMs);
     // Single commands want only their own replies: no polls meanwhile.
     const QString &c = m_o.command;
     if (c == u"get" || c == u"set" || c == u"send")

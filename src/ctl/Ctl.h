@@ -2,6 +2,7 @@
 
 #include "ctl/CtlOptions.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,7 @@ private:
     bool m_collect = false;
     bool m_interrupted = false;
     bool m_live = false; // a live-status record arrived
+    QElapsedTimer m_lastAnswer; // since the module's last answer that was no record
     QStringList m_messages; // what the cycles wanted the user told
 };
 

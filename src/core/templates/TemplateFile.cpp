@@ -61,12 +61,20 @@ QString oneLine(QString text)
 
 } // namespace
 
+void TemplateContent::add(const TemplateEntry &e)
+{
+    const QString key = e.key.toUpper();
+    if (!m_first.contains(key)) // the first line of a key wins
+        m_first.insert(key, entries.size());
+    entries << e;
+}
+
 std::optional<QString> TemplateContent::value(const QString &key) const
 {
-    for (const TemplateEntry &e : entries)
-        if (e.key.compare(key, Qt::CaseInsensitive) == 0)
-            return e.value;
-    return std::nullopt;
+    const auto it = m_first.constFind(key.toUpper());
+    if (it == m_first.constEnd())
+        return std::nullopt;
+    return entries.at(it.value()).value;
 }
 
 TemplateRead parseTemplate(QByteArrayView bytes)
@@ -133,7 +141,7 @@ TemplateRead parseTemplate(QByteArrayView bytes)
         }
         e.value = line.mid(eq + 1, brace - eq - 1);
         e.comment = line.mid(brace + 2, line.size() - brace - 3);
-        content.entries << e;
+        content.add(e);
     }
     r.content = std::move(content);
     return r;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -19,11 +20,17 @@ struct TemplateEntry {
 // A template file as read: its kind and its entries, looked up by key.
 struct TemplateContent {
     bool partial = false;
-    QList<TemplateEntry> entries; // in file order
+    QList<TemplateEntry> entries; // in file order, appended through add()
 
+    void add(const TemplateEntry &e);
     // The value of the first entry whose key matches, whatever the letter
     // case; none when no line carries the key.
     std::optional<QString> value(const QString &key) const;
+
+private:
+    // Upper-cased key -> its first entry: a large file is looked up once per
+    // control and grid row.
+    QHash<QString, qsizetype> m_first;
 };
 
 // What reading a file gave: the content, or why it was refused.

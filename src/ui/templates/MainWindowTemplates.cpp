@@ -132,7 +132,7 @@ void MainWindow::MIIImportarPlantillaClick()
     }
     showProgramming();
     m_engine.programming.PRes = tr("Plantilla") + QStringLiteral("  ") + file;
-    m_programming->refreshMarks();
+    m_programming->setImportShown(true);
     ElMeuMessageDlg(tr("CONFIRMACION"), file + QStringLiteral("\r\n\r\n") + tr("    Plantilla cargada    "),
                     DlgType::Information, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
 }
