@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds the program, the simulator, the tests and the benchmarks
+# Configures and builds the program, velmarctl, the simulator, the tests and the benchmarks
 # with gcc into build/.
 # --sanitize: the same (benchmarks aside) plus the fuzz targets with clang under
 # AddressSanitizer and UndefinedBehaviorSanitizer into build-san/.

@@ -67,6 +67,8 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     programming->addActions(m_programming->commandActions().mid(0, 2));
     programming->addSeparator();
     programming->addActions(m_programming->commandActions().mid(2));
+    programming->addSeparator();
+    buildTemplates(programming);
 
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("SBEstat"));

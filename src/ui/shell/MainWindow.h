@@ -9,9 +9,14 @@
 #include <QTimer>
 
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
+
+namespace velmar {
+struct TemplateScope;
+}
 
 namespace velmar::ui {
 
@@ -93,6 +98,12 @@ private:
     // ui/programming/MainWindowProgramming.cpp
     QWidget *buildAccessCodePanel();
     void wireProgramming();
+    // ui/templates/MainWindowTemplates.cpp
+    void buildTemplates(QMenu *menu);
+    bool templateGuards();
+    TemplateScope templateScope() const;
+    void MIICrearplantillaClick();
+    void MIIImportarPlantillaClick();
     // ui/link/MainWindowLink.cpp
     void wireLink();
     void stopLinkForClose();
