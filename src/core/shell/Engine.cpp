@@ -18,7 +18,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       writer(state, channel, scheduler, trace, fields, identification, programming, this->endpoints),
       commands(state, channel, scheduler, fields, eventLog, identification, programming, reader),
       remote(state, channel, identification, trace),
-      firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints)
+      firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints),
+      listErase(state, channel, scheduler, fields, programming, writer)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/diagnostics/Trace.h"
+#include "core/files/ListErase.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/EventLog.h"
 #include "core/link/Identification.h"
@@ -59,6 +60,7 @@ public:
     ModuleCommands commands;
     MqttSession remote;
     FirmwareUpdate firmwareUpdate;
+    ListErase listErase; // the delete-all of the event texts, zones and operators
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
