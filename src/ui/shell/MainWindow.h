@@ -92,6 +92,9 @@ private:
     // ui/programming/MainWindowProgramming.cpp
     QWidget *buildAccessCodePanel();
     void wireProgramming();
+    // ui/files/MainWindowFiles.cpp: import, export and delete-all of the
+    // event-text and list files
+    void wireFiles();
     // ui/link/MainWindowLink.cpp
     void wireLink();
     void stopLinkForClose();
