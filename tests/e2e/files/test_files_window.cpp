@@ -103,6 +103,13 @@ TEST(FilesWindow, EventTextsImportedWrittenExportedAndErased)
     EXPECT_TRUE(l.receives(QStringLiteral("vm+9601=0245:;1;;63100112;Sirena activa/Sirena parada"), mark, 20000));
     ASSERT_TRUE(idle(l));
     EXPECT_FALSE(g.cellDiffers(6, 1));
+    // The module holds the texts: its echo carries them back.
+    EXPECT_TRUE(waitFor([&] {
+        for (const auto &t : velmar::test::readTranscript(l.transcript()))
+            if (t.kind == u"TX" && t.text == u"+9601:0245:;1;;63100112;Sirena activa/Sirena parada")
+                return true;
+        return false;
+    }));
 
     // Exported, the page gives back the file it took.
     chosen.path = l.dir.filePath("exportado.txt");
