@@ -72,6 +72,19 @@ bool programmingOn(Linked &l, const char *tab)
     return false;
 }
 
+// "Borrar" of a page, confirmed: the module receives `first`, then `next`,
+// and finally `last`.
+void eraseConfirmed(Linked &l, const char *button, const QString &first, const QString &next, const QString &last)
+{
+    const qsizetype mark = l.received().size();
+    answerWith(QStringLiteral("     Sí    "));
+    l.find<QPushButton>(button)->click();
+    EXPECT_TRUE(l.receives(last, mark));
+    const QStringList received = l.received(mark);
+    EXPECT_GE(received.indexOf(first), 0);
+    EXPECT_LT(received.indexOf(first), received.indexOf(next));
+}
+
 bool idle(Linked &l)
 {
     return waitFor([&] { return !l.w->engine().programming.working(); }, 20000);
@@ -137,13 +150,8 @@ TEST(FilesWindow, EventTextsImportedWrittenExportedAndErased)
     }
 
     // "Borrar", confirmed: the file name and the block are erased, the page emptied.
-    const qsizetype beforeErase = l.received().size();
-    answerWith(QStringLiteral("     Sí    "));
-    l.find<QPushButton>("BBEsborrarFitxerID3000")->click();
-    EXPECT_TRUE(l.receives(QStringLiteral("vm+96xx=0"), beforeErase));
-    EXPECT_GE(l.received(beforeErase).indexOf(QStringLiteral("vm+9500=")), 0);
-    EXPECT_LT(l.received(beforeErase).indexOf(QStringLiteral("vm+9500=")),
-              l.received(beforeErase).indexOf(QStringLiteral("vm+96xx=0")));
+    eraseConfirmed(l, "BBEsborrarFitxerID3000", QStringLiteral("vm+9500="), QStringLiteral("vm+96xx=0"),
+                   QStringLiteral("vm+96xx=0"));
     EXPECT_EQ(g.cell(1, 1), QString());
 }
 
@@ -209,13 +217,8 @@ TEST(FilesWindow, ZoneListImportedWrittenExportedAndDeleted)
     l.find<QPushButton>("BBExportarFitxerAguilera")->click();
     EXPECT_EQ(readAll(chosen.path), file);
 
-    const qsizetype beforeErase = l.received().size();
-    answerWith(QStringLiteral("     Sí    "));
-    l.find<QPushButton>("BBEsborrarFitxerAguilera")->click();
-    EXPECT_TRUE(l.receives(QStringLiteral("vm+99xx=0"), beforeErase));
-    EXPECT_GE(l.received(beforeErase).indexOf(QStringLiteral("vm+9000=")), 0);
-    EXPECT_LT(l.received(beforeErase).indexOf(QStringLiteral("vm+9000=")),
-              l.received(beforeErase).indexOf(QStringLiteral("vm+91xx=0")));
+    eraseConfirmed(l, "BBEsborrarFitxerAguilera", QStringLiteral("vm+9000="), QStringLiteral("vm+91xx=0"),
+                   QStringLiteral("vm+99xx=0"));
     EXPECT_EQ(g.cell(2, 1), QString());
 }
 
