@@ -1,6 +1,6 @@
 // velmarctl: reaches a Velmar module over a serial port or through the broker
 // and reads, writes or watches it from a terminal.
-#include "core/shell/Endpoints.h"
+#include "core/base/Endpoints.h"
 #include "core/shell/Engine.h"
 #include "ctl/Ctl.h"
 #include "ctl/CtlOptions.h"

@@ -148,6 +148,7 @@ void WriteCycle::begin(Scope scope)
     m_channel.send(QStringLiteral("vm+inf"));
     m_esborraZones = false;
     m_erasesAwaited = 0;
+    m_everyRecord = nullptr;
     m_running = true;
     const quint64 generation = ++m_generation;
 
@@ -177,6 +178,18 @@ void WriteCycle::begin(Scope scope)
     if (scope == Scope::Page && eraseChangedPanelBlock(generation))
         return;
     m_timer.start(kWriteStartMs);
+}
+
+void WriteCycle::writeGridRecords(const GridModel &grid, int first, int last, const QString &statusText)
+{
+    if (!guards())
+        return;
+    begin(Scope::Whole);
+    m_everyRecord = &grid;
+    m_campInici = first;
+    m_state.camp_final = last;
+    m_state.puntercamp = kStringGrid;
+    m_view.setStatusText(statusText);
 }
 
 bool WriteCycle::eraseChangedPanelBlock(quint64 generation)
@@ -623,6 +636,8 @@ void WriteCycle::sendNext()
 
 bool WriteCycle::rowChanged(const GridModel &g, int row) const
 {
+    if (&g == m_everyRecord)
+        return true;
     const bool marks = markedByEditor(g);
     for (int c = 0; c < g.columns(); ++c) {
         if (g.cellDiffers(c, row))

@@ -47,6 +47,11 @@ public:
     // "Restaurar los valores de fábrica": asks, then GravarperDefecte.
     void MIIDefecteClick();
     void GravarperDefecte();
+    // The delete-all of a list: from the grid stage on, every record of
+    // `grid` (changed or not: the module's list may never have been read)
+    // and the changed records of the other grids numbered strictly between
+    // first and last are written.
+    void writeGridRecords(const GridModel &grid, int first, int last, const QString &statusText);
     // One step of the write.
     void TimerGravarTimer();
 
@@ -138,6 +143,7 @@ private:
     // Codes of the fields and records given up after three wrong echoes.
     QStringList m_unwritten;
     int m_erasesAwaited = 0; // block erases of this write not yet acknowledged
+    const GridModel *m_everyRecord = nullptr; // written whole (writeGridRecords)
 };
 
 } // namespace velmar

@@ -26,7 +26,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints),
       cloud(this->endpoints, state, trace),
       panelMonitor(state, blink, programming),
-      panelOrders(state, channel, scheduler, programming)
+      panelOrders(state, channel, scheduler, programming),
+      listErase(state, channel, scheduler, fields, programming, writer)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))

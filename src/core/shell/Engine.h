@@ -2,6 +2,7 @@
 
 #include "core/cloud/CloudDirectory.h"
 #include "core/diagnostics/Trace.h"
+#include "core/files/ListErase.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/EventLog.h"
 #include "core/link/Identification.h"
@@ -66,6 +67,7 @@ public:
     CloudDirectory cloud;
     panels::PanelMonitor panelMonitor;   // the attached panel's records
     panels::PanelCommands panelOrders;   // the panel views' orders
+    ListErase listErase; // the delete-all of the event texts, zones and operators
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).

@@ -1,5 +1,7 @@
 #include "ui/panels/PanelPage.h"
 
+#include "core/files/EventTextFile.h"
+
 #include "ui/editor/GridEditor.h"
 #include "ui/programming/FieldBinder.h"
 
@@ -99,9 +101,10 @@ PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, Fiel
         for (const auto &[prefix, text] : buttons) {
             auto *b = new QPushButton(text, file);
             b->setObjectName(QLatin1String(prefix) + suffix);
-            // The event-text files come with their own commands.
-            b->setEnabled(false);
             fileRow->addWidget(b);
+            // Some panels' event texts have no erase (ui/files wires the rest).
+            if (b->objectName().startsWith(u"BBEsborrar") && !zones && !files::hasEventErase(form))
+                b->hide();
         }
         top->addWidget(file);
     }
@@ -253,7 +256,23 @@ QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<Ch
         GridEditor *g = gridOf(name, page);
         g->setVisibleRows(8);
         g->setFill(GridEditor::Fill::LastColumn);
-        lists->addWidget(g, 1);
+        if (qstrcmp(name, "SGTelefons") != 0) {
+            lists->addWidget(g, 1);
+            continue;
+        }
+        // The phone list's file commands (ui/files).
+        auto *phones = new QVBoxLayout;
+        phones->addWidget(g, 1);
+        auto *row = new QHBoxLayout;
+        row->addStretch();
+        for (const auto &[button, text] : {std::pair{"BBImportarTel", PanelPage::tr("Importar")},
+                                           std::pair{"BBExportarTel", PanelPage::tr("Exportar")}}) {
+            auto *b = new QPushButton(text, page);
+            b->setObjectName(QLatin1String(button));
+            row->addWidget(b);
+        }
+        phones->addLayout(row);
+        lists->addLayout(phones, 1);
     }
     layout->addLayout(lists);
     layout->addStretch();

@@ -343,6 +343,13 @@ QWidget *ProgrammingView::buildConfigPage()
     opsLayout->addWidget(operadores);
     auto *opsButtons = new QHBoxLayout;
     opsButtons->addStretch();
+    // The list's file commands (ui/files).
+    for (const auto &[name, text] : {std::pair{"BBImportarOperadores", tr("Importar")},
+                                     std::pair{"BBExportarOperadores", tr("Exportar")}}) {
+        auto *b = new QPushButton(text, ops);
+        b->setObjectName(QLatin1String(name));
+        opsButtons->addWidget(b);
+    }
     auto *erase = new QPushButton(tr("Borrar"), ops);
     erase->setObjectName(QStringLiteral("BBEsborraOperadores"));
     erase->setToolTip(tr("Borra todas las operadoras del equipo"));

@@ -126,6 +126,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     connect(&e.identification, &Identification::connectedChanged, m_programming,
             &ProgrammingView::refreshMarks);
     wireProgramming();
+    wireFiles();
     wireLink();
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });

@@ -104,6 +104,9 @@ private:
     TemplateScope templateScope() const;
     void MIICrearplantillaClick();
     void MIIImportarPlantillaClick();
+    // ui/files/MainWindowFiles.cpp: import, export and delete-all of the
+    // event-text and list files
+    void wireFiles();
     // ui/link/MainWindowLink.cpp
     void wireLink();
     void stopLinkForClose();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace velmar::ui {
+
+// What a file action asks the user for: a file to open or to save, with the
+// dialog's title and its filter ("Listado de eventos (*.txt)").
+struct FileRequest {
+    bool save = false;
+    QString title;
+    QString filter;
+};
+
+// Returns the chosen file's path, empty when cancelled. The file dialogs
+// ask no question of their own: the actions ask before overwriting.
+QString chooseFile(QWidget *parent, const FileRequest &request);
+
+// Replaces the dialogs (tests answer with a path); an empty function brings
+// the dialogs back. Returns the chooser it replaced.
+using FileChooser = std::function<QString(const FileRequest &)>;
+FileChooser setFileChooser(FileChooser chooser);
+
+} // namespace velmar::ui
