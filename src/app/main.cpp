@@ -26,6 +26,7 @@ int main(int argc, char **argv)
     options.port = cl.port;
     options.remoteId = cl.remote;
     options.remoteAdsl = cl.adsl;
+    options.useCloud = true;
     if (!cl.configFile.isEmpty()) {
         QString error;
         if (!options.endpoints.load(cl.configFile, &error)) {

@@ -28,16 +28,6 @@ bool recordKey(const QString &key)
     return !key.trimmed().isEmpty() && !key.contains(u'/') && !key.contains(u'\\');
 }
 
-QString sitePath(const QString &empresa, const QString &instal, const QString &ref)
-{
-    QString path = QStringLiteral("Companies/") + empresa;
-    if (!instal.isEmpty())
-        path += QStringLiteral("/Installers/") + instal;
-    if (!ref.isEmpty())
-        path += QStringLiteral("/References/") + ref;
-    return path;
-}
-
 // The last n children by their Created time.
 CloudQuery lastByCreated(int n)
 {
@@ -234,10 +224,7 @@ void CloudDirectory::lookUpKey(const QString &empresa, const QString &instal, co
             done(QLatin1String(kKeyError));
             return;
         }
-        const QString member = !ref.isEmpty()      ? QStringLiteral("/KeyReference")
-                               : !instal.isEmpty() ? QStringLiteral("/KeyInstaller")
-                                                   : QStringLiteral("/KeyCom");
-        readValue(sitePath(empresa, instal, ref) + member, {}, [this, done](bool ok, const QJsonValue &v) {
+        readValue(sitePath(empresa, instal, ref) + u'/' + siteKeyMember(instal, ref), {}, [this, done](bool ok, const QJsonValue &v) {
             if (!ok) {
                 emit searchPasswordHidden();
                 emit message(tr("ERROR"), m_error + u'\r' + tr("Compruebe la conexión a internet"), 0);

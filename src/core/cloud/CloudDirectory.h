@@ -64,6 +64,9 @@ public:
     void ComprovaClauRTDB(const QString &empresa, const QString &instal, const QString &ref, const QString &clau);
     void ActualitzaCompaniesRTDB(const QString &empresa, const QString &instal, bool nou, const QString &ref,
                                  const QString &clau);
+    // The same records with the answer handed back instead of signalled.
+    void writeSiteKey(const QString &empresa, const QString &instal, bool nou, const QString &ref,
+                      const QString &clau, std::function<void(bool)> done);
     void ActualitzaEventsRTDB(const QString &clientId, const QString &mis, const QString &eventId);
     void AgafaEstatEquipments(const QString &identificador);
     // The event history of the module in hand: the last 100 events, or the
@@ -123,8 +126,6 @@ private:
     void signInThen(std::function<void()> then);
     void lookUpKey(const QString &empresa, const QString &instal, const QString &ref,
                    std::function<void(const QString &)> done);
-    void writeSiteKey(const QString &empresa, const QString &instal, bool nou, const QString &ref,
-                      const QString &clau, std::function<void(bool)> done);
     bool CheckAndCreateRealTimeDBClass() const { return m_client.authenticated(); }
     void readValue(const QString &path, const cloud::CloudQuery &query,
                    std::function<void(bool ok, const QJsonValue &)> done);

@@ -383,4 +383,28 @@ int readInteger(const QJsonValue &value)
     return ok ? n : 0;
 }
 
+QString sitePath(const QString &empresa, const QString &instal, const QString &ref)
+{
+    QString path = QStringLiteral("Companies/") + empresa;
+    if (!instal.isEmpty())
+        path += QStringLiteral("/Installers/") + instal;
+    if (!ref.isEmpty())
+        path += QStringLiteral("/References/") + ref;
+    return path;
+}
+
+QString siteKeyMember(const QString &instal, const QString &ref)
+{
+    return !ref.isEmpty()      ? QStringLiteral("KeyReference")
+           : !instal.isEmpty() ? QStringLiteral("KeyInstaller")
+                               : QStringLiteral("KeyCom");
+}
+
+QString siteCreatedMember(const QString &instal, const QString &ref)
+{
+    return !ref.isEmpty()      ? QStringLiteral("CreatedDateReference")
+           : !instal.isEmpty() ? QStringLiteral("CreatedDateInstaller")
+                               : QStringLiteral("CreatedDateCom");
+}
+
 } // namespace velmar::cloud

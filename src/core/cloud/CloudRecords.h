@@ -28,6 +28,14 @@ QString textForm(const QJsonValue &value);
 // A string value as its text; any other scalar as its JSON text; null empty.
 QString scalarText(const QJsonValue &value);
 
+// The record of a site level: "Companies/" + company, then
+// "/Installers/" + installer and "/References/" + reference when given.
+QString sitePath(const QString &empresa, const QString &instal, const QString &ref);
+// The member of that record holding its key (KeyCom, KeyInstaller or
+// KeyReference) and the one holding its creation time.
+QString siteKeyMember(const QString &instal, const QString &ref);
+QString siteCreatedMember(const QString &instal, const QString &ref);
+
 // A version text ("2.5.06.18") as the integer its digits make (250618);
 // -1 when it holds anything but digits, dots and double quotes.
 qint64 versionNumber(const QString &version);

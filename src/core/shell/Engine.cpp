@@ -25,6 +25,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       remote(state, channel, identification, trace),
       firmwareUpdate(state, channel, identification, programming, fields, scheduler, trace, this->endpoints),
       cloud(this->endpoints, state, trace),
+      account(cloud, trace),
       panelMonitor(state, blink, programming),
       panelOrders(state, channel, scheduler, programming),
       listErase(state, channel, scheduler, fields, programming, writer)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/cloud/AccountSession.h"
 #include "core/cloud/CloudDirectory.h"
 #include "core/diagnostics/Trace.h"
 #include "core/files/ListErase.h"
@@ -65,6 +66,7 @@ public:
     FirmwareUpdate firmwareUpdate;
     // The cloud directory and the account's session with it.
     CloudDirectory cloud;
+    AccountSession account; // the account and its site, on the directory's session
     panels::PanelMonitor panelMonitor;   // the attached panel's records
     panels::PanelCommands panelOrders;   // the panel views' orders
     ListErase listErase; // the delete-all of the event texts, zones and operators

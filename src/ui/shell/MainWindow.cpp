@@ -47,6 +47,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
 
     m_console = new InfoWindow(m_engine.trace, m_engine.channel, this);
     buildMenus();
+    buildCloud(options);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);

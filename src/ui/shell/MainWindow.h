@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/cloud/CloudStartupSession.h"
 #include "core/shell/CloudStartup.h"
 #include "core/programming/Prompts.h"
 #include "core/shell/Engine.h"
@@ -7,6 +8,8 @@
 
 #include <QMainWindow>
 #include <QTimer>
+
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -36,7 +39,8 @@ struct StartOptions {
     QString port; // used instead of the stored port, and not stored (--port)
     QString remoteId;         // --remote ID: a session to this module at start
     bool remoteAdsl = false;  // --link adsl
-    CloudStartup *cloud = nullptr; // null: the program starts offline
+    CloudStartup *cloud = nullptr; // given: the start-up asks it instead of the cloud of `endpoints`
+    bool useCloud = false;         // sign in to the cloud of `endpoints` at start (else offline)
 };
 
 // TFPrincipalVelmarES: the program's main window. It owns the core of the
@@ -89,6 +93,9 @@ private:
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
     void buildRemote();         // ui/remote/MainWindowRemote.cpp
+    // ui/cloud/MainWindowCloud.cpp: the account's sign-in at start, "Cerrar sesión"
+    void buildCloud(const StartOptions &options);
+    bool accountExecute();
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);
@@ -141,6 +148,7 @@ private:
     bool m_startRemoteAdsl = false;
     OfflineCloud m_offline;
     CloudStartup *m_cloud = nullptr;
+    std::unique_ptr<CloudStartupSession> m_cloudSession;
     bool m_primeravegada = true;
     enum class CloseState { Open, Closing, Done } m_closeState = CloseState::Open;
     bool m_inCloseEvent = false;
