@@ -7,6 +7,10 @@
 
 #include <mosquitto.h>
 
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <atomic>
 #include <mutex>
 
 namespace velmar {
@@ -16,6 +20,8 @@ namespace velmar {
 struct MqttClient::Context {
     QPointer<MqttClient> client;
     quint64 generation = 0;
+    // Set on the library's thread once the connection is over.
+    std::atomic<bool> disconnected{false};
 };
 
 namespace {
@@ -114,11 +120,20 @@ void MqttClient::start(const QString &address)
 void MqttClient::teardown()
 {
     ++m_generation;
+    const bool wasConnected = m_connected;
     m_connected = false;
     if (!m_mosq)
         return;
     // The state "disconnecting" also ends the library's retry loop.
     mosquitto_disconnect(m_mosq);
+    // The library's thread sends what is queued and the DISCONNECT only while
+    // it runs: stopped at once, it may close the socket first and the broker
+    // then publishes the last will as for a lost PC. A short, bounded wait.
+    if (wasConnected && m_context) {
+        const QDeadlineTimer deadline(kCloseWaitMs);
+        while (!m_context->disconnected.load() && !deadline.hasExpired())
+            QThread::msleep(2);
+    }
     mosquitto_loop_stop(m_mosq, false);
     mosquitto_destroy(m_mosq);
     m_mosq = nullptr;
@@ -205,6 +220,8 @@ void MqttClient::dropped(quint64 generation, int rc)
 void MqttClient::onConnect(mosquitto *mosq, void *ctx, int rc)
 {
     auto *c = static_cast<Context *>(ctx);
+    if (rc == 0)
+        c->disconnected.store(false);
     if (rc != 0)
         mosquitto_disconnect(mosq); // stops the retry loop at once
     post(c->client, [client = c->client, g = c->generation, rc] {
@@ -216,6 +233,7 @@ void MqttClient::onConnect(mosquitto *mosq, void *ctx, int rc)
 void MqttClient::onDisconnect(mosquitto *, void *ctx, int rc)
 {
     auto *c = static_cast<Context *>(ctx);
+    c->disconnected.store(true);
     post(c->client, [client = c->client, g = c->generation, rc] {
         if (client)
             client->dropped(g, rc);

@@ -52,6 +52,8 @@ struct MqttSettings {
 class MqttClient : public QObject {
     Q_OBJECT
 public:
+    // How long a closing waits for the DISCONNECT to leave (the window is held that long at most).
+    static constexpr int kCloseWaitMs = 500;
     static constexpr const char *kNotConnectedText = "This action requires a connected state";
 
     explicit MqttClient(QObject *parent = nullptr);
