@@ -72,6 +72,8 @@ public:
     QString ErrorFirebase() const { return m_error; }
     const AccountSite &site() const { return m_site; }
     bool hasCompany() const { return !m_site.empresa.isEmpty(); }
+    // The site's key as the directory holds it (proved on the search page).
+    void setSiteKey(const QString &key) { m_site.clau = key; }
 
     // --- steps ---
     void LoginFirebase(const QString &email, const QString &password, std::function<void()> done);

@@ -107,7 +107,12 @@ void CloudDirectory::ConnexioFireBase()
 
 void CloudDirectory::ConnexioInternet()
 {
-    m_client.reach(QUrl(m_endpoints.probeUrl), [this](bool ok) { emit internetChecked(ok); });
+    ConnexioInternet([this](bool ok) { emit internetChecked(ok); });
+}
+
+void CloudDirectory::ConnexioInternet(std::function<void(bool)> done)
+{
+    m_client.reach(QUrl(m_endpoints.probeUrl), std::move(done));
 }
 
 // --- primitives -------------------------------------------------------------------
@@ -350,6 +355,35 @@ void CloudDirectory::AgafaEstatEquipments(const QString &identificador)
     signInThen([this, identificador] {
         read(QStringLiteral("Equipments/") + identificador,
              {}, [this](const QJsonValue &v) { emit moduleRecordRead(flattenModuleRecord(v.toObject())); });
+    });
+}
+
+void CloudDirectory::BuscaCircuits(const QString &empresa, const QString &instal, const QString &ref,
+                                   std::function<void(bool, const QList<CircuitRow> &)> done)
+{
+    signInThen([this, empresa, instal, ref, done] {
+        if (!CheckAndCreateRealTimeDBClass()) {
+            done(false, {});
+            return;
+        }
+        // The company as a JSON string, so that a quote in it cannot break the query.
+        const CloudQuery query{{QStringLiteral("orderBy"), QStringLiteral("\"Company\"")},
+                               {QStringLiteral("equalTo"), compactJson(QJsonValue(empresa))}};
+        m_client.get(QStringLiteral("Equipments"), query, [this, empresa, instal, ref, done](const CloudResult &r) {
+            // A failed or malformed answer is told and leaves the list as it was;
+            // the program goes on (nothing in it is at risk).
+            if (!r.ok) {
+                emit message(tr("ERROR"), tr("Error: ") + r.error, 0);
+                done(false, {});
+                return;
+            }
+            if (!r.value.isObject() && !r.value.isNull()) {
+                emit message(tr("¡ ATENCIÓN !"), tr("Error: ") + tr("respuesta del servidor no válida"), 0);
+                done(false, {});
+                return;
+            }
+            done(true, circuitRows(r.value, empresa, instal, ref));
+        });
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/cloud/CircuitList.h"
 #include "core/cloud/CloudRecords.h"
 #include "core/cloud/FirebaseClient.h"
 #include "core/programming/CloudEvents.h"
@@ -54,6 +55,11 @@ public:
     void ConnexioFireBase();
     // Whether the probe address answers.
     void ConnexioInternet();
+    void ConnexioInternet(std::function<void(bool reachable)> done);
+    // BuscaClauRTDB with the answer handed back: the stored key, empty for a
+    // site that does not exist, kKeyError when it could not be read (told).
+    void lookUpKey(const QString &empresa, const QString &instal, const QString &ref,
+                   std::function<void(const QString &)> done);
     void ComprovaVersioRTDB();
     void BuscaClauRTDB(const QString &empresa, const QString &instal, const QString &ref);
     // The key entered for a site (the search page's "ACEPTAR"): a new site
@@ -69,6 +75,11 @@ public:
                       const QString &clau, std::function<void(bool)> done);
     void ActualitzaEventsRTDB(const QString &clientId, const QString &mis, const QString &eventId);
     void AgafaEstatEquipments(const QString &identificador);
+    // The modules of a site (the circuit search's query). ok false: the
+    // user has been told why (nobody could sign in, the server failed or
+    // answered something that is no list of modules).
+    void BuscaCircuits(const QString &empresa, const QString &instal, const QString &ref,
+                       std::function<void(bool ok, const QList<cloud::CircuitRow> &rows)> done);
     // The event history of the module in hand: the last 100 events, or the
     // last 1000 and only those later than `chosen` when it is valid.
     void LLegir_Historic(const QDate &chosen = {});
@@ -124,8 +135,6 @@ signals:
 
 private:
     void signInThen(std::function<void()> then);
-    void lookUpKey(const QString &empresa, const QString &instal, const QString &ref,
-                   std::function<void(const QString &)> done);
     bool CheckAndCreateRealTimeDBClass() const { return m_client.authenticated(); }
     void readValue(const QString &path, const cloud::CloudQuery &query,
                    std::function<void(bool ok, const QJsonValue &)> done);

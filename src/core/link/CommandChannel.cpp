@@ -137,23 +137,31 @@ void CommandChannel::closePort()
 
 void CommandChannel::lockAndClose(std::function<void()> done)
 {
+    closeAfter({QStringLiteral("\rvm+cdp=*\r"), QStringLiteral("\rvm+inf\r")}, std::move(done));
+}
+
+void CommandChannel::releasePort(std::function<void()> done)
+{
+    closeAfter({QStringLiteral("\rvm+inf\r")}, std::move(done));
+}
+
+void CommandChannel::closeAfter(const QStringList &words, std::function<void()> done)
+{
     if (m_state.isRemote() || !m_state.circuittrobat || !m_serial.isOpen()) {
         m_serial.close();
         if (done)
             done();
         return;
     }
-    Pacer(m_scheduler)
-        .then([this] { m_serial.escriu_port(QStringLiteral("\rvm+cdp=*\r")); })
-        .pause(100)
-        .then([this] { m_serial.escriu_port(QStringLiteral("\rvm+inf\r")); })
-        .pause(100)
-        .then([this, done] {
-            // The stream-off command was just sent: close without sending it again.
-            m_serial.close();
-            if (done)
-                done();
-        });
+    Pacer pacer(m_scheduler);
+    for (const QString &word : words)
+        pacer.then([this, word] { m_serial.escriu_port(word); }).pause(100);
+    pacer.then([this, done] {
+        // The stream-off command was just sent: close without sending it again.
+        m_serial.close();
+        if (done)
+            done();
+    });
 }
 
 void CommandChannel::ComPortBeforeClose()

@@ -57,6 +57,9 @@ public:
     // port closes: "vm+cdp=*", 100 ms, "vm+inf", 100 ms, close; then done().
     // With no module found nothing is sent and done() follows at once.
     void lockAndClose(std::function<void()> done);
+    // Lets a locally linked module go for a remote session: its stream
+    // off ("vm+inf"), 100 ms, the port closed; then done().
+    void releasePort(std::function<void()> done);
 
     // Feeds received bytes through the framer and the router (tests and the
     // remote session use it too).
@@ -83,6 +86,9 @@ signals:
 
 private:
     void onLinkLost();
+    // Sends each word to a module found on the cable, 100 ms apart, then
+    // closes the port and calls done (at once when there is no such module).
+    void closeAfter(const QStringList &words, std::function<void()> done);
     void reopen(const QString &name, bool warnOnMissing);
 
     LinkState &m_state;

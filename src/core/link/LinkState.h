@@ -34,6 +34,7 @@ struct LinkState {
     QString versioCircuit;     // version inside the brackets of firmware
     QString PartsActives;      // "+vEr:" parts: GPRS, ADSL, COM, inputs/outputs as "0"/"1"
     bool connexADSL = false;   // the remote module reports through Ethernet, else GPRS
+    bool equipdesconnectat = false; // the module in hand is shown from its stored state
     int connex_velmar_Agui = 0;// module-to-panel link: 0 none, 1 connecting or down, 2 up
     int tempsTXAgui = 0;       // panel-side TX lamp hold, 100 ms ticks
     int tempsRXAgui = 0;       // panel-side RX lamp hold, 100 ms ticks

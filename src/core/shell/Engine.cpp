@@ -28,7 +28,9 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       account(cloud, trace),
       panelMonitor(state, blink, programming),
       panelOrders(state, channel, scheduler, programming),
-      listErase(state, channel, scheduler, fields, programming, writer)
+      listErase(state, channel, scheduler, fields, programming, writer),
+      circuitSearch(cloud, account, state, remote),
+      offlineStatus(state, status, eventLog, panelMonitor)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -46,6 +48,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     interpreter.setPanelSink(&panelMonitor);
     wireProgramming();
     wireRemote();
+    wireCloud();
     commands.setCloudEvents(&cloud);
     panelOrders.setCloudEvents(&cloud);
     firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };
@@ -153,6 +156,7 @@ void Engine::Esborra_Camps()
     state.PartsActives.clear();
     state.versioCircuit.clear();
     state.identConnectar.clear();
+    state.equipdesconnectat = false;
     fields.Esborra_Camps(state);
 }
 

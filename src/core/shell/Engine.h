@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/cloud/AccountSession.h"
+#include "core/cloud/CircuitSearch.h"
+#include "core/cloud/OfflineStatus.h"
 #include "core/cloud/CloudDirectory.h"
 #include "core/diagnostics/Trace.h"
 #include "core/files/ListErase.h"
@@ -70,6 +72,8 @@ public:
     panels::PanelMonitor panelMonitor;   // the attached panel's records
     panels::PanelCommands panelOrders;   // the panel views' orders
     ListErase listErase; // the delete-all of the event texts, zones and operators
+    CircuitSearch circuitSearch; // the directory's modules, opened over the broker
+    OfflineStatus offlineStatus; // a module on neither link, from its stored record
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
@@ -81,11 +85,17 @@ public:
     // the module. TimerCircuit halts, scheduled steps are dropped and the
     // cycles stop.
     void stopForClose();
+    // The cable is let go for the remote side: polling stopped, a module
+    // found on it released and the port closed, the fields emptied; then
+    // `then`.
+    void leaveLocalLink(std::function<void()> then = {});
 
 private:
     void wireProgramming();
     // The remote session's hooks (core/remote/EngineRemote.cpp).
     void wireRemote();
+    // The circuit search and the offline view (core/cloud/EngineCloud.cpp).
+    void wireCloud();
 
 signals:
     // A message for the user from any core component (title, text).

@@ -5,9 +5,15 @@
 #include "core/cloud/AccountSession.h"
 #include "core/diagnostics/Trace.h"
 #include "ui/cloud/AccountDialog.h"
+#include "ui/cloud/CircuitSearchPage.h"
+#include "ui/update/UpdatePage.h"
 #include "ui/shell/MessageDialogs.h"
 
 #include <QAction>
+#include <QBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
 #include <QEventLoop>
 #include <QMenu>
 
@@ -42,6 +48,41 @@ void MainWindow::buildCloud(const StartOptions &options)
     m_cloudSession = std::make_unique<CloudStartupSession>(m_engine.cloud);
     m_cloudSession->setAccountDialog([this] { return accountExecute(); });
     m_cloud = m_cloudSession.get();
+}
+
+void MainWindow::buildCircuitSearch()
+{
+    CircuitSearch &search = m_engine.circuitSearch;
+    m_searchPage = new CircuitSearchPage(search, m_views);
+    m_views->addWidget(m_searchPage);
+    connect(m_searchPage, &CircuitSearchPage::wanted, this, [this] {
+        m_views->setCurrentWidget(m_searchPage);
+        m_engine.programming.mostraestat = false;
+        m_engine.programming.panelmostrat = QStringLiteral("LlistaCircuits");
+        emit m_engine.programming.viewChanged();
+    });
+    search.setUpdateShown([this] { return m_views->currentWidget() == m_updatePage; });
+    search.setAsk([this](const QString &title, const QString &text, const QString &yes, const QString &no) {
+        return ElMeuMessageDlg(title, text, DlgType::Confirmation, {yes, no}, QMessageBox::Yes | QMessageBox::No,
+                               this) == QMessageBox::Yes;
+    });
+    connect(&search, &CircuitSearch::message, this, [this](const QString &title, const QString &text) {
+        ElMeuMessageDlgOpen(title, text, DlgType::Warning, 0, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+    });
+    connect(&search, &CircuitSearch::busyChanged, this, &MainWindow::setBusy);
+    connect(&search, &CircuitSearch::internetLost, this, [this] { showCloudCaption(false); });
+    connect(&search, &CircuitSearch::internetBack, this, [this] { showCloudCaption(true); });
+
+    // "Buscar": the button beside "Prog." and the menu entry.
+    auto *find = new QPushButton(tr("Buscar"), this);
+    find->setObjectName(QStringLiteral("BBBuscar"));
+    find->setToolTip(tr("Buscar los equipos de la empresa"));
+    if (auto *bar = qobject_cast<QBoxLayout *>(findChild<QWidget *>(QStringLiteral("PUSB"))->layout()))
+        bar->insertWidget(bar->indexOf(findChild<QWidget *>(QStringLiteral("BBProg"))), find);
+    QAction *menu = menuBar()->addAction(tr("Buscar"));
+    menu->setObjectName(QStringLiteral("MIBuscar"));
+    connect(find, &QPushButton::clicked, &search, &CircuitSearch::MIBuscarClick);
+    connect(menu, &QAction::triggered, &search, &CircuitSearch::MIBuscarClick);
 }
 
 // Execute: the stored credentials first; the dialog only when they do not do.

@@ -42,16 +42,20 @@ void MainWindow::wirePanels()
     };
     const auto live = [this] { return panels::panelLive(m_engine.state); };
 
-    // The attached model's view above the module's own.
-    connect(&e.identification, &Identification::panelViewChosen, this, [page, live](const QString &central) {
-        const panels::PanelModel *m = panels::statusModel(central);
+    // The attached model's view above the module's own; a module shown
+    // from its stored record picks its view from the record's model.
+    const auto choose = [page, live](const panels::PanelModel *m) {
         for (PanelView *v : viewsOf(page)) {
             const bool chosen = m && v->front().model == QLatin1String(m->model);
             v->setVisible(chosen);
             if (chosen)
                 v->setLive(live());
         }
-    });
+    };
+    connect(&e.identification, &Identification::panelViewChosen, this,
+            [choose](const QString &central) { choose(panels::statusModel(central)); });
+    connect(&e.offlineStatus, &OfflineStatus::panelViewChosen, this,
+            [choose](const QString &central) { choose(panels::cloudStatusModel(central)); });
     connect(&e.fields, &FieldModel::disconnectedReset, this, [page] {
         for (PanelView *v : viewsOf(page))
             v->hide();

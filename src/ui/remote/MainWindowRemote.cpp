@@ -4,12 +4,15 @@
 
 #include "ui/shell/MainWindow.h"
 
+#include "ui/update/UpdatePage.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStackedWidget>
 
 namespace velmar::ui {
 
@@ -59,12 +62,17 @@ void MainWindow::buildRemote()
             remote->setChecked(false);
         });
     }
-    // Until the circuit search exists, "Remota" opens the session to the
-    // module last identified.
-    connect(remote, &QAction::triggered, this, [this, remote] {
-        remote->setChecked(m_engine.state.isRemote());
-        if (!m_engine.state.identConnectar.isEmpty())
-            m_engine.remote.BConnectarMQTTClick();
+    // MIIComunicacioRemotaClick: the cable is let go and the remote side
+    // chosen; a module is then opened from the circuit search.
+    connect(remote, &QAction::triggered, this, [this, local, remote] {
+        if (m_views->currentWidget() == m_updatePage) {
+            remote->setChecked(m_engine.state.isRemote());
+            return;
+        }
+        if (local)
+            local->setChecked(false);
+        m_engine.leaveLocalLink();
+        remote->setChecked(true);
     });
 
     connect(&e.remote, &MqttSession::busyChanged, this, &MainWindow::setBusy);

@@ -61,6 +61,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_programming = new ProgrammingView(m_engine.fields, m_engine.state, m_views);
     m_views->addWidget(m_programming);
     m_views->addWidget(buildUpdatePage());
+    buildCircuitSearch();
     layout->addWidget(m_views, 1);
     setCentralWidget(central);
     QMenu *programming = menuBar()->addMenu(tr("&Programación"));
@@ -325,19 +326,22 @@ void MainWindow::firstActivation()
             return;
         }
     }
-    if (!m_cloud->token().isEmpty()) {
-        setWindowTitle(m_config.Titol + tr("        Registrado por: ") + QStringLiteral("    <")
-                       + m_cloud->EmpresaEmail() + u'>');
-        setCloudCommandsEnabled(true);
-    } else {
-        // Without a cloud session the program works with local modules only.
-        setWindowTitle(m_config.Titol + tr("        sin internet"));
-        setCloudCommandsEnabled(false);
-    }
+    // Without a cloud session the program works with local modules only.
+    showCloudCaption(!m_cloud->token().isEmpty());
     if (startRemote() || m_startPort.isEmpty())
         return;
     CCBPortDropDown();
     m_engine.channel.probe(m_startPort);
+}
+
+void MainWindow::showCloudCaption(bool reachable)
+{
+    if (reachable)
+        setWindowTitle(m_config.Titol + tr("        Registrado por: ") + QStringLiteral("    <")
+                       + m_cloud->EmpresaEmail() + u'>');
+    else
+        setWindowTitle(m_config.Titol + tr("        sin internet"));
+    setCloudCommandsEnabled(reachable);
 }
 
 void MainWindow::setCloudCommandsEnabled(bool enabled)

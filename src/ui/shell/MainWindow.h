@@ -31,6 +31,7 @@ class InfoWindow;
 class Lamp;
 class PortComboBox;
 class ProgrammingView;
+class CircuitSearchPage;
 
 // What the program was started with.
 struct StartOptions {
@@ -96,6 +97,10 @@ private:
     // ui/cloud/MainWindowCloud.cpp: the account's sign-in at start, "Cerrar sesión"
     void buildCloud(const StartOptions &options);
     bool accountExecute();
+    // The circuit search page, "Buscar" (menu and button) and the caption
+    // that tells whether the cloud is reachable.
+    void buildCircuitSearch();
+    void showCloudCaption(bool reachable);
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);
@@ -141,6 +146,7 @@ private:
     WorkLock *m_lock = nullptr;
     StatusPage *m_statusPage = nullptr;
     UpdatePage *m_updatePage = nullptr;
+    CircuitSearchPage *m_searchPage = nullptr;
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;
