@@ -4,6 +4,7 @@
 
 #include "core/cloud/AccountSession.h"
 #include "core/diagnostics/Trace.h"
+#include "ui/cloud/AccountDataDialog.h"
 #include "ui/cloud/AccountDialog.h"
 #include "ui/cloud/CircuitSearchPage.h"
 #include "ui/update/UpdatePage.h"
@@ -42,6 +43,11 @@ void MainWindow::buildCloud(const StartOptions &options)
     });
     if (file)
         file->insertAction(quit, signOut);
+
+    // "Acerca de": the account's data; not while an update or a remote session holds the module.
+    QAction *about = menuBar()->addAction(tr("Acerca de"));
+    about->setObjectName(QStringLiteral("MIInfo"));
+    connect(about, &QAction::triggered, this, &MainWindow::MIInfoClick);
 
     if (options.cloud || !options.useCloud)
         return;
@@ -83,6 +89,24 @@ void MainWindow::buildCircuitSearch()
     menu->setObjectName(QStringLiteral("MIBuscar"));
     connect(find, &QPushButton::clicked, &search, &CircuitSearch::MIBuscarClick);
     connect(menu, &QAction::triggered, &search, &CircuitSearch::MIBuscarClick);
+}
+
+void MainWindow::MIInfoClick()
+{
+    if (m_views->currentWidget() == m_updatePage || m_engine.state.isRemote())
+        return;
+    auto *dialog = new AccountDataDialog(m_engine.account, m_engine.cloud.EmpresaEmail(),
+                                         !m_engine.cloud.token().isEmpty(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &AccountDataDialog::siteChanged, this, [this] {
+        showCloudCaption(true);
+        m_engine.monitor.BBLlegirEstatClick();
+    });
+    connect(dialog, &AccountDataDialog::signInWanted, this, [this] {
+        if (accountExecute())
+            showCloudCaption(!m_engine.cloud.token().isEmpty());
+    });
+    dialog->open();
 }
 
 // Execute: the stored credentials first; the dialog only when they do not do.

@@ -101,6 +101,7 @@ private:
     // that tells whether the cloud is reachable.
     void buildCircuitSearch();
     void showCloudCaption(bool reachable);
+    void MIInfoClick(); // "Acerca de": the account data dialog
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -255,6 +256,57 @@ TEST(CircuitSearchWindow, OtherSitesAskForTheirKeyAndANewSiteDefinesIt)
     takeMessages();
     EXPECT_EQ(rig.cloud.get("Companies/Velmar Demo/Installers/Nuevo/KeyInstaller").toString(), "nueva2026");
     EXPECT_FALSE(panel->isVisible());
+}
+
+TEST(CircuitSearchWindow, AboutMovesTheAccountToASiteWhoseKeyItProves)
+{
+    SearchRig rig;
+    ASSERT_TRUE(rig.cloud.started()) << rig.cloud.sim.errorText().toStdString();
+    MainWindow &w = rig.window();
+    w.findChild<QAction *>("MIInfo")->trigger();
+    QDialog *about = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == "TFAjuda" && top->isVisible())
+                about = qobject_cast<QDialog *>(top);
+        return about != nullptr;
+    }, kWaitMs));
+    EXPECT_EQ(about->findChild<QLineEdit *>("EEmail")->text(), kEmail);
+    EXPECT_TRUE(about->findChild<QLineEdit *>("EEmail")->isReadOnly());
+    EXPECT_EQ(about->findChild<QLineEdit *>("EEmpresa")->text(), "Velmar Demo");
+    EXPECT_FALSE(about->findChild<QWidget *>("PMesdades")->isVisible());
+    about->findChild<QPushButton *>("BBGuardarCanvis")->click();
+    ASSERT_TRUE(about->findChild<QWidget *>("PMesdades")->isVisible());
+
+    about->findChild<QLineEdit *>("EReferencia")->setText("REF-1000123");
+    about->findChild<QLineEdit *>("EClau")->setText("malaclave");
+    about->findChild<QPushButton *>("BBAcceptar")->click();
+    EXPECT_TRUE(messageShown("Clave errónea"));
+    takeMessages();
+    EXPECT_TRUE(about->isVisible());
+
+    about->findChild<QLineEdit *>("EClau")->setText("nave2026");
+    about->findChild<QPushButton *>("BBAcceptar")->click();
+    EXPECT_TRUE(messageShown("Los cambios realizados se han guardado correctamente"));
+    takeMessages();
+    EXPECT_TRUE(waitFor([&] { return !about->isVisible(); }, kWaitMs));
+    EXPECT_EQ(w.engine().account.site().ref, "REF-1000123");
+    EXPECT_EQ(w.engine().account.site().clau, "nave2026");
+    EXPECT_EQ(rig.cloud.get("Users/DemoInstaller0000000000000001/reference").toString(), "REF-1000123");
+
+    // The account's search now lists its new site alone, without asking its key.
+    w.findChild<QPushButton *>("BBBuscar")->click();
+    ASSERT_TRUE(waitFor([&] { return rig.grid()->rowCount() == 1; }, kWaitMs)) << takeMessages().join('|').toStdString();
+    EXPECT_EQ(rig.row(0).at(CircuitSearch::Reference), "REF-1000123");
+    EXPECT_FALSE(w.findChild<QWidget *>("PBuscaPassword")->isVisible());
+
+    // The offline module of the list can be removed from the directory.
+    answerWith("Borrar", 300);
+    rig.doubleClick(0, CircuitSearch::Number);
+    EXPECT_TRUE(messageShown("No se ha encontrado ningún equipo"));
+    takeMessages();
+    EXPECT_TRUE(rig.cloud.get("Equipments/1000123").isNull());
+    EXPECT_FALSE(rig.cloud.get("Equipments/1000456").isNull());
 }
 
 TEST(CircuitSearchWindow, CloudGoneSaysSoAndTheWindowKeepsPainting)
