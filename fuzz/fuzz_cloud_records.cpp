@@ -1,8 +1,12 @@
 // Feeds arbitrary answers of the cloud database to the readers of its
 // records: the text form of a read, the module record flattened for the
 // offline view (with its derived texts), the event history, and the
-// telephone, user and door records.
+// telephone, user and door records, the circuit search's module list and
+// the panel status of a stored record.
+#include "core/cloud/CircuitList.h"
 #include "core/cloud/CloudRecords.h"
+#include "core/cloud/OfflineStatus.h"
+#include "core/panels/PanelCatalogue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,5 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)readInteger(value);
     (void)historyRows(value, {}, QTimeZone::utc());
     (void)versionNumber(QString::fromUtf8(body));
+    int number = 0;
+    for (const CircuitRow &row : circuitRows(value, QStringLiteral("ACME"), {}, {}))
+        (void)circuitCells(row, ++number);
+    if (const auto *model = velmar::panels::cloudStatusModel(record.central()))
+        (void)storedPanelStatus(*model, record);
     return 0;
 }

@@ -8,6 +8,11 @@
 #   scripts/run.sh --remote        the demo over MQTT: a throw-away local
 #                                  mosquitto, the simulated module on it and
 #                                  the program started with --remote
+#   scripts/run.sh --cloud         the cloud demo: velmar-sim's cloud emulator
+#                                  with the demo data, a broker and the
+#                                  simulated module keeping its record there;
+#                                  the account dialog comes with the demo
+#                                  account filled in ("Buscar" lists the site)
 #
 # Without a display the demo runs under Xvfb for a few seconds and saves a
 # screenshot (out/demo.png), so that it can be seen working on a server too.
@@ -22,6 +27,7 @@ sim="$root/build/tools/sim/velmar-sim"
 
 real_port=""
 remote=""
+cloud=""
 sim_args=""
 app_args=()
 while [ $# -gt 0 ]; do
@@ -30,6 +36,7 @@ while [ $# -gt 0 ]; do
     --port=*) real_port="${1#--port=}"; app_args+=("$1"); shift ;;
     --sim-args) sim_args="$2"; shift 2 ;;
     --remote) remote=1; shift ;;
+    --cloud) remote=1; cloud=1; shift ;;
     *) app_args+=("$1"); shift ;;
   esac
 done
@@ -65,6 +72,25 @@ CONF
     sleep 0.05
   done
   echo "Broker on 127.0.0.1:$port"
+  if [ -n "$cloud" ]; then
+    # The emulator keeps its data in the run's folder (a copy of the demo's).
+    cp "$root/tools/sim/demo/cloud.json" "$work/cloud.json"
+    "$sim" cloud --port 0 --data "$work/cloud.json" >"$work/cloud.out" 2>"$work/cloud.err" &
+    pids+=($!)
+    for _ in $(seq 1 100); do
+      grep -q '^velmar-sim: cloud port ' "$work/cloud.out" 2>/dev/null && break
+      sleep 0.05
+    done
+    cloud_url="http://127.0.0.1:$(sed -n 's/^velmar-sim: cloud port //p' "$work/cloud.out")"
+    echo "Cloud emulator on $cloud_url"
+    export VELMAR_CLOUD_DATABASE_URL="$cloud_url" VELMAR_CLOUD_AUTH_BASE="$cloud_url" \
+           VELMAR_CLOUD_TOKEN_BASE="$cloud_url" VELMAR_WEB_PROBE_URL="$cloud_url/" \
+           VELMAR_CLOUD_API_KEY=demo-key \
+           VELMAR_ACCOUNT_EMAIL=instalador@velmar-demo.es VELMAR_ACCOUNT_PASSWORD=demo2026
+    # The demo's settings (and its signed-in account) stay in the run's folder.
+    export XDG_CONFIG_HOME="$work/config"
+    sim_args="--cloud $cloud_url $sim_args"
+  fi
   # shellcheck disable=SC2086
   "$sim" module --mqtt "127.0.0.1:$port" --mqtt-user "$user" --mqtt-password "$password" $sim_args \
     >"$work/sim.out" 2>"$work/sim.err" &
@@ -75,7 +101,7 @@ CONF
   done
   export VELMAR_BROKER_HOST=127.0.0.1 VELMAR_BROKER_PORT="$port" \
          VELMAR_BROKER_USER="$user" VELMAR_BROKER_PASSWORD="$password"
-  app_args=(--remote 1000123 "${app_args[@]}")
+  [ -n "$cloud" ] || app_args=(--remote 1000123 "${app_args[@]}")
 elif [ -z "$real_port" ]; then
   link="$work/velmar-port"
   # shellcheck disable=SC2086

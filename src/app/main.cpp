@@ -35,6 +35,9 @@ int main(int argc, char **argv)
         }
     }
     options.endpoints.applyEnvironment();
+    // Pre-filled into the account dialog when no account is stored (demos, support).
+    options.accountEmail = qEnvironmentVariable("VELMAR_ACCOUNT_EMAIL");
+    options.accountPassword = qEnvironmentVariable("VELMAR_ACCOUNT_PASSWORD");
 
     // One copy per user: a second start raises the first copy's window and ends.
     velmar::SingleInstance instance;

@@ -4,6 +4,8 @@ namespace velmar {
 
 void Engine::wireCloud()
 {
+    // The broker knows the PC by its account (client identifier, last will).
+    remote.setAccountId([this] { return cloud.CodiReg(); });
     circuitSearch.setLeaveLocal([this](std::function<void()> then) { leaveLocalLink(std::move(then)); });
     connect(&cloud, &CloudDirectory::moduleRecordRead, this, [this](const cloud::ModuleRecord &record) {
         // Only the list's double click asks for a stored state to be shown.

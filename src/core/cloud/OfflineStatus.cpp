@@ -74,7 +74,7 @@ void OfflineStatus::show(const cloud::ModuleRecord &r)
     id.firmware = v("Firmware");
     id.hardware = v("Hardware");
     m_status.setIdentification(id, v("Reference"), v("IMEI"));
-    m_status.setGsm({v("SIMNumber"), v("Operator"), v("moduleModel"), v("moduleVersion")});
+    m_status.setGsm({v("SIMNumber"), v("Operator"), v("moduleModel"), v("moduleVersion"), true});
     m_status.setInputAliases([&] {
         std::array<QString, LiveStatus::kInputs> a;
         const QStringList names = r.names(QStringLiteral("inputsAlies"), LiveStatus::kInputs);

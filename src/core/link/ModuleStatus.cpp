@@ -55,9 +55,13 @@ QStringList ModuleStatus::gsmLines() const
                        + QLatin1String(" %");
     if (m_live.hasDataList)
         coverage += QLatin1String("   ") + m_live.dataVolume + QCoreApplication::translate("ModuleStatus", " Kbytes / ") + m_live.minutes;
+    // The stored record's form drops an empty version's "  ver.".
+    const bool bare = m_gsm.stored && m_gsm.version.isEmpty();
     return {
-        QCoreApplication::translate("ModuleStatus", "Módulo GSM:"),
-        QLatin1String("   ") + m_gsm.name + QCoreApplication::translate("ModuleStatus", "  ver.") + m_gsm.version,
+        m_gsm.stored ? QCoreApplication::translate("ModuleStatus", "Módulo GSM:  ")
+                     : QCoreApplication::translate("ModuleStatus", "Módulo GSM:"),
+        QLatin1String("   ") + m_gsm.name
+            + (bare ? QString() : QCoreApplication::translate("ModuleStatus", "  ver.") + m_gsm.version),
         QCoreApplication::translate("ModuleStatus", "   Operadora: ") + u'\t' + m_gsm.operadora,
         QCoreApplication::translate("ModuleStatus", "   Imei: \t") + m_imei,
         QCoreApplication::translate("ModuleStatus", "   SIM: \t") + m_gsm.sim,

@@ -70,6 +70,7 @@ struct GsmModule {
     QString operadora;
     QString name;
     QString version;
+    bool stored = false; // from the cloud record (the offline view words it its own way)
 };
 
 // The state of the module in hand as its information stream reports it.

@@ -88,6 +88,8 @@ void MqttSession::BConnectarMQTTClick()
         TMSMQTTClientConnectedStatusChanged(false, MqttStatus::NotConnected);
         return;
     }
+    if (const QString id = m_accountId ? m_accountId() : QString(); !id.isEmpty())
+        CodiReg = id;
     m_state.connex_remota = kMqtt;
     // The module is fixed now: a later reset of the window's fields must not
     // move the session (and its reconnection) to another module.

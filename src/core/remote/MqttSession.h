@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace velmar {
 
 class CommandChannel;
@@ -44,6 +46,8 @@ public:
     QString moduleId() const { return m_moduleId; }
 
     QString CodiReg;               // account identifier, the client identifier
+    // Where the signed-in account's identifier comes from at each connection.
+    void setAccountId(std::function<QString()> id) { m_accountId = std::move(id); }
     bool fallaMQTT = false;        // re-establishing after an anomaly
     quint16 FSubscribeRequestPacketId1 = 0;
     // BBConnectarRemot reads "Desconectar" (else "Conectar").
@@ -99,6 +103,7 @@ private:
     QString m_moduleId;
     ReplyFramer m_framer;
     bool m_buttonDisconnects = false;
+    std::function<QString()> m_accountId;
 };
 
 } // namespace velmar

@@ -132,6 +132,10 @@ bool MainWindow::accountExecute()
     case AccountSession::Start::Dialog:
         break;
     }
+    if (opening.email.isEmpty() && opening.password.isEmpty()) {
+        opening.email = m_accountEmail;
+        opening.password = m_accountPassword;
+    }
     AccountDialog dialog(m_engine.account, opening, this);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -41,6 +41,8 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_startPort = options.port.isEmpty() ? m_config.ComUSB : options.port;
     m_startRemote = options.remoteId;
     m_startRemoteAdsl = options.remoteAdsl;
+    m_accountEmail = options.accountEmail;
+    m_accountPassword = options.accountPassword;
     m_cloud = options.cloud ? options.cloud : &m_offline;
     setWindowTitle(m_config.Titol);
     resize(1024, 700);

@@ -42,6 +42,8 @@ struct StartOptions {
     bool remoteAdsl = false;  // --link adsl
     CloudStartup *cloud = nullptr; // given: the start-up asks it instead of the cloud of `endpoints`
     bool useCloud = false;         // sign in to the cloud of `endpoints` at start (else offline)
+    QString accountEmail;          // the account dialog's fields when no account is stored
+    QString accountPassword;
 };
 
 // TFPrincipalVelmarES: the program's main window. It owns the core of the
@@ -153,6 +155,8 @@ private:
     QString m_startPort;
     QString m_startRemote;
     bool m_startRemoteAdsl = false;
+    QString m_accountEmail;
+    QString m_accountPassword;
     OfflineCloud m_offline;
     CloudStartup *m_cloud = nullptr;
     std::unique_ptr<CloudStartupSession> m_cloudSession;

@@ -164,7 +164,9 @@ TEST(CircuitSearchWindow, ListsTheAccountsSiteShowsTheOfflineModuleAndOpensTheOn
     Engine &e = w.engine();
     EXPECT_EQ(rig.front()->objectName(), "PEstat");
     EXPECT_EQ(e.status.identification().firmware, "Velmar_v8.6 [x1.2]");
-    EXPECT_EQ(e.status.gsm().operadora, "Movistar");
+    EXPECT_EQ(e.status.gsmLines().mid(0, 3), QStringList({"Módulo GSM:  ", "   UC20  ver.UC20GQBR03A12E1G",
+                                                           "   Operadora: \tMovistar"}));
+    EXPECT_EQ(e.status.gsmLines().at(5), "   Cobertura:\t43 %");
     EXPECT_EQ(e.status.inputAlias(1), "Puerta");
     EXPECT_EQ(e.status.outputAlias(2), "Luz");
     EXPECT_EQ(e.status.live().entrades[0], u'1');
@@ -193,6 +195,8 @@ TEST(CircuitSearchWindow, ListsTheAccountsSiteShowsTheOfflineModuleAndOpensTheOn
     EXPECT_FALSE(e.state.connexADSL);
     EXPECT_EQ(e.state.identConnectar, "1000123");
     EXPECT_TRUE(rig.received().mid(mark).contains("vm+ver"));
+    // The broker knows the PC by its account.
+    EXPECT_TRUE(rig.broker.log().contains("DemoInstaller0000000000000001"));
 
     // With a session open the search asks to close it first.
     find->click();
