@@ -11,6 +11,7 @@ constexpr int kAfterStoppedCycleMs = 1000;
 
 Engine::Engine(const Endpoints &endpoints, QObject *parent)
     : QObject(parent),
+      traceLog(trace),
       channel(state, scheduler, trace),
       lamps(state),
       endpoints(endpoints),
@@ -28,7 +29,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       account(cloud, trace),
       panelMonitor(state, blink, programming),
       panelOrders(state, channel, scheduler, programming),
-      listErase(state, channel, scheduler, fields, programming, writer)
+      listErase(state, channel, scheduler, fields, programming, writer),
+      console(state, channel, programming)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -50,6 +52,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     panelOrders.setCloudEvents(&cloud);
     firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };
     monitor.setUpdateWatch(&firmwareUpdate);
+    connect(&monitor, &StatusMonitor::estatCommandsEnabled, &console, &ConsoleCommands::setInfoRed);
     connect(&firmwareUpdate, &FirmwareUpdate::ended, &monitor, &StatusMonitor::showStatusPage);
     connect(&firmwareUpdate, &FirmwareUpdate::closeRemoteSession, &monitor, &StatusMonitor::closeRemoteSession);
     connect(&firmwareUpdate, &FirmwareUpdate::closeBridge, &monitor, &StatusMonitor::closeBridge);

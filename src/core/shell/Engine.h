@@ -2,7 +2,9 @@
 
 #include "core/cloud/AccountSession.h"
 #include "core/cloud/CloudDirectory.h"
+#include "core/diagnostics/ConsoleCommands.h"
 #include "core/diagnostics/Trace.h"
+#include "core/diagnostics/TraceLog.h"
 #include "core/files/ListErase.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/EventLog.h"
@@ -44,6 +46,7 @@ public:
     LinkState state;
     QtScheduler scheduler;
     Trace trace;
+    TraceLog traceLog; // what the diagnostics console shows, kept whether shown or not
     CommandChannel channel;
     TrafficLamps lamps;
     Endpoints endpoints;
@@ -70,6 +73,7 @@ public:
     panels::PanelMonitor panelMonitor;   // the attached panel's records
     panels::PanelCommands panelOrders;   // the panel views' orders
     ListErase listErase; // the delete-all of the event texts, zones and operators
+    ConsoleCommands console; // the diagnostics console's commands to the module
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
