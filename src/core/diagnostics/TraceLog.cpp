@@ -2,12 +2,13 @@
 
 #include "core/base/Formats.h"
 
+#include <QDateTime>
 #include <QMetaObject>
 
 namespace velmar {
 
 TraceLog::TraceLog(Trace &trace, TraceLimits limits, QObject *parent)
-    : QObject(parent), m_limits(limits), m_now([] { return QTime::currentTime(); })
+    : QObject(parent), m_limits(limits)
 {
     connect(&trace, &Trace::entry, this, &TraceLog::add);
 }
@@ -18,7 +19,7 @@ void TraceLog::add(const QString &entry, TraceColour colour)
         return;
     bool starts = true;
     const quint64 before = endNumber();
-    for (TraceLine &l : formatTraceEntry(entry, formats::longTime(m_now()), m_hexa, colour)) {
+    for (TraceLine &l : formatTraceEntry(entry, stamp(), m_hexa, colour)) {
         // A payload of megabytes must not take the whole trace for one line.
         if (l.text.size() > m_limits.chars) {
             l.text.truncate(m_limits.chars - 1);
@@ -33,6 +34,20 @@ void TraceLog::add(const QString &entry, TraceColour colour)
     m_newestEntry = before;
     trim();
     notify();
+}
+
+QString TraceLog::stamp()
+{
+    if (m_now)
+        return formats::longTime(m_now());
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+    const qint64 second = ms / 1000;
+    if (second != m_stampSecond) {
+        m_stampSecond = second;
+        m_stampPrefix = formats::longTime(QDateTime::fromMSecsSinceEpoch(second * 1000).time());
+        m_stampPrefix.chop(3);
+    }
+    return m_stampPrefix + QString::number(ms % 1000).rightJustified(3, u'0');
 }
 
 void TraceLog::trim()

@@ -61,7 +61,7 @@ public:
     // What "Guardar" writes: the lines kept in UTF-8, each ended by CR LF.
     QByteArray fileBytes() const;
 
-    // The clock of the time stamps (tests fix it).
+    // The clock of the time stamps (tests fix it; by default the PC's local time).
     void setClock(std::function<QTime()> now) { m_now = std::move(now); }
 
 signals:
@@ -76,6 +76,7 @@ private:
         TraceLine line;
         bool startsEntry;
     };
+    QString stamp();
     void trim();
     void notify();
 
@@ -88,6 +89,9 @@ private:
     bool m_hexa = false;
     bool m_notifyPending = false;
     std::function<QTime()> m_now;
+    // The local time of day is looked up once a second, not for every entry.
+    qint64 m_stampSecond = -1;
+    QString m_stampPrefix; // "hh:mm:ss." of that second
 };
 
 } // namespace velmar

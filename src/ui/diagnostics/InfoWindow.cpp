@@ -243,17 +243,15 @@ void InfoWindow::draw()
     QElapsedTimer slice;
     slice.start();
     cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
     while (m_drawnEnd < log.endNumber()) {
         const TraceLine &line = log.line(m_drawnEnd);
         if (m_drawnEnd != m_drawnFirst)
             cursor.insertBlock();
         cursor.insertText(line.text, m_formats[int(line.colour)]);
         ++m_drawnEnd;
-        if (m_drawnEnd % 64 == 0 && slice.elapsed() >= kDrawSliceMs)
+        if (m_drawnEnd % 16 == 0 && slice.elapsed() >= kDrawSliceMs)
             break;
     }
-    cursor.endEditBlock();
     m_trace->verticalScrollBar()->setValue(m_trace->verticalScrollBar()->maximum());
     if (m_drawnEnd < log.endNumber())
         scheduleDraw();

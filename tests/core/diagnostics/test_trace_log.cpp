@@ -40,6 +40,21 @@ TEST(TraceLog, EntriesAreStampedSplitAndNumbered)
     EXPECT_EQ(t.log.endNumber(), 3u);
 }
 
+TEST(TraceLog, StampIsThePcsLocalTimeInTheLongFormat)
+{
+    Trace trace;
+    TraceLog log(trace);
+    const QTime before = QTime::currentTime();
+    trace.write(QStringLiteral("x"));
+    const QTime after = QTime::currentTime();
+    const QString line = log.text();
+    ASSERT_EQ(line.size(), 12 + 1 + 1 + 3) << line.toStdString();
+    const QTime stamped = QTime::fromString(line.left(12), QStringLiteral("hh:mm:ss.zzz"));
+    ASSERT_TRUE(stamped.isValid()) << line.toStdString();
+    if (before <= after) // not across midnight
+        EXPECT_TRUE(before <= stamped && stamped <= after) << line.toStdString();
+}
+
 TEST(TraceLog, KeepsTheNewestLinesWithinItsLineLimit)
 {
     Log t({10, kTraceMaxChars});
