@@ -51,8 +51,9 @@ TEST(TraceLog, StampIsThePcsLocalTimeInTheLongFormat)
     ASSERT_EQ(line.size(), 12 + 1 + 1 + 3) << line.toStdString();
     const QTime stamped = QTime::fromString(line.left(12), QStringLiteral("hh:mm:ss.zzz"));
     ASSERT_TRUE(stamped.isValid()) << line.toStdString();
-    if (before <= after) // not across midnight
+    if (before <= after) { // not across midnight
         EXPECT_TRUE(before <= stamped && stamped <= after) << line.toStdString();
+    }
 }
 
 TEST(TraceLog, KeepsTheNewestLinesWithinItsLineLimit)
