@@ -17,6 +17,10 @@ QString codeReply(quint16 code, const QString &value)
 
 bool CommandInterpreter::handle(const QString &line)
 {
+    if (line.startsWith(QLatin1String("mv="))) {
+        modem(line.mid(3));
+        return true;
+    }
     if (!line.startsWith(QLatin1String("vm+")))
         return false;
     const QString cmd = line.mid(3);
@@ -241,6 +245,19 @@ void CommandInterpreter::diagnostics(const QString &word)
     else
         text = QStringLiteral("COM: reiniciado");
     m.record(info::textRecord(text), true);
+}
+
+void CommandInterpreter::modem(const QString &command)
+{
+    // The module hands the line to its GSM modem and the modem's answer
+    // back as it comes: information lines, then OK or ERROR.
+    const ModuleState &s = m.state();
+    const QString at = command.trimmed().toUpper();
+    if (at == QLatin1String("AT+CSQ"))
+        m.reply(QStringLiteral("+CSQ: %1,0").arg(s.coverage));
+    else if (at == QLatin1String("AT+COPS?"))
+        m.reply(QStringLiteral("+COPS: 0,0,\"%1\"").arg(s.operatorName));
+    m.reply(at.startsWith(QLatin1String("AT")) ? QStringLiteral("OK") : QStringLiteral("ERROR"));
 }
 
 } // namespace velmar::sim

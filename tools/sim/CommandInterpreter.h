@@ -7,7 +7,8 @@ namespace velmar::sim {
 class Module;
 
 // The module's side of the command language: takes one received line
-// ("vm+ver", "vm+0102=Acme", "vm+96xx=0", ...) and answers it on the module.
+// ("vm+ver", "vm+0102=Acme", "vm+96xx=0", ...) and answers it on the module;
+// "mv=" lines go to its GSM modem.
 class CommandInterpreter {
 public:
     explicit CommandInterpreter(Module &m) : m(m) {}
@@ -27,6 +28,7 @@ private:
     void switchOutputs(const QString &pattern);
     void panelOrder(const QString &word);
     void diagnostics(const QString &word);
+    void modem(const QString &command);
     bool refuseWhileLocked(const QString &word);
 
     Module &m;

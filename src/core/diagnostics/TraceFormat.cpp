@@ -2,6 +2,27 @@
 
 namespace velmar {
 
+namespace {
+// A trace line is drawn as one line: what a text view would take for the end
+// of a line or a paragraph (the hexadecimal form's leading text may hold a
+// line end, a cloud text a paragraph separator) becomes a blank, and NUL
+// becomes code 1.
+void keepOneLine(QString &line)
+{
+    for (QChar &c : line) {
+        switch (c.unicode()) {
+        case 0: c = QChar(1); break;
+        case u'\r':
+        case u'\n':
+        case 0x2029: // paragraph separator
+        case 0xFDD0: // text frame marks
+        case 0xFDD1: c = u' '; break;
+        default: break;
+        }
+    }
+}
+} // namespace
+
 QString traceHexForm(const QString &entry, const QString &stamp)
 {
     const qsizetype sep = entry.indexOf(QLatin1String(": "));
@@ -13,16 +34,26 @@ QString traceHexForm(const QString &entry, const QString &stamp)
     } else {
         from = 1;
     }
-    for (qsizetype i = from; i < entry.size(); ++i)
-        out += u' ' + QString::number(entry.at(i).unicode(), 16).toUpper().rightJustified(2, u'0');
+    keepOneLine(out);
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out.reserve(out.size() + 3 * (entry.size() - from));
+    for (qsizetype i = from; i < entry.size(); ++i) {
+        const char16_t code = entry.at(i).unicode();
+        out += u' ';
+        if (code > 0xFFF)
+            out += QLatin1Char(kDigits[code >> 12]);
+        if (code > 0xFF)
+            out += QLatin1Char(kDigits[(code >> 8) & 0xF]);
+        out += QLatin1Char(kDigits[(code >> 4) & 0xF]);
+        out += QLatin1Char(kDigits[code & 0xF]);
+    }
     return out;
 }
 
 QList<TraceLine> formatTraceEntry(const QString &entry, const QString &stamp, bool hexa,
                                   TraceColour suggested)
 {
-    QString text = entry;
-    text.replace(QChar(0), QChar(1));
+    const QString &text = entry;
     QList<TraceLine> lines;
     qsizetype start = 0;
     while (start <= text.size()) {
@@ -37,7 +68,9 @@ QList<TraceLine> formatTraceEntry(const QString &entry, const QString &stamp, bo
                 c = TraceColour::Blue;
             else if (piece.contains(QLatin1String("AGE44")))
                 c = TraceColour::Green;
-            lines.append({stamp + u' ' + piece + (last ? QStringLiteral("   ") : QString()), c});
+            QString line = stamp + u' ' + piece + (last ? QStringLiteral("   ") : QString());
+            keepOneLine(line);
+            lines.append({std::move(line), c});
         }
         if (last)
             break;

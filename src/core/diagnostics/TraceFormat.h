@@ -15,7 +15,9 @@ struct TraceLine {
 // Turns one trace entry into console lines: each non-empty piece between
 // line ends becomes "stamp piece" (the last piece followed by three blanks),
 // NUL characters become code 1, and with hexa the entry's hexadecimal form
-// follows in red with a line holding one blank.
+// follows in red with a line holding one blank. No line holds a line end or
+// paragraph separator (one left in the hexadecimal form's leading text
+// becomes a blank).
 QList<TraceLine> formatTraceEntry(const QString &entry, const QString &stamp, bool hexa,
                                   TraceColour suggested = TraceColour::Default);
 

@@ -11,6 +11,7 @@ constexpr int kAfterStoppedCycleMs = 1000;
 
 Engine::Engine(const Endpoints &endpoints, QObject *parent)
     : QObject(parent),
+      traceLog(trace),
       channel(state, scheduler, trace),
       lamps(state),
       endpoints(endpoints),
@@ -30,7 +31,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       panelOrders(state, channel, scheduler, programming),
       listErase(state, channel, scheduler, fields, programming, writer),
       circuitSearch(cloud, account, state, remote),
-      offlineStatus(state, status, eventLog, panelMonitor)
+      offlineStatus(state, status, eventLog, panelMonitor),
+      console(state, channel, programming)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -53,6 +55,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     panelOrders.setCloudEvents(&cloud);
     firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };
     monitor.setUpdateWatch(&firmwareUpdate);
+    connect(&monitor, &StatusMonitor::estatCommandsEnabled, &console, &ConsoleCommands::setInfoRed);
     connect(&firmwareUpdate, &FirmwareUpdate::ended, &monitor, &StatusMonitor::showStatusPage);
     connect(&firmwareUpdate, &FirmwareUpdate::closeRemoteSession, &monitor, &StatusMonitor::closeRemoteSession);
     connect(&firmwareUpdate, &FirmwareUpdate::closeBridge, &monitor, &StatusMonitor::closeBridge);

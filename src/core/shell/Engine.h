@@ -4,7 +4,9 @@
 #include "core/cloud/CircuitSearch.h"
 #include "core/cloud/OfflineStatus.h"
 #include "core/cloud/CloudDirectory.h"
+#include "core/diagnostics/ConsoleCommands.h"
 #include "core/diagnostics/Trace.h"
+#include "core/diagnostics/TraceLog.h"
 #include "core/files/ListErase.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/EventLog.h"
@@ -46,6 +48,7 @@ public:
     LinkState state;
     QtScheduler scheduler;
     Trace trace;
+    TraceLog traceLog; // what the diagnostics console shows, kept whether shown or not
     CommandChannel channel;
     TrafficLamps lamps;
     Endpoints endpoints;
@@ -74,6 +77,7 @@ public:
     ListErase listErase; // the delete-all of the event texts, zones and operators
     CircuitSearch circuitSearch; // the directory's modules, opened over the broker
     OfflineStatus offlineStatus; // a module on neither link, from its stored record
+    ConsoleCommands console; // the diagnostics console's commands to the module
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).

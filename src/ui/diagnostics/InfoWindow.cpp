@@ -1,100 +1,260 @@
 #include "ui/diagnostics/InfoWindow.h"
 
-#include "core/diagnostics/TraceFormat.h"
-#include "core/link/CommandChannel.h"
-#include "core/base/Formats.h"
+#include "core/shell/Engine.h"
+#include "ui/files/FileDialogs.h"
+#include "ui/shell/MessageDialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTime>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace velmar::ui {
 
 namespace {
-QString cssColour(TraceColour c)
+
+QColor colourOf(TraceColour c)
 {
     switch (c) {
-    case TraceColour::Blue: return QStringLiteral("#0000ff");
-    case TraceColour::Maroon: return QStringLiteral("#800000");
-    case TraceColour::Fuchsia: return QStringLiteral("#c000c0");
-    case TraceColour::Red: return QStringLiteral("#ff0000");
-    case TraceColour::Green: return QStringLiteral("#008000");
+    case TraceColour::Blue: return Qt::blue;
+    case TraceColour::Maroon: return QColor(0x80, 0x00, 0x00);
+    case TraceColour::Fuchsia: return QColor(0xC0, 0x00, 0xC0);
+    case TraceColour::Red: return Qt::red;
+    case TraceColour::Green: return QColor(0x00, 0x80, 0x00);
     case TraceColour::Default: break;
     }
-    return QStringLiteral("#000000");
+    return Qt::black;
 }
+
+// A red caption means "on" (or, on "Parar", paused); otherwise the normal text colour.
+void setCaptionRed(QPushButton *button, bool red)
+{
+    QPalette p = button->palette();
+    p.setColor(QPalette::ButtonText, red ? QColor(Qt::red) : QApplication::palette(button).color(QPalette::ButtonText));
+    button->setPalette(p);
+}
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
 } // namespace
 
-InfoWindow::InfoWindow(Trace &trace, CommandChannel &channel, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_channel(channel)
+InfoWindow::InfoWindow(Engine &engine, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_engine(engine)
 {
     setObjectName(QStringLiteral("FInfo"));
     setWindowTitle(QString::fromUtf8("Informació port sèrie i TCP"));
-    resize(760, 480);
+    resize(820, 520);
+    for (int c = 0; c < 6; ++c)
+        m_formats[c].setForeground(colourOf(TraceColour(c)));
 
     m_trace = new QPlainTextEdit(this);
     m_trace->setObjectName(QStringLiteral("REPortserie"));
     m_trace->setReadOnly(true);
+    // The trace is drawn by appending: an undo history would keep every line ever shown.
+    m_trace->setUndoRedoEnabled(false);
+    m_trace->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_trace->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_trace->setMaximumBlockCount(20000); // the trace grows until emptied; keep memory bounded
 
-    m_pause = new QPushButton(tr("Parar"), this);
-    m_pause->setObjectName(QStringLiteral("BPararREportSerie"));
-    auto *clear = new QPushButton(tr("Borrar"), this);
-    clear->setObjectName(QStringLiteral("BEsborrarREportSerie"));
+    m_pause = button(tr("Parar"), "BPararREportSerie", this);
+    auto *clear = button(tr("Borrar"), "BEsborrarREportSerie", this);
     m_hexa = new QCheckBox(tr("Hexa"), this);
     m_hexa->setObjectName(QStringLiteral("CBHexa"));
-    m_send = new QLineEdit(this);
-    m_send->setObjectName(QStringLiteral("EEnviarVelmar"));
-    auto *send = new QPushButton(tr("Enviar al Velmar"), this);
-    send->setObjectName(QStringLiteral("BEnviarVelmar"));
+    auto *save = button(tr("Guardar"), "BGuardarREportSerie", this);
+    m_info = button(tr("Info"), "BInfo", this);
+    m_gsm = button(tr("Gsm"), "BGsm", this);
+    m_uart = button(tr("Uart"), "BUart", this);
+    auto *test = button(tr("Test"), "BTest", this);
+    m_sendModule = new QLineEdit(this);
+    m_sendModule->setObjectName(QStringLiteral("EEnviarVelmar"));
+    auto *sendModule = button(tr("Enviar al Velmar"), "BEnviarVelmar", this);
+    m_sendModem = new QLineEdit(this);
+    m_sendModem->setObjectName(QStringLiteral("EEnviarModul"));
+    auto *sendModem = button(tr("Enviar al GSM"), "BEnviarModul", this);
+    m_commands = {m_sendModule, sendModule, m_sendModem, sendModem, m_info, m_gsm, m_uart, test};
+    for (QWidget *w : m_commands)
+        w->setEnabled(false);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_pause);
-    buttons->addWidget(clear);
-    buttons->addWidget(m_hexa);
-    buttons->addStretch();
-    buttons->addWidget(m_send, 1);
-    buttons->addWidget(send);
+    auto *traceRow = new QHBoxLayout;
+    traceRow->addWidget(m_pause);
+    traceRow->addWidget(clear);
+    traceRow->addWidget(m_hexa);
+    traceRow->addWidget(save);
+    traceRow->addStretch();
+    traceRow->addWidget(m_info);
+    traceRow->addWidget(m_gsm);
+    traceRow->addWidget(m_uart);
+    traceRow->addWidget(test);
+    auto *sendRow = new QHBoxLayout;
+    sendRow->addWidget(m_sendModule, 1);
+    sendRow->addWidget(sendModule);
+    sendRow->addSpacing(12);
+    sendRow->addWidget(m_sendModem, 1);
+    sendRow->addWidget(sendModem);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_trace, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(traceRow);
+    layout->addLayout(sendRow);
 
+    ConsoleCommands &commands = m_engine.console;
     connect(m_pause, &QPushButton::clicked, this, &InfoWindow::BPararREportSerieClick);
-    connect(clear, &QPushButton::clicked, m_trace, &QPlainTextEdit::clear);
-    connect(send, &QPushButton::clicked, this, &InfoWindow::BEnviarVelmarClick);
-    connect(m_send, &QLineEdit::returnPressed, this, &InfoWindow::BEnviarVelmarClick);
-    connect(&trace, &Trace::entry, this, &InfoWindow::Escriure_REPortserie);
+    connect(clear, &QPushButton::clicked, this, &InfoWindow::BEsborrarREportSerieClick);
+    connect(m_hexa, &QCheckBox::toggled, this, [this](bool on) { m_engine.traceLog.setHexa(on); });
+    connect(save, &QPushButton::clicked, this, &InfoWindow::BGuardarClick);
+    const auto sendToModule = [this] { m_engine.console.BEnviarVelmarClick(m_sendModule->text()); };
+    const auto sendToModem = [this] { m_engine.console.BEnviarModulClick(m_sendModem->text()); };
+    connect(sendModule, &QPushButton::clicked, this, sendToModule);
+    connect(m_sendModule, &QLineEdit::returnPressed, this, sendToModule);
+    connect(sendModem, &QPushButton::clicked, this, sendToModem);
+    connect(m_sendModem, &QLineEdit::returnPressed, this, sendToModem);
+    connect(m_info, &QPushButton::clicked, &commands, &ConsoleCommands::BInfoClick);
+    connect(m_gsm, &QPushButton::clicked, &commands, &ConsoleCommands::BGsmClick);
+    connect(m_uart, &QPushButton::clicked, &commands, &ConsoleCommands::BUartClick);
+    connect(test, &QPushButton::clicked, &commands, &ConsoleCommands::BTestClick);
+    connect(&commands, &ConsoleCommands::captionsChanged, this, &InfoWindow::showCaptions);
+    // A module recognised while the console is open is reachable at once.
+    connect(&m_engine.identification, &Identification::connectedChanged, this, [this](bool connected) {
+        if (connected)
+            enableCommands();
+    });
+
+    TraceLog &log = m_engine.traceLog;
+    m_hexa->setChecked(log.hexa());
+    connect(&log, &TraceLog::linesAdded, this, &InfoWindow::scheduleDraw);
+    connect(&log, &TraceLog::cleared, this, [this] {
+        m_trace->clear();
+        m_drawnFirst = m_drawnEnd = m_engine.traceLog.firstNumber();
+    });
+    m_drawnFirst = m_drawnEnd = log.firstNumber();
+    showCaptions();
 }
 
-void InfoWindow::Escriure_REPortserie(const QString &entry, TraceColour colour)
+QString InfoWindow::text() const
 {
-    if (m_paused)
+    return m_engine.traceLog.text();
+}
+
+bool InfoWindow::drawnUpToDate() const
+{
+    return m_drawnFirst == m_engine.traceLog.firstNumber() && m_drawnEnd == m_engine.traceLog.endNumber();
+}
+
+void InfoWindow::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    FormActivate();
+    scheduleDraw();
+}
+
+void InfoWindow::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void InfoWindow::FormActivate()
+{
+    m_engine.console.FormActivate();
+    enableCommands();
+}
+
+void InfoWindow::enableCommands()
+{
+    if (!m_engine.state.circuit)
         return;
-    const QString stamp = formats::longTime(QTime::currentTime());
-    for (const TraceLine &line : formatTraceEntry(entry, stamp, m_hexa->isChecked(), colour))
-        m_trace->appendHtml(QStringLiteral("<span style=\"color:%1; white-space:pre\">%2</span>")
-                                .arg(cssColour(line.colour), line.text.toHtmlEscaped()));
-    m_trace->verticalScrollBar()->setValue(m_trace->verticalScrollBar()->maximum());
+    for (QWidget *w : m_commands)
+        w->setEnabled(true);
+}
+
+void InfoWindow::showCaptions()
+{
+    const ConsoleCommands &c = m_engine.console;
+    setCaptionRed(m_info, c.infoRed());
+    setCaptionRed(m_gsm, c.gsmRed());
+    setCaptionRed(m_uart, c.uartRed());
 }
 
 void InfoWindow::BPararREportSerieClick()
 {
-    m_paused = !m_paused;
-    m_pause->setStyleSheet(m_paused ? QStringLiteral("color: red") : QString());
+    TraceLog &log = m_engine.traceLog;
+    log.setPaused(!log.paused());
+    setCaptionRed(m_pause, log.paused());
 }
 
-void InfoWindow::BEnviarVelmarClick()
+void InfoWindow::BEsborrarREportSerieClick()
 {
-    if (m_send->text().isEmpty())
+    m_engine.traceLog.clear();
+}
+
+void InfoWindow::BGuardarClick()
+{
+    const SaveOutcome out = saveToChosenFile(this, {true, tr("Guardar la información"), tr("Texto (*.txt)")},
+                                             [this] { return m_engine.traceLog.fileBytes(); });
+    if (out.path.isEmpty() || out.saved())
         return;
-    m_channel.send(QStringLiteral("vm+") + m_send->text());
+    ElMeuMessageDlg(tr("ERROR"), tr("Error al guardar : ") + out.path + u'\r' + out.error, DlgType::Error,
+                    {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+}
+
+void InfoWindow::scheduleDraw()
+{
+    if (m_drawPending || !isVisible())
+        return;
+    m_drawPending = true;
+    QTimer::singleShot(0, this, &InfoWindow::draw);
+}
+
+void InfoWindow::draw()
+{
+    m_drawPending = false;
+    if (!isVisible())
+        return; // drawn when shown again
+    const TraceLog &log = m_engine.traceLog;
+    QTextCursor cursor(m_trace->document());
+    // Lines the trace no longer keeps leave the window too.
+    if (m_drawnEnd <= log.firstNumber()) {
+        if (m_drawnEnd != m_drawnFirst)
+            m_trace->clear();
+        m_drawnFirst = m_drawnEnd = log.firstNumber();
+    } else if (m_drawnFirst < log.firstNumber()) {
+        cursor.movePosition(QTextCursor::Start);
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, int(log.firstNumber() - m_drawnFirst));
+        cursor.removeSelectedText();
+        m_drawnFirst = log.firstNumber();
+    }
+    if (m_drawnEnd == log.endNumber())
+        return;
+
+    QElapsedTimer slice;
+    slice.start();
+    cursor.movePosition(QTextCursor::End);
+    while (m_drawnEnd < log.endNumber()) {
+        const TraceLine &line = log.line(m_drawnEnd);
+        if (m_drawnEnd != m_drawnFirst)
+            cursor.insertBlock();
+        cursor.insertText(line.text, m_formats[int(line.colour)]);
+        ++m_drawnEnd;
+        if (m_drawnEnd % 16 == 0 && slice.elapsed() >= kDrawSliceMs)
+            break;
+    }
+    m_trace->verticalScrollBar()->setValue(m_trace->verticalScrollBar()->maximum());
+    if (m_drawnEnd < log.endNumber())
+        scheduleDraw();
 }
 
 } // namespace velmar::ui

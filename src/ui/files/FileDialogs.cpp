@@ -1,6 +1,11 @@
 #include "ui/files/FileDialogs.h"
 
+#include "core/files/RowFile.h"
+#include "ui/shell/MessageDialogs.h"
+
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace velmar::ui {
 
@@ -27,6 +32,22 @@ FileChooser setFileChooser(FileChooser c)
     FileChooser previous = std::move(chooser());
     chooser() = std::move(c);
     return previous;
+}
+
+SaveOutcome saveToChosenFile(QWidget *parent, const FileRequest &request, const std::function<QByteArray()> &bytes)
+{
+    // The window's texts, in the window's translation context.
+    const auto tr = [](const char *text) { return QCoreApplication::translate("velmar::ui::MainWindow", text); };
+    const QString path = chooseFile(parent, request);
+    if (path.isEmpty())
+        return {};
+    if (QFileInfo::exists(path)
+        && ElMeuMessageDlg(tr("CONFIRMACION"), tr("Este fichero ya existe, ¿desea sobreescribirlo?"),
+                           DlgType::Confirmation, {tr("     Sí    "), tr("    No    ")},
+                           QMessageBox::Yes | QMessageBox::No, parent)
+               == QMessageBox::No)
+        return {};
+    return {path, files::saveFile(path, bytes())};
 }
 
 } // namespace velmar::ui

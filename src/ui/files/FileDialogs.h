@@ -25,4 +25,17 @@ QString chooseFile(QWidget *parent, const FileRequest &request);
 using FileChooser = std::function<QString(const FileRequest &)>;
 FileChooser setFileChooser(FileChooser chooser);
 
+// A save through the chooser: the file chosen (empty when cancelled, or
+// when the user would not overwrite it) and the error text of a failed
+// write (empty when saved).
+struct SaveOutcome {
+    QString path;
+    QString error;
+    bool saved() const { return !path.isEmpty() && error.isEmpty(); }
+};
+
+// Asks for the file, asks before overwriting an existing one, then writes
+// bytes() there all or nothing. Telling a failure is the caller's.
+SaveOutcome saveToChosenFile(QWidget *parent, const FileRequest &request, const std::function<QByteArray()> &bytes);
+
 } // namespace velmar::ui

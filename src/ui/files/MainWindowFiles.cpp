@@ -79,18 +79,12 @@ public:
     void exportTo(const FileTexts &texts, SaveError style, const std::function<QByteArray()> &bytes,
                   const std::function<void(const QString &)> &saved = {}) const
     {
-        const QString path = chooseFile(m_w, {true, texts.saveTitle, texts.filter});
-        if (path.isEmpty())
+        const SaveOutcome out = saveToChosenFile(m_w, {true, texts.saveTitle, texts.filter}, bytes);
+        if (out.path.isEmpty())
             return;
-        if (QFileInfo::exists(path)
-            && ElMeuMessageDlg(MainWindow::tr("CONFIRMACION"),
-                               MainWindow::tr("Este fichero ya existe, ¿desea sobreescribirlo?"),
-                               DlgType::Confirmation, {MainWindow::tr("     Sí    "), MainWindow::tr("    No    ")},
-                               QMessageBox::Yes | QMessageBox::No, m_w)
-                   == QMessageBox::No)
-            return;
+        const QString &path = out.path;
+        const QString &error = out.error;
         const QString name = QFileInfo(path).fileName();
-        const QString error = files::saveFile(path, bytes());
         if (error.isEmpty()) {
             if (saved)
                 saved(name);

@@ -8,7 +8,6 @@
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
 #include "ui/shell/WorkLock.h"
-#include "ui/status/ServiceReveal.h"
 #include "ui/status/StatusBarPanel.h"
 
 #include <QApplication>
@@ -24,11 +23,6 @@
 #include <QVBoxLayout>
 
 namespace velmar::ui {
-
-namespace {
-// Clicks in a row on the caption-less first menu entry that show the console.
-constexpr int kConsoleClicks = 10;
-} // namespace
 
 MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent),
@@ -47,7 +41,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     setWindowTitle(m_config.Titol);
     resize(1024, 700);
 
-    m_console = new InfoWindow(m_engine.trace, m_engine.channel, this);
+    buildConsole();
     buildMenus();
     buildCloud(options);
 
@@ -158,25 +152,6 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    // The service console stays out of the installer's way: the main menu's
-    // first entry has no caption and shows it after ten clicks in a row (one,
-    // should it get a caption); a keyboard shortcut shows it too.
-    auto toggleConsole = [this] { m_console->setVisible(!m_console->isVisible()); };
-    QAction *informacio = menuBar()->addAction(QStringLiteral("    "));
-    informacio->setObjectName(QStringLiteral("Informacio"));
-    auto *picar = new ServiceReveal(toggleConsole, informacio, kConsoleClicks - 1);
-    connect(informacio, &QAction::triggered, picar, [informacio, picar, toggleConsole] {
-        if (informacio->text().trimmed().isEmpty())
-            picar->click();
-        else
-            toggleConsole();
-    });
-    auto *consoleKey = new QAction(this);
-    consoleKey->setObjectName(QStringLiteral("AConsola"));
-    consoleKey->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
-    connect(consoleKey, &QAction::triggered, this, toggleConsole);
-    addAction(consoleKey);
-
     QMenu *file = menuBar()->addMenu(tr("&Archivo"));
     QAction *quit = file->addAction(tr("Salir"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("MIISortir"));

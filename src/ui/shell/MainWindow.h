@@ -93,6 +93,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildConsole();        // ui/diagnostics/MainWindowDiagnostics.cpp
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
     void buildRemote();         // ui/remote/MainWindowRemote.cpp

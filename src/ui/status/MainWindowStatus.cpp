@@ -2,7 +2,6 @@
 // apart from MainWindow.cpp so that each page of the window has its own file.
 #include "ui/shell/MainWindow.h"
 
-#include "ui/diagnostics/InfoWindow.h"
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/Lamp.h"
 #include "ui/shell/MessageDialogs.h"
@@ -106,12 +105,8 @@ QWidget *MainWindow::buildStatusPage()
         clearProgress();
     });
     // ...and after them: its commands enabled again.
+    // (The console's "Info" turns red in the core: ConsoleCommands::setInfoRed.)
     connect(&e.monitor, &StatusMonitor::estatCommandsEnabled, this, [this] {
-        if (auto *info = m_console->findChild<QWidget *>(QStringLiteral("BInfo"))) {
-            QPalette p = info->palette();
-            p.setColor(QPalette::ButtonText, Qt::red);
-            info->setPalette(p);
-        }
         for (const char *name : {"BBLlegirEstat", "BBBuscar", "BBActualitzar", "BBEvents"})
             WorkLock::setEnabled(findChild<QWidget *>(QLatin1String(name)), true);
         for (const char *name : {"MISistema", "MIEstat", "MIProgramacio", "MIBuscar", "MIBidi", "MIComunicacio", "MIInfo"})

@@ -31,6 +31,10 @@ TEST(TraceFormat, HexFormWithAndWithoutColon)
     EXPECT_EQ(traceHexForm(QStringLiteral("Rx: AB"), QStringLiteral("T")), QStringLiteral("T Rx: 41 42"));
     // Without ": " every character from the second on.
     EXPECT_EQ(traceHexForm(QStringLiteral("xA\r"), QStringLiteral("T")), QStringLiteral("T  41 0D"));
+    // Codes past one byte keep all their digits; a line end before the
+    // first ": " must not break the form's line.
+    EXPECT_EQ(traceHexForm(QString::fromUtf8("a\rb\0: \xC3\xB3\xE2\x82\xAC", 11), QStringLiteral("T")),
+              QStringLiteral("T a b\x01: F3 20AC"));
 }
 
 TEST(TraceFormat, HexaAddsTheRedFormAndABlankLine)

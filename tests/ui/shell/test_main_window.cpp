@@ -69,7 +69,7 @@ TEST(MainWindow, ReceivedLinesReachTheConsole)
     Options o;
     MainWindow w{o};
     w.engine().channel.receive("\r\n+ver:Velmar_v8.7\r");
-    const QString text = w.console()->trace()->toPlainText();
+    const QString text = w.console()->text();
     EXPECT_TRUE(text.contains(QStringLiteral("ComPortRx --> : +ver:Velmar_v8.7"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("-> identification")));
 }
@@ -119,7 +119,7 @@ TEST(MainWindow, FirstStartStoresDefaultsAndShowsTheRunningTitleOffline)
         w.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(w.windowTitle(), titolPrograma() + QStringLiteral("        sin internet"));
-        EXPECT_TRUE(w.console()->trace()->toPlainText().contains(QStringLiteral("Servidor : ")));
+        EXPECT_TRUE(w.console()->text().contains(QStringLiteral("Servidor : ")));
     }
     SettingsStore store(o.opts.settings, QString());
     ConfigInicial read;
