@@ -170,7 +170,7 @@ QStringList horaEntries()
 QStringList partsActives()
 {
     return {QStringLiteral("GPRS"), QStringLiteral("ADSL"), QStringLiteral("COM"),
-            QStringLiteral("E/S")};
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "E/S"))};
 }
 
 namespace {

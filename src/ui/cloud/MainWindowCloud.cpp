@@ -28,7 +28,7 @@ void MainWindow::buildCloud(const StartOptions &options)
     // "Cerrar sesión" sits above "Salir": no credentials stay, the program ends.
     QAction *quit = findChild<QAction *>(QStringLiteral("MIISortir"));
     auto *file = quit ? qobject_cast<QMenu *>(quit->parent()) : nullptr;
-    auto *signOut = new QAction(tr("Cerrar sesión"), this);
+    auto *signOut = m_texts.text(new QAction(this), [] { return tr("Cerrar sesión"); });
     signOut->setObjectName(QStringLiteral("MITancarSessio"));
     connect(signOut, &QAction::triggered, this, [this] {
         m_engine.account.MITancarSessioClick();

@@ -4,6 +4,7 @@
 #include "core/link/CommandChannel.h"
 #include "core/base/Formats.h"
 
+#include <QEvent>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -44,15 +45,15 @@ InfoWindow::InfoWindow(Trace &trace, CommandChannel &channel, QWidget *parent)
     m_trace->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_trace->setMaximumBlockCount(20000); // the trace grows until emptied; keep memory bounded
 
-    m_pause = new QPushButton(tr("Parar"), this);
+    m_pause = m_texts.text(new QPushButton(this), [] { return tr("Parar"); });
     m_pause->setObjectName(QStringLiteral("BPararREportSerie"));
-    auto *clear = new QPushButton(tr("Borrar"), this);
+    auto *clear = m_texts.text(new QPushButton(this), [] { return tr("Borrar"); });
     clear->setObjectName(QStringLiteral("BEsborrarREportSerie"));
-    m_hexa = new QCheckBox(tr("Hexa"), this);
+    m_hexa = m_texts.text(new QCheckBox(this), [] { return tr("Hexa"); });
     m_hexa->setObjectName(QStringLiteral("CBHexa"));
     m_send = new QLineEdit(this);
     m_send->setObjectName(QStringLiteral("EEnviarVelmar"));
-    auto *send = new QPushButton(tr("Enviar al Velmar"), this);
+    auto *send = m_texts.text(new QPushButton(this), [] { return tr("Enviar al Velmar"); });
     send->setObjectName(QStringLiteral("BEnviarVelmar"));
 
     auto *buttons = new QHBoxLayout;
@@ -82,6 +83,13 @@ void InfoWindow::Escriure_REPortserie(const QString &entry, TraceColour colour)
         m_trace->appendHtml(QStringLiteral("<span style=\"color:%1; white-space:pre\">%2</span>")
                                 .arg(cssColour(line.colour), line.text.toHtmlEscaped()));
     m_trace->verticalScrollBar()->setValue(m_trace->verticalScrollBar()->maximum());
+}
+
+void InfoWindow::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        m_texts.retranslate();
+    QWidget::changeEvent(e);
 }
 
 void InfoWindow::BPararREportSerieClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/diagnostics/Trace.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QWidget>
 
@@ -26,11 +27,15 @@ public:
     bool paused() const { return m_paused; }
     QPlainTextEdit *trace() const { return m_trace; }
 
+protected:
+    void changeEvent(QEvent *e) override;
+
 private:
     void BPararREportSerieClick();
     void BEnviarVelmarClick();
 
     CommandChannel &m_channel;
+    LayoutTexts m_texts;
     QPlainTextEdit *m_trace;
     QPushButton *m_pause;
     QCheckBox *m_hexa;

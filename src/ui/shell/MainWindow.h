@@ -4,7 +4,9 @@
 #include "core/shell/CloudStartup.h"
 #include "core/programming/Prompts.h"
 #include "core/shell/Engine.h"
+#include "core/shell/Languages.h"
 #include "core/shell/SettingsStore.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -41,6 +43,8 @@ struct StartOptions {
     bool remoteAdsl = false;  // --link adsl
     CloudStartup *cloud = nullptr; // given: the start-up asks it instead of the cloud of `endpoints`
     bool useCloud = false;         // sign in to the cloud of `endpoints` at start (else offline)
+    QLocale locale = QLocale::system(); // the language of a first start
+    QString languageModules = QStringLiteral(":/translations/velmar_"); // where they are looked for
 };
 
 // TFPrincipalVelmarES: the program's main window. It owns the core of the
@@ -58,6 +62,12 @@ public:
     // The first panel of the status bar.
     QString statusText() const;
     void setStatusText(const QString &text);
+
+    // The language of the interface (the "Idioma" menu, REG8).
+    int language() const { return m_languages.current(); }
+    // SwitchLanguage: false, and nothing changed, when refused (a remote
+    // session is open) or when the language has no resource module.
+    bool SwitchLanguage(int identifier);
 
     // One supervision tick (TimerLeds); tests call it directly.
     void TimerLedsTimer();
@@ -86,10 +96,20 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    // A new language: every layout text of the window again, and what the
+    // window had computed from texts (ReinitializeForms and what follows it).
+    void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
     void buildMenus();
+    // ui/shell/MainWindowLanguages.cpp: the "Idioma" menu and the start-up choice
+    void buildLanguageMenu();
+    void chooseLanguageAtStartUp(const QLocale &locale, bool firstStart);
+    void retranslateComputed();
+    // The first status-bar panel from a text of this window, kept so that a
+    // new language shows it again.
+    void setStatusSource(const char *source);
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
     void buildRemote();         // ui/remote/MainWindowRemote.cpp
@@ -125,8 +145,15 @@ private:
 
     void GuardarConfigInicial();
     void setCloudCommandsEnabled(bool enabled);
+    // The caption with the account, or "sin internet", and the cloud commands.
+    void showCloudCaption();
+    QString programTitle() const;
 
     Engine m_engine;
+    LayoutTexts m_texts;
+    LanguageModules m_languages;
+    const char *m_statusSource = nullptr;
+    bool m_remoteDisconnects = false; // BBConnectarRemot reads "Desconectar"
     SettingsStore m_store;
     ConfigInicial m_config;
     PortComboBox *m_port = nullptr;
