@@ -734,6 +734,102 @@
         <source>Tipo evento</source>
         <translation>Event type</translation>
     </message>
+    <message>
+        <source>110=Fuego</source>
+        <translation>110=Fire</translation>
+    </message>
+    <message>
+        <source>111=Humo</source>
+        <translation>111=Smoke</translation>
+    </message>
+    <message>
+        <source>112=Combustión</source>
+        <translation>112=Combustion</translation>
+    </message>
+    <message>
+        <source>113=Detector de flujo (agua)</source>
+        <translation>113=Water flow detector</translation>
+    </message>
+    <message>
+        <source>114=Calor</source>
+        <translation>114=Heat</translation>
+    </message>
+    <message>
+        <source>115=Pulsador</source>
+        <translation>115=Call point</translation>
+    </message>
+    <message>
+        <source>116=Detector de conducto</source>
+        <translation>116=Duct detector</translation>
+    </message>
+    <message>
+        <source>117=Detector de alarma</source>
+        <translation>117=Alarm detector</translation>
+    </message>
+    <message>
+        <source>E1</source>
+        <translation>I1</translation>
+    </message>
+    <message>
+        <source>E2</source>
+        <translation>I2</translation>
+    </message>
+    <message>
+        <source>E3</source>
+        <translation>I3</translation>
+    </message>
+    <message>
+        <source>E4</source>
+        <translation>I4</translation>
+    </message>
+    <message>
+        <source>E5</source>
+        <translation>I5</translation>
+    </message>
+    <message>
+        <source>E6</source>
+        <translation>I6</translation>
+    </message>
+    <message>
+        <source>E7</source>
+        <translation>I7</translation>
+    </message>
+    <message>
+        <source>E8</source>
+        <translation>I8</translation>
+    </message>
+    <message>
+        <source>E9</source>
+        <translation>I9</translation>
+    </message>
+    <message>
+        <source>E10</source>
+        <translation>I10</translation>
+    </message>
+    <message>
+        <source>E11</source>
+        <translation>I11</translation>
+    </message>
+    <message>
+        <source>E12</source>
+        <translation>I12</translation>
+    </message>
+    <message>
+        <source>E13</source>
+        <translation>I13</translation>
+    </message>
+    <message>
+        <source>E14</source>
+        <translation>I14</translation>
+    </message>
+    <message>
+        <source>E15</source>
+        <translation>I15</translation>
+    </message>
+    <message>
+        <source>E16</source>
+        <translation>I16</translation>
+    </message>
 </context>
 <context>
     <name>ListText</name>

@@ -734,6 +734,102 @@
         <source>Tipo evento</source>
         <translation>Type d&apos;événement</translation>
     </message>
+    <message>
+        <source>110=Fuego</source>
+        <translation>110=Feu</translation>
+    </message>
+    <message>
+        <source>111=Humo</source>
+        <translation>111=Fumée</translation>
+    </message>
+    <message>
+        <source>112=Combustión</source>
+        <translation>112=Combustion</translation>
+    </message>
+    <message>
+        <source>113=Detector de flujo (agua)</source>
+        <translation>113=Détecteur de débit (eau)</translation>
+    </message>
+    <message>
+        <source>114=Calor</source>
+        <translation>114=Chaleur</translation>
+    </message>
+    <message>
+        <source>115=Pulsador</source>
+        <translation>115=Déclencheur manuel</translation>
+    </message>
+    <message>
+        <source>116=Detector de conducto</source>
+        <translation>116=Détecteur de gaine</translation>
+    </message>
+    <message>
+        <source>117=Detector de alarma</source>
+        <translation>117=Détecteur d&apos;alarme</translation>
+    </message>
+    <message>
+        <source>E1</source>
+        <translation>E1</translation>
+    </message>
+    <message>
+        <source>E2</source>
+        <translation>E2</translation>
+    </message>
+    <message>
+        <source>E3</source>
+        <translation>E3</translation>
+    </message>
+    <message>
+        <source>E4</source>
+        <translation>E4</translation>
+    </message>
+    <message>
+        <source>E5</source>
+        <translation>E5</translation>
+    </message>
+    <message>
+        <source>E6</source>
+        <translation>E6</translation>
+    </message>
+    <message>
+        <source>E7</source>
+        <translation>E7</translation>
+    </message>
+    <message>
+        <source>E8</source>
+        <translation>E8</translation>
+    </message>
+    <message>
+        <source>E9</source>
+        <translation>E9</translation>
+    </message>
+    <message>
+        <source>E10</source>
+        <translation>E10</translation>
+    </message>
+    <message>
+        <source>E11</source>
+        <translation>E11</translation>
+    </message>
+    <message>
+        <source>E12</source>
+        <translation>E12</translation>
+    </message>
+    <message>
+        <source>E13</source>
+        <translation>E13</translation>
+    </message>
+    <message>
+        <source>E14</source>
+        <translation>E14</translation>
+    </message>
+    <message>
+        <source>E15</source>
+        <translation>E15</translation>
+    </message>
+    <message>
+        <source>E16</source>
+        <translation>E16</translation>
+    </message>
 </context>
 <context>
     <name>ListText</name>

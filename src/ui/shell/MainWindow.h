@@ -43,7 +43,9 @@ struct StartOptions {
     bool remoteAdsl = false;  // --link adsl
     CloudStartup *cloud = nullptr; // given: the start-up asks it instead of the cloud of `endpoints`
     bool useCloud = false;         // sign in to the cloud of `endpoints` at start (else offline)
-    QLocale locale = QLocale::system(); // the language of a first start
+    // The language of a first start comes from this locale (the program
+    // gives the system's; tests start in the built-in Spanish).
+    QLocale locale = QLocale(QLocale::Spanish, QLocale::Spain);
     QString languageModules = QStringLiteral(":/translations/velmar_"); // where they are looked for
 };
 
