@@ -3847,7 +3847,7 @@ Fermez cette connexion avant de changer de langue</translation>
     </message>
     <message>
         <source>TAMPER</source>
-        <translation>AUTOPROTECTION</translation>
+        <translation>AUTOPROT.</translation>
     </message>
     <message>
         <source>ALIMENTACIÓN</source>

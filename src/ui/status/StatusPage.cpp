@@ -150,6 +150,9 @@ void StatusPage::changeEvent(QEvent *e)
 {
     if (e->type() == QEvent::LanguageChange) {
         m_texts.retranslate();
+        // Labels placed by hand take the size of their new text.
+        for (QLabel *l : {m_lEntrades, m_lSortides, m_lTamper, m_lAlim})
+            l->adjustSize();
         // What the page drew from the module's records, in the new language.
         for (int i = 0; i < int(m_identLines.size()); ++i)
             if (!m_identLines[i].isEmpty())

@@ -349,3 +349,63 @@ TEST(LanguageAtStart, ALanguageWithoutItsModuleChangesNothing)
 }
 
 } // namespace
+
+namespace {
+
+// A module's record as the status page shows it: identification, inputs and
+// outputs, links, gauges, aliases and the GSM line.
+const QString kRecord = QStringLiteral(
+    "{#0090326143000|001"
+    "#1Instalaciones Sur|Pedro|Nave 3|1000123:356938035643809|BC600"
+    "#21000000000000000|01|5631|20:41.1,2.3|1:C0:80:40|1:64:5A:64|12,3|40"
+    "#3Puerta|Ventana|||||||||||||Sirena|"
+    "#4Luz|Bomba|Riego|Alarma"
+    "#5600123456:Movistar:UC20:1.02}");
+
+} // namespace
+
+// Pictures of the status page and of the configuration page in the four
+// languages (scripts/screenshots.sh): status-<language>.png, config-<language>.png.
+TEST(Screenshots, DISABLED_Languages)
+{
+    const QString dir = qEnvironmentVariable("VELMAR_SCREENSHOT_DIR", QStringLiteral("."));
+    Options o;
+    o.opts.port = QStringLiteral("/nonexistent/velmar-port");
+    MainWindow w{o.opts};
+    w.resize(1180, 860);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(200); // the start-up probe of the missing port is over
+    Engine &e = w.engine();
+    e.state.inf = e.state.circuit = e.state.circuittrobat = true;
+    emit e.identification.connectedChanged(true);
+    emit e.identification.recognised();
+    e.channel.receive(kRecord.toLatin1() + "\r\n");
+    FieldModel &f = e.fields;
+    const FieldContext none;
+    const std::pair<int, const char *> values[] = {
+        {102, "Instalaciones Norte"}, {103, "J. Pérez"}, {104, "Nave 3"}, {105, "+34600111222"},
+        {108, "clave"}, {111, "4321"}, {6600, "1234"}, {1590, "BC600"}, {211, "0"},
+        {212, "192.168.1.50"}, {213, "255.255.255.0"}, {214, "192.168.1.1"}, {215, "8.8.8.8"},
+        {216, "8.8.4.4"}, {200, "00:1E:C0:12:34:56"},
+    };
+    for (const auto &[number, value] : values)
+        f.deliver(number, QString::fromUtf8(value), none);
+    const struct {
+        const char *entry;
+        const char *name;
+    } languages[] = {{"LanguageSpanish", "es"}, {"LanguageEnglish", "en"}, {"LanguageFrancais", "fr"},
+                     {"LanguagePortugues", "pt"}};
+    auto shoot = [&](const QString &name) {
+        QCoreApplication::processEvents();
+        w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    };
+    for (const auto &l : languages) {
+        w.findChild<QAction *>(QLatin1String(l.entry))->trigger();
+        e.monitor.showStatusPage();
+        shoot(QStringLiteral("status-") + QLatin1String(l.name));
+        w.showProgramming();
+        w.programming()->tabs()->setCurrentIndex(0);
+        shoot(QStringLiteral("config-") + QLatin1String(l.name));
+    }
+}
