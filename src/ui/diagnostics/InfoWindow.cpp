@@ -4,8 +4,8 @@
 #include "core/link/CommandChannel.h"
 #include "core/base/Formats.h"
 
-#include <QEvent>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>

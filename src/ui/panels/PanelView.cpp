@@ -2,8 +2,8 @@
 
 #include "ui/status/BlinkLamp.h"
 
-#include <QEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,11 +9,11 @@
 #include "ui/shell/WorkLock.h"
 #include "ui/status/ServiceReveal.h"
 
-#include <QEvent>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,7 +31,6 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -92,11 +91,7 @@ public:
         m_errorRest = texts.label(this, [] { return ProgrammingView::tr("ERROR / RESTAURACIÓN"); });
         m_errorRest->setObjectName(QStringLiteral("LErrorRest"));
         m_errorRest->setAlignment(Qt::AlignCenter);
-        m_pulsant = texts.label(this, [this] {
-            if (m_pulsant)
-                QTimer::singleShot(0, this, [this] { place(); });
-            return ProgrammingView::tr("Modo pulsante");
-        });
+        m_pulsant = texts.label(this, [] { return ProgrammingView::tr("Modo pulsante"); });
         m_pulsant->setObjectName(QStringLiteral("LModusPulsant"));
         m_pulsant->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (QLabel *l : {m_errorRest, m_pulsant}) {
@@ -130,6 +125,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *) override { place(); }
+    // The view has set the new texts (it hears of the language first).
+    void changeEvent(QEvent *e) override
+    {
+        if (e->type() == QEvent::LanguageChange)
+            place();
+        QWidget::changeEvent(e);
+    }
     void showEvent(QShowEvent *) override { place(); }
 
 private:
@@ -238,7 +240,8 @@ QWidget *ProgrammingView::buildCommandBar()
         return b;
     };
     button("BBLlegirPag", [] { return tr("Leer"); },
-           [] { return tr("Lee del equipo los valores de la página mostrada"); }, QStyle::SP_ArrowDown, &ProgrammingView::pageReadRequested);
+           [] { return tr("Lee del equipo los valores de la página mostrada"); }, QStyle::SP_ArrowDown,
+           &ProgrammingView::pageReadRequested);
     button("BBGravarPag", [] { return tr("Programar página"); },
            [] { return tr("Programa en el equipo los campos modificados de la página mostrada"); },
            QStyle::SP_ArrowUp, &ProgrammingView::pageWriteRequested);

@@ -5,6 +5,9 @@ namespace velmar::ui {
 void LayoutTexts::add(QObject *control, std::function<void()> apply)
 {
     apply();
+    // Rows built again and again (the update list) leave their dead entries.
+    if (m_items.size() % 256 == 255)
+        std::erase_if(m_items, [](const auto &item) { return item.first.isNull(); });
     m_items.emplace_back(control, std::move(apply));
 }
 

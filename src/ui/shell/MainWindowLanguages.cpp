@@ -36,9 +36,9 @@ void MainWindow::buildLanguageMenu()
 
 void MainWindow::chooseLanguageAtStartUp(const QLocale &locale, bool firstStart)
 {
-    // A stored keyword wins; a first start follows the system's locale (the
-    // stored default "SPANISH" then only stands for any other locale).
-    if (firstStart)
+    // A stored keyword wins; a first start (or an empty keyword) follows the
+    // system's locale, the default "SPANISH" then only standing for any other.
+    if (firstStart || m_config.Idioma.isEmpty())
         m_config.Idioma = languages::forLocale(locale).keyword;
     if (const Language *l = languages::byKeyword(m_config.Idioma))
         SwitchLanguage(l->identifier);

@@ -1,7 +1,7 @@
 #include "ui/update/UpdatePage.h"
 
-#include <QEvent>
 #include <QBoxLayout>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>

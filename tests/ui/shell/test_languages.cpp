@@ -334,6 +334,21 @@ TEST(LanguageAtStart, AnyOtherLocaleOrAnUnknownKeywordKeepsSpanish)
     EXPECT_EQ(w.statusText(), QStringLiteral("SIN   CONEXION"));
 }
 
+TEST(LanguageAtStart, AnEmptyStoredLanguageFollowsTheLocale)
+{
+    Options o;
+    ConfigInicial c;
+    const SettingsStore store(o.opts.settings, QString());
+    store.LLegirConfigInicial(c);
+    c.Idioma.clear();
+    store.GuardarConfigInicial(c);
+    ASSERT_TRUE(store.holdsLanguage());
+    o.opts.locale = QLocale(QLocale::Portuguese, QLocale::Brazil);
+    MainWindow w{o.opts};
+    EXPECT_EQ(w.language(), 2070);
+    EXPECT_EQ(w.settings().Idioma, QStringLiteral("PORTUGUES"));
+}
+
 TEST(LanguageAtStart, ALanguageWithoutItsModuleChangesNothing)
 {
     Options o;
