@@ -6,7 +6,6 @@ namespace velmar::panels {
 
 namespace {
 
-
 template <size_t N>
 QStringList texts(const char *const (&entries)[N], bool translate)
 {

@@ -9,16 +9,16 @@
 #include <QMap>
 #include <QStringDecoder>
 
-
+namespace {
 // The translation context of these texts (lupdate reads it from here).
 struct PanelEvents {
     Q_DECLARE_TR_FUNCTIONS(PanelEvents)
 };
+} // namespace
 
 namespace velmar::panels {
 
 namespace {
-
 
 // Characters from..from+n-1 counted from 1, as the records are told; what
 // lies past the end is simply missing.

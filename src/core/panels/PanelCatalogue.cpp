@@ -6,7 +6,6 @@ namespace velmar::panels {
 
 namespace {
 
-
 // statusRank: the order of identification's choice (a Cofem that is not a
 // Cofem-A wins over every later name). tabRank: the order of the
 // programming page's choice, in which "CCD-100" comes before "Detnov".

@@ -11,7 +11,6 @@ namespace velmar::panels {
 
 namespace {
 
-
 const PanelOrder kRearme{"Rearme", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguro que quiere Rearmar la Central?"), QT_TRANSLATE_NOOP("PanelOrders", "Rearmando la Central desde PC"), true};
 const PanelOrder kReset{"Rearme", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguro que quiere hacer Reset a la Central?"), QT_TRANSLATE_NOOP("PanelOrders", "Reset a la Central desde PC"), false};
 const PanelOrder kRepos{"Repos", "", QT_TRANSLATE_NOOP("PanelOrders", "Reposición de la Central desde PC"), false};

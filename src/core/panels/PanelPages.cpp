@@ -10,7 +10,6 @@ namespace velmar::panels {
 
 namespace {
 
-
 PanelPageForm page(const char *tab, const char *grid, EventForm form, int kindWidth,
                    const char *baud, int example, const char *file = "", const char *address = "")
 {

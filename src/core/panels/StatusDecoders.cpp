@@ -6,16 +6,16 @@
 
 #include <algorithm>
 
-
+namespace {
 // The translation context of these texts (lupdate reads it from here).
 struct PanelEvents {
     Q_DECLARE_TR_FUNCTIONS(PanelEvents)
 };
+} // namespace
 
 namespace velmar::panels {
 
 namespace status {
-
 
 // More events than any panel holds; the cap keeps the totals in range.
 constexpr int kMaxCount = 999999;

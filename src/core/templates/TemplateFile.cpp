@@ -6,16 +6,16 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-
+namespace {
 // The translation context of these texts (lupdate reads it from here).
 struct TemplateFile {
     Q_DECLARE_TR_FUNCTIONS(TemplateFile)
 };
+} // namespace
 
 namespace velmar {
 
 namespace {
-
 
 QString decode(QByteArrayView bytes)
 {

@@ -7,16 +7,16 @@
 #include <QCoreApplication>
 #include <QHash>
 
-
+namespace {
 // The translation context of these texts (lupdate reads it from here).
 struct Templates {
     Q_DECLARE_TR_FUNCTIONS(Templates)
 };
+} // namespace
 
 namespace velmar {
 
 namespace {
-
 
 const QString kPanelKey = QStringLiteral("1590");
 

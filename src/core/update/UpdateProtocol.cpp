@@ -6,18 +6,18 @@
 
 #include <QCoreApplication>
 
-
+namespace {
 // The translation context of these texts (lupdate reads it from here).
 struct UpdateProtocol {
     Q_DECLARE_TR_FUNCTIONS(UpdateProtocol)
 };
+} // namespace
 
 namespace velmar::update {
 
 namespace {
 
 const QByteArray kSuffix = QByteArrayLiteral("{=}");
-
 
 QByteArray crcHex(QByteArrayView body)
 {
