@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the programming pages with sample values, of every panel status
-# view at rest and in alarm (view-*.png), and of the status
-# page connected to the simulated module, drawn under Xvfb:
+# view at rest and in alarm (view-*.png), of the status page and the
+# configuration page in the four languages (status-es.png, config-en.png, ...),
+# and of the status page connected to the simulated module, drawn under Xvfb:
 #
 #   scripts/screenshots.sh [DIR]     (default: out/screenshots)
 set -euo pipefail
@@ -14,6 +15,9 @@ VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
 VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
   build/tests/ui/panels/test_ui_panels \
+  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  build/tests/ui/shell/test_ui_shell \
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
 scripts/screenshot-status.sh "$out" >/dev/null
 ls "$out"/*.png

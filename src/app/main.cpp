@@ -27,6 +27,7 @@ int main(int argc, char **argv)
     options.remoteId = cl.remote;
     options.remoteAdsl = cl.adsl;
     options.useCloud = true;
+    options.locale = QLocale::system();
     if (!cl.configFile.isEmpty()) {
         QString error;
         if (!options.endpoints.load(cl.configFile, &error)) {

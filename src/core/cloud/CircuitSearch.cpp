@@ -185,6 +185,7 @@ void CircuitSearch::BBAcceptarPasswordClick(const QString &empresaIn, const QStr
 
 void CircuitSearch::LlistatCircuits(const QString &empresa, const QString &instal, const QString &ref)
 {
+    m_entries.clear();
     m_rows.clear();
     m_sortColumn = -1;
     emit listCleared();
@@ -207,7 +208,8 @@ void CircuitSearch::LlistatCircuits(const QString &empresa, const QString &insta
         }
         int number = 0;
         for (const CircuitRow &row : found)
-            m_rows.append(circuitCells(row, ++number));
+            m_entries.append({row, ++number});
+        refreshCells();
         emit listed();
     });
 }
@@ -268,9 +270,25 @@ void CircuitSearch::SortStringGridEquips(int column)
 {
     if (column < 0 || column >= Columns)
         column = Installer;
-    sortRowsByColumn(m_rows, column);
+    // Each row carries its entry's index past the six cells while it is sorted.
+    QList<QStringList> keyed = m_rows;
+    for (int i = 0; i < keyed.size(); ++i)
+        keyed[i].append(QString::number(i));
+    sortRowsByColumn(keyed, column);
+    QList<Entry> ordered;
+    for (const QStringList &k : std::as_const(keyed))
+        ordered.append(m_entries.at(k.last().toInt()));
+    m_entries = ordered;
+    refreshCells();
     m_sortColumn = column;
     emit sorted(column);
+}
+
+void CircuitSearch::refreshCells()
+{
+    m_rows.clear();
+    for (const Entry &e : std::as_const(m_entries))
+        m_rows.append(circuitCells(e.row, e.number));
 }
 
 } // namespace velmar

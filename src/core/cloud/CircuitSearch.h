@@ -56,6 +56,8 @@ public:
 
     // The list's data rows, six cells each.
     const QList<QStringList> &rows() const { return m_rows; }
+    // The cells again in the interface's language (after a switch).
+    void retranslate() { refreshCells(); }
     int sortColumn() const { return m_sortColumn; }
     bool keyPanelShown() const { return m_keyPanel; }
     QString BuscaCircuitEmp() const { return m_emp; }
@@ -87,6 +89,7 @@ private:
     void hideKeyPanel();
     bool askCreate();
     bool isOwnSite(const QString &empresa, const QString &instal, const QString &ref) const;
+    void refreshCells();
 
     CloudDirectory &m_cloud;
     AccountSession &m_account;
@@ -95,6 +98,13 @@ private:
     Ask m_ask;
     std::function<bool()> m_updateShown;
     std::function<void(std::function<void()>)> m_leaveLocal;
+    // The modules as found, with their number, in the order shown; the
+    // cells are made from them (their words follow the language).
+    struct Entry {
+        cloud::CircuitRow row;
+        int number = 0;
+    };
+    QList<Entry> m_entries;
     QList<QStringList> m_rows;
     QString m_emp, m_instal, m_ref;
     int m_sortColumn = -1;

@@ -1,5 +1,6 @@
 #include "core/editor/CellRules.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace velmar::editor {
@@ -226,11 +227,17 @@ OptionList optionList(const GridDesign &grid)
     OptionList l;
     if (grid.name == u"SGLlistatZonesAgui") {
         l.name = QStringLiteral("CBSGLlistatZones");
+        // Only the code goes into the cell: the names are shown translated
+        // (context "FieldModel").
         l.items = QStringList{
-            QStringLiteral("110=Fuego"), QStringLiteral("111=Humo"),
-            QStringLiteral("112=Combustión"), QStringLiteral("113=Detector de flujo (agua)"),
-            QStringLiteral("114=Calor"), QStringLiteral("115=Pulsador"),
-            QStringLiteral("116=Detector de conducto"), QStringLiteral("117=Detector de alarma"),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "110=Fuego")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "111=Humo")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "112=Combustión")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "113=Detector de flujo (agua)")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "114=Calor")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "115=Pulsador")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "116=Detector de conducto")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "117=Detector de alarma")),
         };
         l.width = 200;
         l.valueBeforeEquals = true;

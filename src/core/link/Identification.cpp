@@ -3,6 +3,7 @@
 #include "core/diagnostics/Trace.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
+#include "core/link/ModuleStatus.h"
 #include "core/link/ProtocolTimes.h"
 #include "core/link/Scheduler.h"
 
@@ -204,7 +205,7 @@ void Identification::takeVer(const QStringList &f)
     }
     m_state.identConnectar = f.at(1);
     m_state.central = f.at(2);
-    emit identificationShown({QStringLiteral("Identificador: \t") + m_state.identConnectar});
+    emit identificationShown({ModuleIdentification::line(3, m_state.identConnectar)});
     emit panelViewChosen(m_state.central);
 }
 
@@ -214,9 +215,9 @@ void Identification::takeVEr(const QStringList &f)
     m_state.identConnectar = f.value(1);
     m_state.hardware = f.value(2);
     m_state.PartsActives = f.value(3);
-    emit identificationShown({QStringLiteral("Identificador: \t") + m_state.identConnectar,
-                              QStringLiteral("Firmware: \t") + m_state.firmware,
-                              QStringLiteral("Hardware: \t") + m_state.hardware});
+    emit identificationShown({ModuleIdentification::line(3, m_state.identConnectar),
+                              ModuleIdentification::line(4, m_state.firmware),
+                              ModuleIdentification::line(5, m_state.hardware)});
     if (m_state.PartsActives.size() == 4)
         emit partsActivesChanged(m_state.PartsActives);
 }

@@ -13,16 +13,23 @@ QString ModuleClock::MDataHora() const
     return QCoreApplication::translate("ModuleStatus", "Fecha: ") + data + QLatin1String("     ") + QCoreApplication::translate("ModuleStatus", "Hora: ") + hora;
 }
 
+QString ModuleIdentification::line(int index, const QString &value)
+{
+    switch (index) {
+    case 0: return QCoreApplication::translate("ModuleStatus", "Empresa: ") + u'\t' + value;
+    case 1: return QCoreApplication::translate("ModuleStatus", "Instalador: ") + u'\t' + value;
+    case 2: return QCoreApplication::translate("ModuleStatus", "Referencia: ") + u'\t' + value;
+    case 3: return QCoreApplication::translate("ModuleStatus", "Identificador: ") + u'\t' + value;
+    case 4: return QCoreApplication::translate("ModuleStatus", "Firmware: \t") + value;
+    case 5: return QCoreApplication::translate("ModuleStatus", "Hardware: \t") + value;
+    default: return value;
+    }
+}
+
 QStringList ModuleIdentification::lines() const
 {
-    return {
-        QCoreApplication::translate("ModuleStatus", "Empresa: ") + u'\t' + empresa,
-        QCoreApplication::translate("ModuleStatus", "Instalador: ") + u'\t' + instalador,
-        QCoreApplication::translate("ModuleStatus", "Referencia: ") + u'\t' + referencia,
-        QCoreApplication::translate("ModuleStatus", "Identificador: ") + u'\t' + identificador,
-        QCoreApplication::translate("ModuleStatus", "Firmware: \t") + firmware,
-        QCoreApplication::translate("ModuleStatus", "Hardware: \t") + hardware,
-    };
+    return {line(0, empresa), line(1, instalador), line(2, referencia),
+            line(3, identificador), line(4, firmware), line(5, hardware)};
 }
 
 qint64 LiveStatus::coveragePercent() const

@@ -42,6 +42,9 @@ struct ModuleIdentification {
     QString firmware;
     QString hardware;
     QStringList lines() const; // the identification panel, one entry a line
+    // Line `index` (0 empresa .. 5 hardware) of the panel with `value`, in
+    // the current language; the label ends in a tab, the value follows it.
+    static QString line(int index, const QString &value);
 };
 
 // Live-status segment: the state characters and codes as reported; their

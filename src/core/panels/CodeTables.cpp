@@ -6,8 +6,6 @@ namespace velmar::panels {
 
 namespace {
 
-#define T(t) QT_TRANSLATE_NOOP("CodeTables", t)
-
 template <size_t N>
 QStringList texts(const char *const (&entries)[N], bool translate)
 {
@@ -18,21 +16,21 @@ QStringList texts(const char *const (&entries)[N], bool translate)
 }
 
 const char *const kTipusEquip[] = {
-    T("Equipo no configurado"),
-    T("Sensor Térmico"),
-    T("Sensor Iónico"),
-    T("Sensor Óptico (Fotoeléctrico)"),
+    QT_TRANSLATE_NOOP("CodeTables", "Equipo no configurado"),
+    QT_TRANSLATE_NOOP("CodeTables", "Sensor Térmico"),
+    QT_TRANSLATE_NOOP("CodeTables", "Sensor Iónico"),
+    QT_TRANSLATE_NOOP("CodeTables", "Sensor Óptico (Fotoeléctrico)"),
     "",
-    T("Pulsador Manual de alarma (MCP)"),
-    T("Módulo de Control salida"),
-    T("Módulo de Entrada"),
-    T("Módulo de Sistemas de Sprinkler"),
-    T("Sensor VIEW"),
-    T("Módulo CDI de Zonas Convencionales"),
-    T("Salida de Sirena"),
-    T("Módulo AUXILIAR (señal técnica)"),
-    T("Módulo Monitor de Zonas Convencionales (ZMX o M512)"),
-    T("Sensor Multicriterio"),
+    QT_TRANSLATE_NOOP("CodeTables", "Pulsador Manual de alarma (MCP)"),
+    QT_TRANSLATE_NOOP("CodeTables", "Módulo de Control salida"),
+    QT_TRANSLATE_NOOP("CodeTables", "Módulo de Entrada"),
+    QT_TRANSLATE_NOOP("CodeTables", "Módulo de Sistemas de Sprinkler"),
+    QT_TRANSLATE_NOOP("CodeTables", "Sensor VIEW"),
+    QT_TRANSLATE_NOOP("CodeTables", "Módulo CDI de Zonas Convencionales"),
+    QT_TRANSLATE_NOOP("CodeTables", "Salida de Sirena"),
+    QT_TRANSLATE_NOOP("CodeTables", "Módulo AUXILIAR (señal técnica)"),
+    QT_TRANSLATE_NOOP("CodeTables", "Módulo Monitor de Zonas Convencionales (ZMX o M512)"),
+    QT_TRANSLATE_NOOP("CodeTables", "Sensor Multicriterio"),
     "",
 };
 
@@ -99,14 +97,22 @@ const char *const kAvariaCtec[] = {
     "205:Program Checksum fault",
 };
 
-#undef T
-
 } // namespace
+
+static QStringList &tipusEquip()
+{
+    static QStringList t = texts(kTipusEquip, true);
+    return t;
+}
 
 const QStringList &TaulaTipusEquip()
 {
-    static const QStringList t = texts(kTipusEquip, true);
-    return t;
+    return tipusEquip();
+}
+
+void retranslateCodeTables()
+{
+    tipusEquip() = texts(kTipusEquip, true);
 }
 
 const QStringList &TaulaEventEquip()

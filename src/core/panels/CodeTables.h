@@ -12,6 +12,8 @@ namespace velmar::panels {
 
 // Device types of an ID3000 or MA-2000 event, indexed by the type number 0 to 15.
 const QStringList &TaulaTipusEquip();
+// A new language: the tables whose texts are translated are made again in it.
+void retranslateCodeTables();
 // Event texts of the ID3000, MA-2000 and PL-1000 decoders: 151 slots, the
 // last three empty.
 const QStringList &TaulaEventEquip();

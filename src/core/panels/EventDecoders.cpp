@@ -9,14 +9,16 @@
 #include <QMap>
 #include <QStringDecoder>
 
+namespace {
+// The translation context of these texts (lupdate reads it from here).
+struct PanelEvents {
+    Q_DECLARE_TR_FUNCTIONS(PanelEvents)
+};
+} // namespace
+
 namespace velmar::panels {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PanelEvents", text);
-}
 
 // Characters from..from+n-1 counted from 1, as the records are told; what
 // lies past the end is simply missing.
@@ -191,7 +193,7 @@ QString deviceType(int type)
 QString idEventText(const IdRow &row, const IdEvent &e, const IdPayload &p)
 {
     if (p.analogue.size() == 3 && p.analogue != QLatin1String("000"))
-        return tr("Valor: ") + p.analogue + u'%';
+        return PanelEvents::tr("Valor: ") + p.analogue + u'%';
     return lookupContaining(TaulaEventEquip(), e.code.mid(1), row.searchLimit);
 }
 
@@ -200,10 +202,10 @@ DecodedEvent decodeID3000(const IdRow &row, const IdEvent &e)
     DecodedEvent d;
     QString heading;
     switch (e.cls) {
-    case 1: heading = tr("Alarma"); break;
-    case 6: heading = tr(" Avería"); break;
-    case 7: heading = tr("Anulado"); break;
-    case 9: heading = tr(" Prueba"); break;
+    case 1: heading = PanelEvents::tr("Alarma"); break;
+    case 6: heading = PanelEvents::tr(" Avería"); break;
+    case 7: heading = PanelEvents::tr("Anulado"); break;
+    case 9: heading = PanelEvents::tr(" Prueba"); break;
     default: return d;
     }
     const IdPayload p = parsePayload(e);
@@ -234,11 +236,11 @@ DecodedEvent decodeMA2000(const IdRow &row, const IdEvent &e, int numEvent)
     QString heading;
     QString prefix;
     switch (e.cls) {
-    case 1: heading = tr("Alarma"); prefix = QStringLiteral("AL: Z"); break;
-    case 4: heading = tr("PREALARMA "); prefix = QStringLiteral("AL: Z"); break;
-    case 6: heading = tr("AV ZONA"); prefix = QStringLiteral("AV: Z"); break;
-    case 8: heading = tr("AV CTRAL"); break;
-    case 9: heading = tr(" Prueba"); prefix = QStringLiteral("ZONA"); break;
+    case 1: heading = PanelEvents::tr("Alarma"); prefix = QStringLiteral("AL: Z"); break;
+    case 4: heading = PanelEvents::tr("PREALARMA "); prefix = QStringLiteral("AL: Z"); break;
+    case 6: heading = PanelEvents::tr("AV ZONA"); prefix = QStringLiteral("AV: Z"); break;
+    case 8: heading = PanelEvents::tr("AV CTRAL"); break;
+    case 9: heading = PanelEvents::tr(" Prueba"); prefix = QStringLiteral("ZONA"); break;
     default: return d;
     }
     const IdPayload p = parsePayload(e);
@@ -292,15 +294,15 @@ struct SyncroEvent {
 QString syncroHeading(int cls, bool record)
 {
     switch (cls) {
-    case 1: return tr("FUEGO: ");
-    case 2: return tr("EVACUACIÓN: ");
-    case 3: return tr("ALERTA: ");
-    case 4: return tr("PREALARMA ") + u':';
-    case 5: return tr("SEGURIDAD: ");
-    case 6: return tr("AVERÍA: ");
-    case 7: return tr("DESACTIVACIÓN: ");
-    case 8: return tr("ALARMA TÉCNICA: ");
-    case 9: return record ? tr("PRUEBA: ") : tr("MODO DE PRUEBA");
+    case 1: return PanelEvents::tr("FUEGO: ");
+    case 2: return PanelEvents::tr("EVACUACIÓN: ");
+    case 3: return PanelEvents::tr("ALERTA: ");
+    case 4: return PanelEvents::tr("PREALARMA ") + u':';
+    case 5: return PanelEvents::tr("SEGURIDAD: ");
+    case 6: return PanelEvents::tr("AVERÍA: ");
+    case 7: return PanelEvents::tr("DESACTIVACIÓN: ");
+    case 8: return PanelEvents::tr("ALARMA TÉCNICA: ");
+    case 9: return record ? PanelEvents::tr("PRUEBA: ") : PanelEvents::tr("MODO DE PRUEBA");
     default: return QString();
     }
 }
@@ -318,7 +320,7 @@ DecodedEvent syncroLines(const SyncroEvent &e)
         const QString sub = e.subtype.toUpper();
         if (sub == QLatin1String("1C") || sub == QLatin1String("1D")) {
             add(d, QStringLiteral("LOOP= ") + loop + QStringLiteral("   CENT= 1"));
-            add(d, sub == QLatin1String("1C") ? tr("Corto circuito en lazo") : tr("Circuito abierto en lazo"));
+            add(d, sub == QLatin1String("1C") ? PanelEvents::tr("Corto circuito en lazo") : PanelEvents::tr("Circuito abierto en lazo"));
         } else if (sub == QLatin1String("12")) {
             add(d, QStringLiteral("AD=") + padded(e.address, 3) + QStringLiteral("   LP=") + loopPlus
                        + QStringLiteral("   CENT= 1"));
@@ -338,14 +340,14 @@ DecodedEvent syncroLines(const SyncroEvent &e)
                 output = QStringLiteral("* AVERIAS: AVISO DE AVERIA ");
             if (!output.isEmpty())
                 add(d, output + QStringLiteral("ZONA") + QString::number(e.zone));
-            add(d, tr("Avería de salida supervisada"));
+            add(d, PanelEvents::tr("Avería de salida supervisada"));
         }
     } else if (e.cls == 7) {
         add(d, QStringLiteral("ZONA=") + QString::number(e.zone));
-        add(d, tr("desactivado zona"));
+        add(d, PanelEvents::tr("desactivado zona"));
     } else if (e.cls == 9) {
         add(d, QStringLiteral("ZONA=") + QString::number(e.zone) + QStringLiteral("   CENT=1"));
-        add(d, tr("Modo de prueba audible"));
+        add(d, PanelEvents::tr("Modo de prueba audible"));
     } else {
         add(d, QStringLiteral("ZONA  ") + padded(e.zone, 2) + QStringLiteral("  AD=") + padded(e.address, 3)
                    + QStringLiteral(".00   LP=") + loopPlus + QStringLiteral("   CENT= 01"));
@@ -384,7 +386,7 @@ AdKey parseAdKey(const QString &entry)
 
 QString up(const char *text)
 {
-    return tr(text).toUpper();
+    return PanelEvents::tr(text).toUpper();
 }
 
 // ---- C-Tec XFP ----------------------------------------------------------
@@ -538,7 +540,7 @@ DecodedEvent decodeAvenar(const QString &entry, const QString &heading, int numb
     const QString key = splitKey(entry).key;
     const int address = hexadecimal(chars(key, 5, 4));
     const int sub = hexadecimal(chars(key, 9, 2));
-    add(d, heading + u'\t' + tr("Dirección lógica") + u'\t' + masked(address, 5) + u'-' + masked(sub, 3));
+    add(d, heading + u'\t' + PanelEvents::tr("Dirección lógica") + u'\t' + masked(address, 5) + u'-' + masked(sub, 3));
     add(d, u'#' + masked(number, 4));
     add(d, QString());
     return d;
@@ -603,7 +605,7 @@ QString ad300CodeText(const QString &code)
         {"3601", QT_TRANSLATE_NOOP("PanelEvents", "ACTIVACIÓN MANUAL DE EVACUACIÓN")},
     };
     const auto it = table.constFind(code.toUpper());
-    return it == table.constEnd() ? QString() : tr(it.value());
+    return it == table.constEnd() ? QString() : PanelEvents::tr(it.value());
 }
 
 DecodedEvent decodeAD300(const QString &entry, const QString &kind, int number, int total)
@@ -611,7 +613,7 @@ DecodedEvent decodeAD300(const QString &entry, const QString &kind, int number, 
     DecodedEvent d;
     const AdKey k = parseAdKey(entry);
     const QString description = k.fields.value(1).trimmed();
-    add(d, tr("Evento: ") + QString::number(number) + tr(" de ") + QString::number(total), true);
+    add(d, PanelEvents::tr("Evento: ") + QString::number(number) + PanelEvents::tr(" de ") + QString::number(total), true);
     if (kind == QLatin1String("Fire")) {
         if (k.zone >= 1 && k.zone <= 19)
             d.zoneLamps << k.zone;
@@ -631,8 +633,8 @@ DecodedEvent decodeAD300(const QString &entry, const QString &kind, int number, 
     }
     if (!description.isEmpty())
         add(d, description);
-    add(d, tr("Cent : ") + QString::number(k.central) + u'\t' + tr("Zona : ") + QString::number(k.zone));
-    add(d, tr("Lazo: ") + QString::number(k.loop) + u'\t' + tr("Dir.  : ") + QString::number(k.address));
+    add(d, PanelEvents::tr("Cent : ") + QString::number(k.central) + u'\t' + PanelEvents::tr("Zona : ") + QString::number(k.zone));
+    add(d, PanelEvents::tr("Lazo: ") + QString::number(k.loop) + u'\t' + PanelEvents::tr("Dir.  : ") + QString::number(k.address));
     add(d, QString());
     return d;
 }
@@ -662,17 +664,17 @@ DecodedEvent decodeAD600(const QString &entry, const QString &kind, int number, 
         d.evacuation = evacuation;
         if (evacuation || k.code == QLatin1String("6500") || k.code == QLatin1String("7100")) {
             if (evacuation)
-                add(d, tr("Central: ") + central + QStringLiteral("\t\t") + tr("Evacuación manual"), true);
+                add(d, PanelEvents::tr("Central: ") + central + QStringLiteral("\t\t") + PanelEvents::tr("Evacuación manual"), true);
             else
-                add(d, tr("Alarma") + counter + QStringLiteral("\t\t") + tr("Alarma sistema"), true);
+                add(d, PanelEvents::tr("Alarma") + counter + QStringLiteral("\t\t") + PanelEvents::tr("Alarma sistema"), true);
         } else {
             const bool callPoint = elementType.contains(QLatin1String("PUL"), Qt::CaseInsensitive);
             add(d, (callPoint ? up(" Alarma pulsador") : up("Alarma")) + u' ' + counter + u' ' + element.toUpper(), true);
-            add(d, tr("Lazo: ") + loop + QStringLiteral("   ") + tr("Dir: ") + address);
-            add(d, tr("Central: ") + central + u' ' + centralText);
+            add(d, PanelEvents::tr("Lazo: ") + loop + QStringLiteral("   ") + PanelEvents::tr("Dir: ") + address);
+            add(d, PanelEvents::tr("Central: ") + central + u' ' + centralText);
         }
     } else if (kind == QLatin1String("Fault")) {
-        QString what = tr("Avería");
+        QString what = PanelEvents::tr("Avería");
         if (k.code == QLatin1String("0628") || k.code == QLatin1String("0629"))
             what += QStringLiteral(" SISTEMA");
         else if (!elementType.isEmpty())
@@ -680,11 +682,11 @@ DecodedEvent decodeAD600(const QString &entry, const QString &kind, int number, 
         add(d, what + u' ' + counter, true);
         QString where;
         if (k.loop > 0)
-            where += tr("Lazo: ") + loop + QStringLiteral("   ");
+            where += PanelEvents::tr("Lazo: ") + loop + QStringLiteral("   ");
         if (k.address > 0)
-            where += tr("Dir: ") + address + QStringLiteral("   ");
+            where += PanelEvents::tr("Dir: ") + address + QStringLiteral("   ");
         if (k.zone > 0)
-            where += tr("Zona: ") + zone;
+            where += PanelEvents::tr("Zona: ") + zone;
         if (!where.isEmpty())
             add(d, where.trimmed());
         if (!element.isEmpty())
@@ -735,10 +737,10 @@ DecodedEvent decodeJadeBird(const QString &input)
 QString jadeBirdNoEvents(const QString &kind)
 {
     if (kind == QLatin1String("Fire"))
-        return tr("Sin alarmas");
+        return PanelEvents::tr("Sin alarmas");
     if (kind == QLatin1String("Fault"))
-        return tr("Sin averias");
-    return tr("Sin eventos");
+        return PanelEvents::tr("Sin averias");
+    return PanelEvents::tr("Sin eventos");
 }
 
 DecodedEvent decodeCtec(const QString &entry, const QString &kind)

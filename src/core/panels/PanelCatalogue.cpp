@@ -6,58 +6,54 @@ namespace velmar::panels {
 
 namespace {
 
-#define TITLE(t) QT_TRANSLATE_NOOP("PanelPage", t)
-
 // statusRank: the order of identification's choice (a Cofem that is not a
 // Cofem-A wins over every later name). tabRank: the order of the
 // programming page's choice, in which "CCD-100" comes before "Detnov".
 const QList<PanelModel> kCatalogue = {
     {"Aguilera AE/SA", {"AE/SA", "AGE"}, "", "PEstatAgui", "TSCentralAguilera", "Aguilera",
-     TITLE("CENTRAL DE INCENDIOS AGUILERA"), "A2", "", "", 1, 2},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS AGUILERA"), "A2", "", "", 1, 2},
     {"Aguilera AE/C5", {"AE/C5"}, "", "PEstatAgui2", "TSCentralAguilera", "Aguilera",
-     TITLE("CENTRAL DE INCENDIOS AGUILERA"), "A3", "", "", 2, 2},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS AGUILERA"), "A3", "", "", 2, 2},
     {"BC600", {"BC600"}, "", "PEstatBC600", "TSCentralBC600", "BC600/216",
-     TITLE("CENTRAL DE INCENDIOS BC600/216"), "A4", "C4", "BC600", 3, 1},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS BC600/216"), "A4", "C4", "BC600", 3, 1},
     {"BC216", {"BC216"}, "", "PEstatBC216", "TSCentralBC600", "BC600/216",
-     TITLE("CENTRAL DE INCENDIOS BC600/216"), "A4", "C4", "BC600", 4, 1},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS BC600/216"), "A4", "C4", "BC600", 4, 1},
     {"Door installation", {"Puertas"}, "", "PEstatPortes", "TSPortes", "Accesos",
-     TITLE("CONTROL DE ACCESOS"), "A1", "", "", 5, 3},
+     QT_TRANSLATE_NOOP("PanelPage", "CONTROL DE ACCESOS"), "A1", "", "", 5, 3},
     {"Cofem CLVR / K-CONECTA", {"Cofem"}, "Cofem-A", "PEstatCofem", "TSCentralCofem", "Cofem",
-     TITLE("CENTRAL DE INCENDIOS COFEM"), "A5", "", "", 6, 4},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS COFEM"), "A5", "", "", 6, 4},
     {"Detnov", {"Detnov"}, "", "PEstatDetnov", "TSCentralDetnov", "Detnov",
-     TITLE("CENTRAL DE INCENDIOS DETNOV"), "", "", "", 7, 14},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS DETNOV"), "", "", "", 7, 14},
     {"Urano", {"Urano"}, "", "PEstatUrano", "TSCentralUrano", "Urano",
-     TITLE("CENTRAL DE INCENDIOS URANO"), "A6", "", "", 8, 5},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS URANO"), "A6", "", "", 8, 5},
     {"Syncro", {"Syncro"}, "", "PEstatSyncro", "TSCentralSyncro", "Syncro",
-     TITLE("CENTRAL DE INCENDIOS SYNCRO"), "A7", "C7", "Syncro", 9, 6},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS SYNCRO"), "A7", "C7", "Syncro", 9, 6},
     {"Avenar (Bosch)", {"Bosch"}, "", "PEstatAvenarBosch", "TSCentralAvenarBosch", "Bosch",
-     TITLE("CENTRAL DE INCENDIOS AVENAR (BOSCH)"), "A8", "", "Bosch", 10, 7},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS AVENAR (BOSCH)"), "A8", "", "Bosch", 10, 7},
     {"AD300", {"AD300"}, "", "PEstatAD300", "TSCentralAD300", "AD300",
-     TITLE("CENTRAL DE INCENDIOS AD300"), "A7", "C7", "Syncro", 11, 8},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS AD300"), "A7", "C7", "Syncro", 11, 8},
     {"Supra", {"Supra"}, "", "PEstatSupra", "TSCentralSupra", "Supra",
-     TITLE("CENTRAL DE INCENDIOS SUPRA"), "A6", "", "", 12, 9},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS SUPRA"), "A6", "", "", 12, 9},
     {"Cofem-A (Zafir)", {"Cofem-A"}, "", "PEstatCofemZafir", "TSCentralZafir", "Cofem Zafir",
-     TITLE("CENTRAL DE INCENDIOS COFEM ZAFIR"), "A5", "", "", 13, 10},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS COFEM ZAFIR"), "A5", "", "", 13, 10},
     {"Komttech", {"Komttech"}, "", "PEstatKomttech", "TSCentralSupra", "Komttech",
-     TITLE("CENTRAL DE INCENDIOS KOMTTECH"), "A6", "", "", 14, 11},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS KOMTTECH"), "A6", "", "", 14, 11},
     {"ID3000", {"ID3000"}, "", "PEstatID3000", "TSCentralID3000", "ID3000",
-     TITLE("CENTRAL DE INCENDIOS ID3000"), "A7", "C7", "Syncro", 15, 12},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS ID3000"), "A7", "C7", "Syncro", 15, 12},
     {"Detnov CCD-100", {"CCD-100"}, "", "PEstatDetnovCCD", "TSCentralDetnovCCD", "CCD-100",
-     TITLE("CENTRAL DE INCENDIOS CCD-100"), "A6", "", "", 16, 13},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS CCD-100"), "A6", "", "", 16, 13},
     {"AD600", {"AD600"}, "", "PEstatAD600", "TSCentralAD600", "AD600",
-     TITLE("CENTRAL DE INCENDIOS AD600"), "A7", "C7", "Syncro", 17, 15},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS AD600"), "A7", "C7", "Syncro", 17, 15},
     {"MA-2000", {"MA-2000"}, "", "PEstatMA2000", "TSCentralMA2000", "MA-2000",
-     TITLE("CENTRAL DE INCENDIOS MA-2000"), "A7", "C7", "Syncro", 18, 16},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS MA-2000"), "A7", "C7", "Syncro", 18, 16},
     {"JadeBird", {"JadeBird"}, "", "PEstatJadeBird", "TSCentralJadeBird", "JadeBird",
-     TITLE("CENTRAL DE INCENDIOS JADEBIRD"), "A7", "C7", "Syncro", 19, 18},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS JADEBIRD"), "A7", "C7", "Syncro", 19, 18},
     {"C-Tec XFP", {"C-TecXFP"}, "", "PEstatCtec", "TSCentralCtec", "C-TEC",
-     TITLE("CENTRAL DE INCENDIOS C-TEC XFP"), "A7", "C7", "Syncro", 20, 17},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS C-TEC XFP"), "A7", "C7", "Syncro", 20, 17},
     {"PL-1000", {"PL-1000"}, "", "PEstatPL1000", "TSCentralPL1000", "PL1000",
-     TITLE("CENTRAL DE INCENDIOS PL-100/LT-159"), "A7", "C7", "Syncro", 21, 19},
+     QT_TRANSLATE_NOOP("PanelPage", "CENTRAL DE INCENDIOS PL-100/LT-159"), "A7", "C7", "Syncro", 21, 19},
     {"EasyDetect", {"EasyDetect"}, "", "PEstatEasyDetect", "", "", "", "", "", "", 22, 0},
 };
-
-#undef TITLE
 
 // Records whose code several models share: the models tried in order, and
 // the model that takes the record when none of them is attached.

@@ -11,22 +11,18 @@ namespace velmar::panels {
 
 namespace {
 
-#define Q(t) QT_TRANSLATE_NOOP("PanelOrders", t)
-
-const PanelOrder kRearme{"Rearme", Q("¿Está seguro que quiere Rearmar la Central?"), Q("Rearmando la Central desde PC"), true};
-const PanelOrder kReset{"Rearme", Q("¿Está seguro que quiere hacer Reset a la Central?"), Q("Reset a la Central desde PC"), false};
-const PanelOrder kRepos{"Repos", "", Q("Reposición de la Central desde PC"), false};
-const PanelOrder kSilenbuz{"Silenbuz", Q("¿Está seguro que quiere silenciar el zumbador?"), Q("Silenciar zumbador desde PC"), false};
-const PanelOrder kEnterado{"Silenbuz", "", Q("    Enterado    "), false};
-const PanelOrder kSilensir{"Silensir", Q("¿Está seguro que quiere silenciar la sirena?"), Q("Silenciar sirena desde PC"), false};
+const PanelOrder kRearme{"Rearme", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguro que quiere Rearmar la Central?"), QT_TRANSLATE_NOOP("PanelOrders", "Rearmando la Central desde PC"), true};
+const PanelOrder kReset{"Rearme", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguro que quiere hacer Reset a la Central?"), QT_TRANSLATE_NOOP("PanelOrders", "Reset a la Central desde PC"), false};
+const PanelOrder kRepos{"Repos", "", QT_TRANSLATE_NOOP("PanelOrders", "Reposición de la Central desde PC"), false};
+const PanelOrder kSilenbuz{"Silenbuz", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguro que quiere silenciar el zumbador?"), QT_TRANSLATE_NOOP("PanelOrders", "Silenciar zumbador desde PC"), false};
+const PanelOrder kEnterado{"Silenbuz", "", QT_TRANSLATE_NOOP("PanelOrders", "    Enterado    "), false};
+const PanelOrder kSilensir{"Silensir", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguro que quiere silenciar la sirena?"), QT_TRANSLATE_NOOP("PanelOrders", "Silenciar sirena desde PC"), false};
 // The Cofem sirens button toggles; its logged text follows the sirens lamp.
-const PanelOrder kCofemSirens{"Silensir", Q("¿Está seguri que quiere silenciar/activar la sirena?"), Q("Silenciar sirena desde PC"), false};
-const PanelOrder kActiveSir{"ActiveSir", "", Q("Disparo sirena desde PC"), false};
-const PanelOrder kActivesir{"Activesir", "", Q("Activar sirenas desde PC"), false};
-const PanelOrder kEvacuacio{"Evacuacio", "", Q("Evacuación manual desde PC"), false};
-const PanelOrder kBotoZona{"BotoZona", "", Q("Activar modo pruebas/anulado desde PC"), false};
-
-#undef Q
+const PanelOrder kCofemSirens{"Silensir", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguri que quiere silenciar/activar la sirena?"), QT_TRANSLATE_NOOP("PanelOrders", "Silenciar sirena desde PC"), false};
+const PanelOrder kActiveSir{"ActiveSir", "", QT_TRANSLATE_NOOP("PanelOrders", "Disparo sirena desde PC"), false};
+const PanelOrder kActivesir{"Activesir", "", QT_TRANSLATE_NOOP("PanelOrders", "Activar sirenas desde PC"), false};
+const PanelOrder kEvacuacio{"Evacuacio", "", QT_TRANSLATE_NOOP("PanelOrders", "Evacuación manual desde PC"), false};
+const PanelOrder kBotoZona{"BotoZona", "", QT_TRANSLATE_NOOP("PanelOrders", "Activar modo pruebas/anulado desde PC"), false};
 
 // Buttons and their orders, one row per order; the names of the views'
 // own buttons follow each view's naming.

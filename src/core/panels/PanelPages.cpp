@@ -10,8 +10,6 @@ namespace velmar::panels {
 
 namespace {
 
-#define CAP(t) QT_TRANSLATE_NOOP("FieldModel", t)
-
 PanelPageForm page(const char *tab, const char *grid, EventForm form, int kindWidth,
                    const char *baud, int example, const char *file = "", const char *address = "")
 {
@@ -93,53 +91,53 @@ QList<PanelPageForm> makeForms()
 const QList<PanelPageForm> kForms = makeForms();
 
 const char *const kAgui[] = {
-    CAP("Alarma"), CAP(" Avería"), CAP(" Desconexión"), CAP(" Prueba"),
-    CAP(" Comunicación con la Central"), CAP(" Perdida tensión 230V"),
-    CAP(" Fallo Alimentación principal"), CAP(" Batería baja"), CAP(" Fallo de tierra"),
+    QT_TRANSLATE_NOOP("FieldModel", "Alarma"), QT_TRANSLATE_NOOP("FieldModel", " Avería"), QT_TRANSLATE_NOOP("FieldModel", " Desconexión"), QT_TRANSLATE_NOOP("FieldModel", " Prueba"),
+    QT_TRANSLATE_NOOP("FieldModel", " Comunicación con la Central"), QT_TRANSLATE_NOOP("FieldModel", " Perdida tensión 230V"),
+    QT_TRANSLATE_NOOP("FieldModel", " Fallo Alimentación principal"), QT_TRANSLATE_NOOP("FieldModel", " Batería baja"), QT_TRANSLATE_NOOP("FieldModel", " Fallo de tierra"),
 };
 
 const char *const kCofem[] = {
-    CAP(" Alarma pulsador"), CAP(" Alarma detector"), CAP(" Avería línea Abierta"),
-    CAP(" Avería línea Cruzada"), CAP(" Punto Anulado"), CAP(" Punto en pruebas"),
-    CAP(" Alarma Pulsador Prueba"), CAP(" Alarma Detector Prueba"), CAP(" Relé Anulado"),
-    CAP(" Relé Avería línea Abierta"), CAP(" Relé Avería línea Cruzada"), CAP(" Relé Avería 24V"),
-    CAP(" Relé Prealarma"), CAP(" Relé Disparo"), CAP("Relé Aborto"),
-    CAP(" Relé Sirena 1 avería línea Abierta"), CAP(" Relé Sirena 1 avería línea Cruzada"),
-    CAP(" Relé Sirena 1 disparo"), CAP(" Relé Sirena 2 avería línea Abierta"),
-    CAP(" Relé Sirena 2 avería línea Cruzada"), CAP(" Relé Sirena 2 disparo"),
-    CAP(" Relé Avería General línea Abierta"), CAP(" Relé Avería General línea Cruzada"),
-    CAP(" Relé Avería General disparo"), CAP(" Fuente aliment. Avería cargador"),
-    CAP(" Fuente aliment. Avería batería descargada"), CAP(" Fuente aliment. Avería sin red"),
-    CAP(" Fuente aliment. Avería 30V"), CAP(" Avería batería descargada"),
+    QT_TRANSLATE_NOOP("FieldModel", " Alarma pulsador"), QT_TRANSLATE_NOOP("FieldModel", " Alarma detector"), QT_TRANSLATE_NOOP("FieldModel", " Avería línea Abierta"),
+    QT_TRANSLATE_NOOP("FieldModel", " Avería línea Cruzada"), QT_TRANSLATE_NOOP("FieldModel", " Punto Anulado"), QT_TRANSLATE_NOOP("FieldModel", " Punto en pruebas"),
+    QT_TRANSLATE_NOOP("FieldModel", " Alarma Pulsador Prueba"), QT_TRANSLATE_NOOP("FieldModel", " Alarma Detector Prueba"), QT_TRANSLATE_NOOP("FieldModel", " Relé Anulado"),
+    QT_TRANSLATE_NOOP("FieldModel", " Relé Avería línea Abierta"), QT_TRANSLATE_NOOP("FieldModel", " Relé Avería línea Cruzada"), QT_TRANSLATE_NOOP("FieldModel", " Relé Avería 24V"),
+    QT_TRANSLATE_NOOP("FieldModel", " Relé Prealarma"), QT_TRANSLATE_NOOP("FieldModel", " Relé Disparo"), QT_TRANSLATE_NOOP("FieldModel", "Relé Aborto"),
+    QT_TRANSLATE_NOOP("FieldModel", " Relé Sirena 1 avería línea Abierta"), QT_TRANSLATE_NOOP("FieldModel", " Relé Sirena 1 avería línea Cruzada"),
+    QT_TRANSLATE_NOOP("FieldModel", " Relé Sirena 1 disparo"), QT_TRANSLATE_NOOP("FieldModel", " Relé Sirena 2 avería línea Abierta"),
+    QT_TRANSLATE_NOOP("FieldModel", " Relé Sirena 2 avería línea Cruzada"), QT_TRANSLATE_NOOP("FieldModel", " Relé Sirena 2 disparo"),
+    QT_TRANSLATE_NOOP("FieldModel", " Relé Avería General línea Abierta"), QT_TRANSLATE_NOOP("FieldModel", " Relé Avería General línea Cruzada"),
+    QT_TRANSLATE_NOOP("FieldModel", " Relé Avería General disparo"), QT_TRANSLATE_NOOP("FieldModel", " Fuente aliment. Avería cargador"),
+    QT_TRANSLATE_NOOP("FieldModel", " Fuente aliment. Avería batería descargada"), QT_TRANSLATE_NOOP("FieldModel", " Fuente aliment. Avería sin red"),
+    QT_TRANSLATE_NOOP("FieldModel", " Fuente aliment. Avería 30V"), QT_TRANSLATE_NOOP("FieldModel", " Avería batería descargada"),
 };
 
 const char *const kUrano[] = {
-    CAP(" Alarma pulsador"), CAP(" Alarma detector"), CAP(" Fallo circuito abierto"),
-    CAP(" Fallo cortocircuito"), CAP(" Zona anulada"), CAP(" Zona en pruebas"),
-    CAP(" Avería cargador baterías"), CAP(" Avería fallo de baterías"),
-    CAP(" Avería de la central fallo 220V"),
+    QT_TRANSLATE_NOOP("FieldModel", " Alarma pulsador"), QT_TRANSLATE_NOOP("FieldModel", " Alarma detector"), QT_TRANSLATE_NOOP("FieldModel", " Fallo circuito abierto"),
+    QT_TRANSLATE_NOOP("FieldModel", " Fallo cortocircuito"), QT_TRANSLATE_NOOP("FieldModel", " Zona anulada"), QT_TRANSLATE_NOOP("FieldModel", " Zona en pruebas"),
+    QT_TRANSLATE_NOOP("FieldModel", " Avería cargador baterías"), QT_TRANSLATE_NOOP("FieldModel", " Avería fallo de baterías"),
+    QT_TRANSLATE_NOOP("FieldModel", " Avería de la central fallo 220V"),
 };
-const char *const kUranoRow10 = CAP(" Sirenas fallo/anuladas");
-const char *const kKomttechRow10 = CAP(" Av. sirenas anuladas");
+const char *const kUranoRow10 = QT_TRANSLATE_NOOP("FieldModel", " Sirenas fallo/anuladas");
+const char *const kKomttechRow10 = QT_TRANSLATE_NOOP("FieldModel", " Av. sirenas anuladas");
 
 const char *const kZafir[] = {
-    CAP("Alarma sensor"), CAP("Alarma técnica"), CAP("Alarma detector Esclavo"),
-    CAP("Alarma temperatura"), CAP("Alarma humo"), CAP("Alarma pulsador Esclavo"),
-    CAP("Alarma pulsador (Call Point)"), CAP("Alarma pulsador Exterior"),
-    CAP("Alarma prueba incendio"), CAP("Alarma prueba no configurado"),
-    CAP("Avería comunicación repetidora"), CAP("Avería comunicación central"),
-    CAP("Avería comunicación controladora"), CAP("Avería comunicación Módulo 'Remote'"),
-    CAP("Avería comunicación Módulo CID"), CAP("Avería comunicación Módulo Red2"),
-    CAP("Avería cargador baterías"), CAP("Avería batería averiada"), CAP("Avería sin batería"),
-    CAP("Avería batería descargada"), CAP("Avería batería sobrecargada"),
-    CAP("Avería baja tensión"), CAP("Avería sobretensión"), CAP("Avería no alimentación"),
-    CAP("Avería salida 30v"), CAP("Avería bucle cortocircuito"), CAP("Avería sensor"),
-    CAP("Avería suciedad"), CAP("Avería bucle abierto"), CAP("Avería consumo bucle"),
-    CAP("Avería punto no contesta"), CAP("Avería KMAY cortocircuito"),
-    CAP("Avería KMAY circuito abierto"), CAP("Avería MSTAY cortocircuito"),
-    CAP("Avería MSTAY circuito abierto"), CAP("Avería técnica"), CAP("Avería Relé linea abierta"),
-    CAP("Avería Relé cortocircuito"), CAP("Avería Relé no activo"), CAP("Avería Relé 24V"),
-    CAP(" Punto Anulado"), CAP(" Zona anulada"),
+    QT_TRANSLATE_NOOP("FieldModel", "Alarma sensor"), QT_TRANSLATE_NOOP("FieldModel", "Alarma técnica"), QT_TRANSLATE_NOOP("FieldModel", "Alarma detector Esclavo"),
+    QT_TRANSLATE_NOOP("FieldModel", "Alarma temperatura"), QT_TRANSLATE_NOOP("FieldModel", "Alarma humo"), QT_TRANSLATE_NOOP("FieldModel", "Alarma pulsador Esclavo"),
+    QT_TRANSLATE_NOOP("FieldModel", "Alarma pulsador (Call Point)"), QT_TRANSLATE_NOOP("FieldModel", "Alarma pulsador Exterior"),
+    QT_TRANSLATE_NOOP("FieldModel", "Alarma prueba incendio"), QT_TRANSLATE_NOOP("FieldModel", "Alarma prueba no configurado"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería comunicación repetidora"), QT_TRANSLATE_NOOP("FieldModel", "Avería comunicación central"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería comunicación controladora"), QT_TRANSLATE_NOOP("FieldModel", "Avería comunicación Módulo 'Remote'"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería comunicación Módulo CID"), QT_TRANSLATE_NOOP("FieldModel", "Avería comunicación Módulo Red2"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería cargador baterías"), QT_TRANSLATE_NOOP("FieldModel", "Avería batería averiada"), QT_TRANSLATE_NOOP("FieldModel", "Avería sin batería"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería batería descargada"), QT_TRANSLATE_NOOP("FieldModel", "Avería batería sobrecargada"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería baja tensión"), QT_TRANSLATE_NOOP("FieldModel", "Avería sobretensión"), QT_TRANSLATE_NOOP("FieldModel", "Avería no alimentación"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería salida 30v"), QT_TRANSLATE_NOOP("FieldModel", "Avería bucle cortocircuito"), QT_TRANSLATE_NOOP("FieldModel", "Avería sensor"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería suciedad"), QT_TRANSLATE_NOOP("FieldModel", "Avería bucle abierto"), QT_TRANSLATE_NOOP("FieldModel", "Avería consumo bucle"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería punto no contesta"), QT_TRANSLATE_NOOP("FieldModel", "Avería KMAY cortocircuito"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería KMAY circuito abierto"), QT_TRANSLATE_NOOP("FieldModel", "Avería MSTAY cortocircuito"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería MSTAY circuito abierto"), QT_TRANSLATE_NOOP("FieldModel", "Avería técnica"), QT_TRANSLATE_NOOP("FieldModel", "Avería Relé linea abierta"),
+    QT_TRANSLATE_NOOP("FieldModel", "Avería Relé cortocircuito"), QT_TRANSLATE_NOOP("FieldModel", "Avería Relé no activo"), QT_TRANSLATE_NOOP("FieldModel", "Avería Relé 24V"),
+    QT_TRANSLATE_NOOP("FieldModel", " Punto Anulado"), QT_TRANSLATE_NOOP("FieldModel", " Zona anulada"),
 };
 
 template <size_t N>
@@ -213,15 +211,15 @@ int eventKindWidth(QStringView gridName, QStringView central)
 QStringList headersOf(const PanelPageForm &form)
 {
     QStringList notice;
-    for (const char *h : {CAP("App"), CAP("SMS"), CAP("EMail"), CAP("Código CID"),
-                          CAP("Texto del mensaje")})
+    for (const char *h : {QT_TRANSLATE_NOOP("FieldModel", "App"), QT_TRANSLATE_NOOP("FieldModel", "SMS"), QT_TRANSLATE_NOOP("FieldModel", "EMail"), QT_TRANSLATE_NOOP("FieldModel", "Código CID"),
+                          QT_TRANSLATE_NOOP("FieldModel", "Texto del mensaje")})
         notice << QString::fromUtf8(h);
-    const QString kind = QString::fromUtf8(CAP("Tipo evento"));
+    const QString kind = QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "Tipo evento"));
     switch (form.form) {
     case EventForm::Captioned:
         return QStringList{QString()} + notice;
     case EventForm::Numbered:
-        return QStringList{QString::fromUtf8(CAP("N.")), kind} + notice;
+        return QStringList{QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "N.")), kind} + notice;
     case EventForm::CaptionedKind:
         return QStringList{QString(), kind} + notice;
     }
@@ -327,7 +325,5 @@ QString baudTooltip(int baudExample)
     return QCoreApplication::translate("PanelPage", "BaudRate,paritat (por ejemplo %1,e)")
         .arg(baudExample);
 }
-
-#undef CAP
 
 } // namespace velmar::panels

@@ -6,14 +6,16 @@
 
 #include <algorithm>
 
+namespace {
+// The translation context of these texts (lupdate reads it from here).
+struct PanelEvents {
+    Q_DECLARE_TR_FUNCTIONS(PanelEvents)
+};
+} // namespace
+
 namespace velmar::panels {
 
 namespace status {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PanelEvents", text);
-}
 
 // More events than any panel holds; the cap keeps the totals in range.
 constexpr int kMaxCount = 999999;
@@ -71,8 +73,8 @@ PanelStatus bcStatus(const QString &text, bool bc216)
     if (bc216) {
         const int level = f.value(7).trimmed().toInt(&ok, 16);
         st.accessLevel = !ok ? QStringLiteral("---")
-                         : level == 1 ? tr("Nivel usuario")
-                         : level == 2 ? tr("Nivel instalador")
+                         : level == 1 ? PanelEvents::tr("Nivel usuario")
+                         : level == 2 ? PanelEvents::tr("Nivel instalador")
                                       : QStringLiteral("---");
     }
     return st;
@@ -270,7 +272,7 @@ PanelStatus pl1000Status(const QString &text)
     };
     for (const auto &k : rows) {
         const int n = r.field[k.field];
-        st.labels.append(kindLabel(k.label, k.kind, n, tr(k.caption) + QStringLiteral("  ") + QString::number(n)));
+        st.labels.append(kindLabel(k.label, k.kind, n, PanelEvents::tr(k.caption) + QStringLiteral("  ") + QString::number(n)));
         st.labels.last().visible = n > 0;
         if (st.selected.isEmpty() && n > 0)
             st.selected = QLatin1String(k.kind);
@@ -363,7 +365,7 @@ PanelStatus jadeBirdStatus(const QString &text)
     for (const auto &k : rows) {
         const QString raw = f.size() < 9 ? QStringLiteral("0") : f.value(k.field).trimmed();
         const int n = raw.toInt();
-        st.labels.append(kindLabel(k.label, k.kind, n, raw.rightJustified(3, u'0') + QStringLiteral(" - ") + tr(k.caption).toUpper()));
+        st.labels.append(kindLabel(k.label, k.kind, n, raw.rightJustified(3, u'0') + QStringLiteral(" - ") + PanelEvents::tr(k.caption).toUpper()));
         if (st.selected.isEmpty() && n > 0)
             st.selected = QLatin1String(k.kind);
     }

@@ -170,7 +170,7 @@ QStringList horaEntries()
 QStringList partsActives()
 {
     return {QStringLiteral("GPRS"), QStringLiteral("ADSL"), QStringLiteral("COM"),
-            QStringLiteral("E/S")};
+            QString::fromUtf8(QT_TRANSLATE_NOOP("FieldModel", "E/S"))};
 }
 
 namespace {
@@ -296,9 +296,20 @@ QList<GridDesign> grids()
 
     GridDesign ent = stores(fixedRange(grid("SGSortidesEnt", "BlSoEntI", 0, "PUsuari", 18, 4,
                                           RowLabels::Numbers), 4), "SortidesEnt", "SortidesEntOpc");
+    // One column per input, headed by its number ("E" for "Entrada").
+    static const char *const inputs[] = {
+        QT_TRANSLATE_NOOP("FieldModel", "E1"),  QT_TRANSLATE_NOOP("FieldModel", "E2"),
+        QT_TRANSLATE_NOOP("FieldModel", "E3"),  QT_TRANSLATE_NOOP("FieldModel", "E4"),
+        QT_TRANSLATE_NOOP("FieldModel", "E5"),  QT_TRANSLATE_NOOP("FieldModel", "E6"),
+        QT_TRANSLATE_NOOP("FieldModel", "E7"),  QT_TRANSLATE_NOOP("FieldModel", "E8"),
+        QT_TRANSLATE_NOOP("FieldModel", "E9"),  QT_TRANSLATE_NOOP("FieldModel", "E10"),
+        QT_TRANSLATE_NOOP("FieldModel", "E11"), QT_TRANSLATE_NOOP("FieldModel", "E12"),
+        QT_TRANSLATE_NOOP("FieldModel", "E13"), QT_TRANSLATE_NOOP("FieldModel", "E14"),
+        QT_TRANSLATE_NOOP("FieldModel", "E15"), QT_TRANSLATE_NOOP("FieldModel", "E16"),
+    };
     ent.headers = {QT_TRANSLATE_NOOP("FieldModel", "N.")};
     for (int i = 1; i <= 16; ++i) {
-        ent.headers << QStringLiteral("E%1").arg(i);
+        ent.headers << QString::fromLatin1(inputs[i - 1]);
         ent.checkColumns << i;
     }
     ent.headers << QT_TRANSLATE_NOOP("FieldModel", "Todas");

@@ -162,12 +162,31 @@ void GridModel::setColour(FieldColour c)
     emit colourChanged();
 }
 
-void GridModel::setHeadings(const QStringList &headings)
+void GridModel::setHeadings(const QStringList &untranslated)
 {
-    m_headings = headings;
-    while (m_headings.size() < m_design.columns)
-        m_headings.append(QString());
+    m_headingSources = untranslated;
+    m_headings.clear();
+    for (int c = 0; c < m_design.columns; ++c)
+        m_headings.append(translated(m_headingSources.value(c)));
     emit headerDataChanged(Qt::Horizontal, 0, m_design.columns - 1);
+}
+
+void GridModel::retranslate()
+{
+    const QStringList &sources = m_headingSources.isEmpty() ? m_design.headers : m_headingSources;
+    m_headings.clear();
+    for (int c = 0; c < m_design.columns; ++c)
+        m_headings.append(translated(sources.value(c)));
+    emit headerDataChanged(Qt::Horizontal, 0, m_design.columns - 1);
+    if (m_design.labels != RowLabels::Captions || m_design.dataRows < 1)
+        return;
+    // The caption column is the program's own text, never the user's.
+    for (int r = 1; r <= m_design.dataRows; ++r) {
+        const QString text = translated(m_design.captions.value(r - 1));
+        m_cells[at(0, r)] = text;
+        m_store[at(0, r)] = text;
+    }
+    emit dataChanged(index(0, 0), index(m_design.dataRows - 1, 0));
 }
 
 void GridModel::setHeaders(const QStringList &untranslated)
@@ -183,6 +202,7 @@ void GridModel::setCaptions(const QStringList &untranslated)
 void GridModel::clear()
 {
     beginResetModel();
+    m_headingSources.clear();
     m_headings.clear();
     for (int c = 0; c < m_design.columns; ++c)
         m_headings.append(translated(m_design.headers.value(c)));

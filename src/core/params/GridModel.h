@@ -120,8 +120,11 @@ public:
     bool cellDiffers(int column, int row) const;
 
     QString heading(int column) const { return m_headings.value(column); }
-    // Replaces the heading row as shown (already translated) until the next clear().
-    void setHeadings(const QStringList &headings);
+    // Replaces the heading row (untranslated, context "FieldModel") until the next clear().
+    void setHeadings(const QStringList &untranslated);
+    // A new language: the heading row and the row captions of the fixed
+    // column again, in it; the other cells are left as they are.
+    void retranslate();
 
     // The grid as a whole (red after an import, window colour otherwise).
     FieldColour colour() const { return m_colour; }
@@ -154,6 +157,7 @@ private:
     void cellChanged(int column, int row, const QList<int> &roles);
 
     GridDesign m_design;
+    QStringList m_headingSources; // set by setHeadings, else the design's
     QStringList m_headings;
     QList<QString> m_cells;
     QList<QString> m_store;

@@ -232,10 +232,10 @@ void ReadCycle::Llegir_LlistaOper()
         m_state.tempsllegir = 0;
         emit m_view.selectionCleared(QStringLiteral("SGOperadores"));
         if (grid) {
-            grid->setHeadings({QCoreApplication::translate("FieldModel", "   Operadora: "),
-                               QCoreApplication::translate("FieldModel", "APN"),
-                               QCoreApplication::translate("FieldModel", "Usuario"),
-                               QCoreApplication::translate("FieldModel", "Password")});
+            grid->setHeadings({QT_TRANSLATE_NOOP("FieldModel", "   Operadora: "),
+                               QT_TRANSLATE_NOOP("FieldModel", "APN"),
+                               QT_TRANSLATE_NOOP("FieldModel", "Usuario"),
+                               QT_TRANSLATE_NOOP("FieldModel", "Password")});
             grid->setColour(FieldColour::Window);
         }
         m_view.setBusy(false);

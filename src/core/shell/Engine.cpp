@@ -1,5 +1,6 @@
 #include "core/shell/Engine.h"
 
+#include "core/panels/CodeTables.h"
 #include "core/panels/PanelPages.h"
 
 namespace velmar {
@@ -137,6 +138,19 @@ void Engine::stopForClose()
     identification.halt();
     scheduler.cancelAll();
     stopCycles();
+}
+
+void Engine::retranslate()
+{
+    infoTexts.Llegir_DefInfo();
+    panels::retranslateCodeTables();
+    for (GridModel *g : fields.grids())
+        g->retranslate();
+    if (!programming.panelTab().isEmpty() && state.circuittrobat) {
+        const ModuleCommands::PanelTab t = ModuleCommands::panelTabFor(state.central);
+        programming.arrangeTabs(t.tab, t.caption, t.title);
+    }
+    display.retranslate();
 }
 
 void Engine::Esborra_Camps()

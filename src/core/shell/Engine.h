@@ -94,6 +94,12 @@ public:
     // `then`.
     void leaveLocalLink(std::function<void()> then = {});
 
+    // A new language is installed: everything the core computed from texts
+    // is made again in it (the information texts and NamedResources, grid
+    // headings and row captions, the panel page's title, the status
+    // display's lines). Field values, red marks and the link are untouched.
+    void retranslate();
+
 private:
     void wireProgramming();
     // The remote session's hooks (core/remote/EngineRemote.cpp).

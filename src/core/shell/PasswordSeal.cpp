@@ -33,11 +33,6 @@ using Ctx = std::unique_ptr<EVP_CIPHER_CTX, CtxFree>;
 const unsigned char *u8(const char *p) { return reinterpret_cast<const unsigned char *>(p); }
 unsigned char *u8(char *p) { return reinterpret_cast<unsigned char *>(p); }
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("PasswordSeal", source);
-}
-
 QByteArray deriveKey(const QByteArray &secret)
 {
     QByteArray input = QByteArrayLiteral("velmar password seal v1");
@@ -135,13 +130,13 @@ QByteArray PasswordSeal::loadOrCreateKey(QString *why) const
         return QByteArray();
     };
     if (QFileInfo(m_secretFile).isDir())
-        return fail(text("es una carpeta"));
+        return fail(QCoreApplication::translate("PasswordSeal", "es una carpeta"));
     // Missing or damaged: a new secret (what it sealed was unreadable anyway).
     QFile::remove(m_secretFile);
     QDir().mkpath(QFileInfo(m_secretFile).absolutePath());
     QByteArray secret(kSecretBytes, Qt::Uninitialized);
     if (RAND_bytes(u8(secret.data()), kSecretBytes) != 1)
-        return fail(text("no hay bytes aleatorios"));
+        return fail(QCoreApplication::translate("PasswordSeal", "no hay bytes aleatorios"));
     QFile f(m_secretFile);
     if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return fail(f.errorString());
@@ -162,7 +157,7 @@ QString PasswordSeal::seal(const QString &password, QString *why) const
     const QByteArray key = loadOrCreateKey(why);
     QString sealed = key.isEmpty() ? QString() : sealWithKey(key, password);
     if (sealed.isEmpty() && why && why->isEmpty())
-        *why = text("el cifrado AES-256-GCM ha fallado");
+        *why = QCoreApplication::translate("PasswordSeal", "el cifrado AES-256-GCM ha fallado");
     return sealed;
 }
 

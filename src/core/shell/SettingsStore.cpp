@@ -83,6 +83,11 @@ QString SettingsStore::storedPassword(const QString &password) const
     return password;
 }
 
+bool SettingsStore::holdsLanguage() const
+{
+    return QSettings(m_location.file, QSettings::IniFormat).contains(kReg8);
+}
+
 bool SettingsStore::LLegirConfigInicial(ConfigInicial &c) const
 {
     const QSettings s(m_location.file, QSettings::IniFormat);

@@ -56,6 +56,11 @@ public:
     // values; the result only says whether everything reached the store.
     bool GuardarConfigInicial(const ConfigInicial &c) const;
 
+    // Whether a language ("REG8") has ever been stored: false on a first start,
+    // whose language then comes from the system's locale instead of the
+    // default "SPANISH".
+    bool holdsLanguage() const;
+
     // Writes the account values ("REG3", "REG4", "REG5") after a sign-in.
     bool GuardarCompte(const QString &email, const QString &password, const QString &uid) const;
 

@@ -70,6 +70,7 @@ void StatusDisplay::fontFor(LinkPanelLook &look)
 
 void StatusDisplay::apply(const LiveStatus &s)
 {
+    m_applied = true;
     for (int i = 0; i < LiveStatus::kInputs; ++i)
         Estat_Entrades(i, s.entrades[i]);
     for (int i = 0; i < LiveStatus::kOutputs; ++i)
@@ -263,6 +264,7 @@ void StatusDisplay::partsActives(const QString &parts)
 {
     if (parts.size() != 4)
         return;
+    m_parts = parts;
     if (parts.at(0) == u'0') {
         m_gprs.background = Silver;
         m_gprs.line = tr("GPRS: No disponible");
@@ -297,8 +299,19 @@ void StatusDisplay::aliases()
     emit changed();
 }
 
+void StatusDisplay::retranslate()
+{
+    if (m_applied)
+        apply(m_status.live());
+    if (!m_parts.isEmpty())
+        partsActives(m_parts);
+    emit changed();
+}
+
 void StatusDisplay::reset()
 {
+    m_applied = false;
+    m_parts.clear();
     m_entrades.fill(IndicatorLook{});
     m_sortides.fill(IndicatorLook{});
     m_gprs = m_adsl = m_com = LinkPanelLook{};

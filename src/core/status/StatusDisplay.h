@@ -103,6 +103,8 @@ public:
 
     // Back to the look before any status (the disconnected window).
     void reset();
+    // A new language: the texts drawn from the last status and parts again.
+    void retranslate();
 
     // Raw supply value to volts.
     static double volts(qint64 raw);
@@ -117,6 +119,9 @@ signals:
 
 private:
     void aliases();
+
+    bool m_applied = false; // a live status has been drawn since the last reset
+    QString m_parts;        // the last available parts
 
     LinkState &m_link;
     ModuleStatus &m_status;

@@ -6,14 +6,16 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+namespace {
+// The translation context of these texts (lupdate reads it from here).
+struct TemplateFile {
+    Q_DECLARE_TR_FUNCTIONS(TemplateFile)
+};
+} // namespace
+
 namespace velmar {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TemplateFile", text);
-}
 
 QString decode(QByteArrayView bytes)
 {
@@ -81,16 +83,16 @@ TemplateRead parseTemplate(QByteArrayView bytes)
 {
     TemplateRead r;
     if (bytes.isEmpty()) {
-        r.error = tr("el archivo está vacío");
+        r.error = TemplateFile::tr("el archivo está vacío");
         return r;
     }
     if (bytes.size() > kTemplateMaxBytes) {
-        r.error = tr("el archivo es demasiado grande");
+        r.error = TemplateFile::tr("el archivo es demasiado grande");
         return r;
     }
     const QString text = decode(bytes);
     if (binary(text)) {
-        r.error = tr("el archivo no es un texto");
+        r.error = TemplateFile::tr("el archivo no es un texto");
         return r;
     }
 
@@ -106,7 +108,7 @@ TemplateRead parseTemplate(QByteArrayView bytes)
 
     const QString header = lines.value(0).trimmed();
     if (header != QLatin1String(kTemplateComplete) && header != QLatin1String(kTemplatePartial)) {
-        r.error = tr("la primera línea no es la de una plantilla");
+        r.error = TemplateFile::tr("la primera línea no es la de una plantilla");
         return r;
     }
 
@@ -119,7 +121,7 @@ TemplateRead parseTemplate(QByteArrayView bytes)
         const qsizetype eq = line.indexOf(u'=');
         const QString lineNo = QString::number(i + 1);
         if (eq < 0 || !validKey(QStringView(line).left(eq))) {
-            r.error = tr("la línea %1 no es válida").arg(lineNo);
+            r.error = TemplateFile::tr("la línea %1 no es válida").arg(lineNo);
             return r;
         }
         TemplateEntry e;
@@ -129,14 +131,14 @@ TemplateRead parseTemplate(QByteArrayView bytes)
             // An entry without its comment is not applied; a last line
             // without it and without its break was cut short.
             if (i == lines.size() - 1 && !ended) {
-                r.error = tr("el archivo está incompleto");
+                r.error = TemplateFile::tr("el archivo está incompleto");
                 return r;
             }
             continue;
         }
         if (!line.endsWith(u'}')) {
-            r.error = (i == lines.size() - 1 && !ended) ? tr("el archivo está incompleto")
-                                                         : tr("la línea %1 no es válida").arg(lineNo);
+            r.error = (i == lines.size() - 1 && !ended) ? TemplateFile::tr("el archivo está incompleto")
+                                                         : TemplateFile::tr("la línea %1 no es válida").arg(lineNo);
             return r;
         }
         e.value = line.mid(eq + 1, brace - eq - 1);

@@ -7,14 +7,16 @@
 #include <QCoreApplication>
 #include <QHash>
 
+namespace {
+// The translation context of these texts (lupdate reads it from here).
+struct Templates {
+    Q_DECLARE_TR_FUNCTIONS(Templates)
+};
+} // namespace
+
 namespace velmar {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Templates", text);
-}
 
 const QString kPanelKey = QStringLiteral("1590");
 
@@ -352,12 +354,12 @@ TemplateApply applyTemplate(FieldModel &fields, const TemplateContent &content, 
     const std::optional<QString> panel = content.value(kPanelKey);
     if (!panel) {
         result.title = QStringLiteral("ERROR");
-        result.message = tr("Esta plantilla no es correcta");
+        result.message = Templates::tr("Esta plantilla no es correcta");
         return result;
     }
     if (scope.moduleLinked && !panelsMatch(scope.central, *panel)) {
         result.title = QStringLiteral("ERROR");
-        result.message = tr("El tipo de central de la plantilla y del equipo no coinciden");
+        result.message = Templates::tr("El tipo de central de la plantilla y del equipo no coinciden");
         return result;
     }
 

@@ -6,16 +6,18 @@
 
 #include <QCoreApplication>
 
+namespace {
+// The translation context of these texts (lupdate reads it from here).
+struct UpdateProtocol {
+    Q_DECLARE_TR_FUNCTIONS(UpdateProtocol)
+};
+} // namespace
+
 namespace velmar::update {
 
 namespace {
 
 const QByteArray kSuffix = QByteArrayLiteral("{=}");
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("velmar::FirmwareUpdate", text);
-}
 
 QByteArray crcHex(QByteArrayView body)
 {
@@ -166,29 +168,29 @@ ModuleReply classifyModuleReply(QByteArrayView reply)
 
 QString sendingText(const QString &version, int pack, int total)
 {
-    return versionHead(version) + tr("Envío ... (Bloque ") + QString::number(pack + 1) + QStringLiteral(" / ")
+    return versionHead(version) + UpdateProtocol::tr("Envío ... (Bloque ") + QString::number(pack + 1) + QStringLiteral(" / ")
            + QString::number(total) + u')';
 }
 
 QString requestText(const QString &version, int pack, int total)
 {
-    return versionHead(version) + tr("Petición bloque ") + QString::number(pack + 1) + QStringLiteral(" / ")
+    return versionHead(version) + UpdateProtocol::tr("Petición bloque ") + QString::number(pack + 1) + QStringLiteral(" / ")
            + QString::number(total);
 }
 
 QString startingText(const QString &version)
 {
-    return versionHead(version) + tr(" Iniciando la actualización ...");
+    return versionHead(version) + UpdateProtocol::tr(" Iniciando la actualización ...");
 }
 
 QString frameErrorText(const QString &version, int code, int pack)
 {
     QString what;
     switch (code) {
-    case 0x0: what = tr("Error Time Out -> trama: "); break;
-    case 0x1: what = tr("Error en el inicio de la trama: "); break;
-    case 0x2: what = tr("Error al final de la trama: "); break;
-    default: what = tr("Error CRC de la trama: "); break;
+    case 0x0: what = UpdateProtocol::tr("Error Time Out -> trama: "); break;
+    case 0x1: what = UpdateProtocol::tr("Error en el inicio de la trama: "); break;
+    case 0x2: what = UpdateProtocol::tr("Error al final de la trama: "); break;
+    default: what = UpdateProtocol::tr("Error CRC de la trama: "); break;
     }
     return versionHead(version) + what + QString::number(pack);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHeaderView>
@@ -105,16 +106,18 @@ CircuitSearchPage::CircuitSearchPage(CircuitSearch &search, QWidget *parent) : Q
     m_instal = edit("ELlistatInstal", this);
     m_ref = edit("ELlistatRef", this);
     const struct {
-        QString caption;
+        LayoutTexts::Text caption;
         QLineEdit *edit;
-    } fields[] = {{tr("Empresa:"), m_empresa}, {tr("Instalador:"), m_instal}, {tr("Referencia:"), m_ref}};
+    } fields[] = {{[] { return tr("Empresa:"); }, m_empresa},
+                  {[] { return tr("Instalador:"); }, m_instal},
+                  {[] { return tr("Referencia:"); }, m_ref}};
     for (const auto &f : fields) {
-        auto *label = new QLabel(f.caption, this);
+        QLabel *label = m_texts.label(this, f.caption);
         label->setBuddy(f.edit);
         site->addWidget(label);
         site->addWidget(f.edit, 1);
     }
-    auto *find = new QPushButton(tr("BUSCAR"), this);
+    auto *find = m_texts.text(new QPushButton(this), [] { return tr("BUSCAR"); });
     find->setObjectName(QStringLiteral("BBLlistatBusca"));
     find->setDefault(true);
     site->addWidget(find);
@@ -128,24 +131,24 @@ CircuitSearchPage::CircuitSearchPage(CircuitSearch &search, QWidget *parent) : Q
     m_keyPanel->setObjectName(QStringLiteral("PBuscaPassword"));
     m_keyPanel->setFrameShape(QFrame::StyledPanel);
     auto *keyRow = new QHBoxLayout(m_keyPanel);
-    auto *keyLabel = new QLabel(tr("Clave:"), m_keyPanel);
+    QLabel *keyLabel = m_texts.label(m_keyPanel, [] { return tr("Clave:"); });
     m_key = edit("EBuscaPassword", m_keyPanel);
     m_key->setEchoMode(QLineEdit::Password);
     m_key->setMaxLength(CircuitSearch::kMaximumKeyLength);
     keyLabel->setBuddy(m_key);
     m_showKey = new QToolButton(m_keyPanel);
     m_showKey->setObjectName(QStringLiteral("BBMostraPassword"));
-    m_showKey->setText(tr("Ver"));
-    m_showKey->setToolTip(tr("Mantenga pulsado para ver la clave"));
+    m_texts.text(m_showKey, [] { return tr("Ver"); });
+    m_texts.tip(m_showKey, [] { return tr("Mantenga pulsado para ver la clave"); });
     // Shown in clear only while the button is held.
     connect(m_showKey, &QToolButton::pressed, this, [this] { m_key->setEchoMode(QLineEdit::Normal); });
     connect(m_showKey, &QToolButton::released, this, [this] { m_key->setEchoMode(QLineEdit::Password); });
-    auto *accept = new QPushButton(tr("ACEPTAR"), m_keyPanel);
+    auto *accept = m_texts.text(new QPushButton(m_keyPanel), [] { return tr("ACEPTAR"); });
     accept->setObjectName(QStringLiteral("BBAcceptarPassword"));
     auto *close = new QToolButton(m_keyPanel);
     close->setObjectName(QStringLiteral("ISortirBuscaPasword"));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    close->setToolTip(tr("Cerrar"));
+    m_texts.tip(close, [] { return tr("Cerrar"); });
     keyRow->addWidget(keyLabel);
     keyRow->addWidget(m_key, 1);
     keyRow->addWidget(m_showKey);
@@ -159,7 +162,7 @@ CircuitSearchPage::CircuitSearchPage(CircuitSearch &search, QWidget *parent) : Q
 
     m_grid = new QTableWidget(0, CircuitSearch::Columns, this);
     m_grid->setObjectName(QStringLiteral("SGLListatCircuits"));
-    m_grid->setToolTip(tr("Doble click para acceder al equipo o eliminarlo"));
+    m_texts.tip(m_grid, [] { return tr("Doble click para acceder al equipo o eliminarlo"); });
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -195,6 +198,10 @@ CircuitSearchPage::CircuitSearchPage(CircuitSearch &search, QWidget *parent) : Q
     m_sort->hide();
     connect(m_sort, &QToolButton::clicked, this, [this] { m_search.SortStringGridEquips(m_search.sortColumn()); });
 
+    m_texts.add(m_grid, [this] {
+        m_grid->setHorizontalHeaderLabels({tr("N."), tr("Instalador"), tr("Referencia"), tr("Identificador"),
+                                           QStringLiteral("Ethernet"), QStringLiteral("GPRS")});
+    });
     InicialitzaSGLlistatCircuits();
 
     connect(&m_search, &CircuitSearch::siteShown, this,
@@ -254,8 +261,6 @@ void CircuitSearchPage::InicialitzaSGLlistatCircuits()
 {
     m_grid->clearContents();
     m_grid->setRowCount(0);
-    m_grid->setHorizontalHeaderLabels({tr("N."), tr("Instalador"), tr("Referencia"), tr("Identificador"),
-                                       QStringLiteral("Ethernet"), QStringLiteral("GPRS")});
     m_sort->hide();
 }
 
@@ -284,6 +289,17 @@ void CircuitSearchPage::placeSortButton(int column)
     m_sort->setGeometry(right - 12 - side / 2, (header->height() - side) / 2, side, side);
     m_sort->show();
     m_sort->raise();
+}
+
+void CircuitSearchPage::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        m_texts.retranslate();
+        // The cells hold the core's words for the links: made again in the new language.
+        m_search.retranslate();
+        fill();
+    }
+    QWidget::changeEvent(e);
 }
 
 bool CircuitSearchPage::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cloud/CircuitSearch.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QWidget>
 
@@ -36,6 +37,7 @@ signals:
     void wanted();
 
 protected:
+    void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -45,6 +47,7 @@ private:
     void showKeyPanel(bool shown);
 
     CircuitSearch &m_search;
+    LayoutTexts m_texts;
     QLineEdit *m_empresa;
     QLineEdit *m_instal;
     QLineEdit *m_ref;

@@ -35,7 +35,7 @@ void MainWindow::buildCloud(const StartOptions &options)
     // "Cerrar sesión" sits above "Salir": no credentials stay, the program ends.
     QAction *quit = findChild<QAction *>(QStringLiteral("MIISortir"));
     auto *file = quit ? qobject_cast<QMenu *>(quit->parent()) : nullptr;
-    auto *signOut = new QAction(tr("Cerrar sesión"), this);
+    auto *signOut = m_texts.text(new QAction(this), [] { return tr("Cerrar sesión"); });
     signOut->setObjectName(QStringLiteral("MITancarSessio"));
     connect(signOut, &QAction::triggered, this, [this] {
         m_engine.account.MITancarSessioClick();
@@ -45,7 +45,7 @@ void MainWindow::buildCloud(const StartOptions &options)
         file->insertAction(quit, signOut);
 
     // "Acerca de": the account's data; not while an update or a remote session holds the module.
-    QAction *about = menuBar()->addAction(tr("Acerca de"));
+    QAction *about = m_texts.text(menuBar()->addAction(QString()), [] { return tr("Acerca de"); });
     about->setObjectName(QStringLiteral("MIInfo"));
     connect(about, &QAction::triggered, this, &MainWindow::MIInfoClick);
 
@@ -76,16 +76,16 @@ void MainWindow::buildCircuitSearch()
         ElMeuMessageDlgOpen(title, text, DlgType::Warning, 0, {tr("    Aceptar   ")}, QMessageBox::Ok, this);
     });
     connect(&search, &CircuitSearch::busyChanged, this, &MainWindow::setBusy);
-    connect(&search, &CircuitSearch::internetLost, this, [this] { showCloudCaption(false); });
-    connect(&search, &CircuitSearch::internetBack, this, [this] { showCloudCaption(true); });
+    connect(&search, &CircuitSearch::internetLost, this, [this] { setCloudReachable(false); });
+    connect(&search, &CircuitSearch::internetBack, this, [this] { setCloudReachable(true); });
 
     // "Buscar": the button beside "Prog." and the menu entry.
-    auto *find = new QPushButton(tr("Buscar"), this);
+    auto *find = m_texts.text(new QPushButton(this), [] { return tr("Buscar"); });
     find->setObjectName(QStringLiteral("BBBuscar"));
-    find->setToolTip(tr("Buscar los equipos de la empresa"));
+    m_texts.tip(find, [] { return tr("Buscar los equipos de la empresa"); });
     if (auto *bar = qobject_cast<QBoxLayout *>(findChild<QWidget *>(QStringLiteral("PUSB"))->layout()))
         bar->insertWidget(bar->indexOf(findChild<QWidget *>(QStringLiteral("BBProg"))), find);
-    QAction *menu = menuBar()->addAction(tr("Buscar"));
+    QAction *menu = m_texts.text(menuBar()->addAction(QString()), [] { return tr("Buscar"); });
     menu->setObjectName(QStringLiteral("MIBuscar"));
     connect(find, &QPushButton::clicked, &search, &CircuitSearch::MIBuscarClick);
     connect(menu, &QAction::triggered, &search, &CircuitSearch::MIBuscarClick);
@@ -99,12 +99,12 @@ void MainWindow::MIInfoClick()
                                          !m_engine.cloud.token().isEmpty(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &AccountDataDialog::siteChanged, this, [this] {
-        showCloudCaption(true);
+        setCloudReachable(true);
         m_engine.monitor.BBLlegirEstatClick();
     });
     connect(dialog, &AccountDataDialog::signInWanted, this, [this] {
         if (accountExecute())
-            showCloudCaption(!m_engine.cloud.token().isEmpty());
+            setCloudReachable(!m_engine.cloud.token().isEmpty());
     });
     dialog->open();
 }

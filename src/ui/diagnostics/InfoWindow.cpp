@@ -70,21 +70,21 @@ InfoWindow::InfoWindow(Engine &engine, QWidget *parent)
     m_trace->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_trace->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    m_pause = button(tr("Parar"), "BPararREportSerie", this);
-    auto *clear = button(tr("Borrar"), "BEsborrarREportSerie", this);
-    m_hexa = new QCheckBox(tr("Hexa"), this);
+    m_pause = m_texts.text(button(QString(), "BPararREportSerie", this), [] { return tr("Parar"); });
+    auto *clear = m_texts.text(button(QString(), "BEsborrarREportSerie", this), [] { return tr("Borrar"); });
+    m_hexa = m_texts.text(new QCheckBox(this), [] { return tr("Hexa"); });
     m_hexa->setObjectName(QStringLiteral("CBHexa"));
-    auto *save = button(tr("Guardar"), "BGuardarREportSerie", this);
-    m_info = button(tr("Info"), "BInfo", this);
-    m_gsm = button(tr("Gsm"), "BGsm", this);
-    m_uart = button(tr("Uart"), "BUart", this);
-    auto *test = button(tr("Test"), "BTest", this);
+    auto *save = m_texts.text(button(QString(), "BGuardarREportSerie", this), [] { return tr("Guardar"); });
+    m_info = m_texts.text(button(QString(), "BInfo", this), [] { return tr("Info"); });
+    m_gsm = m_texts.text(button(QString(), "BGsm", this), [] { return tr("Gsm"); });
+    m_uart = m_texts.text(button(QString(), "BUart", this), [] { return tr("Uart"); });
+    auto *test = m_texts.text(button(QString(), "BTest", this), [] { return tr("Test"); });
     m_sendModule = new QLineEdit(this);
     m_sendModule->setObjectName(QStringLiteral("EEnviarVelmar"));
-    auto *sendModule = button(tr("Enviar al Velmar"), "BEnviarVelmar", this);
+    auto *sendModule = m_texts.text(button(QString(), "BEnviarVelmar", this), [] { return tr("Enviar al Velmar"); });
     m_sendModem = new QLineEdit(this);
     m_sendModem->setObjectName(QStringLiteral("EEnviarModul"));
-    auto *sendModem = button(tr("Enviar al GSM"), "BEnviarModul", this);
+    auto *sendModem = m_texts.text(button(QString(), "BEnviarModul", this), [] { return tr("Enviar al GSM"); });
     m_commands = {m_sendModule, sendModule, m_sendModem, sendModem, m_info, m_gsm, m_uart, test};
     for (QWidget *w : m_commands)
         w->setEnabled(false);
@@ -162,6 +162,8 @@ void InfoWindow::showEvent(QShowEvent *e)
 
 void InfoWindow::changeEvent(QEvent *e)
 {
+    if (e->type() == QEvent::LanguageChange)
+        m_texts.retranslate();
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();

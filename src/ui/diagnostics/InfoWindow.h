@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/diagnostics/Trace.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QTextCharFormat>
 #include <QWidget>
@@ -48,6 +49,7 @@ private:
     void draw();
 
     Engine &m_engine;
+    LayoutTexts m_texts;
     QPlainTextEdit *m_trace;
     QPushButton *m_pause;
     QCheckBox *m_hexa;

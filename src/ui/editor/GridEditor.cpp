@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -75,6 +77,7 @@ GridEditor::GridEditor(GridModel &grid, FieldModel &fields, ContextFn context, Q
         m_list = new QComboBox(viewport());
         m_list->setObjectName(m_listDesign.name);
         m_list->addItems(m_listDesign.items);
+        listTexts();
         m_list->setMaxVisibleItems(m_listDesign.items.size());
         m_list->hide();
         m_list->installEventFilter(this);
@@ -373,6 +376,21 @@ void GridEditor::scrollContentsBy(int dx, int dy)
     hideList();
     placeSortMarker();
     emit scrolled(horizontalScrollBar()->value() == 0);
+}
+
+void GridEditor::listTexts()
+{
+    // The items are the untranslated texts; what a choice writes is taken
+    // from them, never from what is shown.
+    for (int i = 0; i < m_list->count(); ++i)
+        m_list->setItemText(i, QCoreApplication::translate("FieldModel", m_listDesign.items.at(i).toUtf8().constData()));
+}
+
+void GridEditor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && m_list)
+        listTexts();
+    QTableView::changeEvent(event);
 }
 
 void GridEditor::resizeEvent(QResizeEvent *event)

@@ -88,9 +88,12 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A new language: the in-place list shows its names in it.
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void listTexts();
     void listChosen(int item);
     // A click (or Space) on a check-box cell; false for other cells.
     bool tick(const QModelIndex &index);

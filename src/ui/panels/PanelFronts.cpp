@@ -8,11 +8,6 @@ namespace {
 
 using G = LampGroup;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PanelFronts", text);
-}
-
 // Lamps named in a row of the board's group, from its slot `first`.
 QList<FrontLamp> row(G group, int first, std::initializer_list<const char *> names)
 {
@@ -36,7 +31,7 @@ QList<FrontItem> items(std::initializer_list<std::pair<const char *, const char 
 {
     QList<FrontItem> l;
     for (const auto &[name, caption] : pairs)
-        l.append({QLatin1String(name), tr(caption), QString()});
+        l.append({QLatin1String(name), QString::fromUtf8(caption), QString()});
     return l;
 }
 
@@ -58,15 +53,15 @@ QList<FrontLamp> join(const Lists &...lists)
 
 QList<Front> build()
 {
-    const auto reset = [](const char *n) { return std::pair{n, "Rearme"}; };
-    const auto buzzer = [](const char *n) { return std::pair{n, "Silenciar zumbador"}; };
-    const auto sirens = [](const char *n) { return std::pair{n, "Silenciar sirenas"}; };
+    const auto reset = [](const char *n) { return std::pair{n, QT_TRANSLATE_NOOP("PanelFronts", "Rearme")}; };
+    const auto buzzer = [](const char *n) { return std::pair{n, QT_TRANSLATE_NOOP("PanelFronts", "Silenciar zumbador")}; };
+    const auto sirens = [](const char *n) { return std::pair{n, QT_TRANSLATE_NOOP("PanelFronts", "Silenciar sirenas")}; };
     return {
-        {"BC600", "PEstatBC600", "BC600", {}, items({{"PBC600ResetZumb", "Zumbador"}, {"PBC600Equips", "Equipos"}}),
+        {"BC600", "PEstatBC600", "BC600", {}, items({{"PBC600ResetZumb", QT_TRANSLATE_NOOP("PanelFronts", "Zumbador")}, {"PBC600Equips", QT_TRANSLATE_NOOP("PanelFronts", "Equipos")}}),
          counters({{"PBC600Alarmes", "Alarm"}, {"PBC600Sortides", "Output"}, {"PBC600Tecnics", "Message"},
                    {"PBC600Fallos", "Fault"}, {"PBC600Disable", "Disable"}, {"PBC600Proves", "Test"}}),
          "REBC600", items({reset("PBC600Rearme"), buzzer("PBC600ResetZumb"), sirens("IBC600Equips")})},
-        {"BC216", "PEstatBC216", "BC216", {}, items({{"PBC216ResetZumb", "Zumbador"}, {"PBC216Reset", "Sirenas"}}),
+        {"BC216", "PEstatBC216", "BC216", {}, items({{"PBC216ResetZumb", QT_TRANSLATE_NOOP("PanelFronts", "Zumbador")}, {"PBC216Reset", QT_TRANSLATE_NOOP("PanelFronts", "Sirenas")}}),
          counters({{"PBC216Alarmes", "Alarm"}, {"PBC216Sortides", "Output"}, {"PBC216Missatges", "Message"},
                    {"PBC216Fallos", "Fault"}, {"PBC216Deshabilitacions", "Disable"}, {"PBC216Proves", "Test"}}),
          "REBC216", items({reset("PBC216Rearme"), buzzer("PBC216ResetZumb"), sirens("IBC216Reset")})},
@@ -79,7 +74,7 @@ QList<Front> build()
         {"Detnov", "PEstatDetnov", "DETNOV", {}, {}, {}, "",
          [&] {
              QList<FrontItem> b = items({reset("BDetnovReset"), buzzer("BDetnovSilenciarCentral"),
-                                         sirens("BDetnovSilenciarSirenes"), {"BDetnovActivarSirenes", "Activar sirenas"}});
+                                         sirens("BDetnovSilenciarSirenes"), {"BDetnovActivarSirenes", QT_TRANSLATE_NOOP("PanelFronts", "Activar sirenas")}});
              for (int z = 1; z <= 12; ++z)
                  b.append({QStringLiteral("SPZ%1").arg(z), QStringLiteral("Z%1").arg(z), QString()});
              return b;
@@ -88,12 +83,12 @@ QList<Front> build()
          join(zones(G::PunterLedAlarmaUrano, "SLed", 12, "1"), zones(G::PunterLedFalloUrano, "SLed", 12, "2"),
               row(G::SLedFalloAlim, 0, {"SLedFalloAlim"}), row(G::SLedFalloSirenes, 0, {"SLedFalloSirenes"}),
               row(G::SLedZTest, 0, {"SLedZTest"})),
-         items({{"SLedZAnul", "Anulada"}, {"SLedFalloTerra", "Tierra"}, {"SLedFalloSistema", "Sistema"},
-                {"SLedSilZum", "Zumbador"}, {"SLedFalloServei", "Servicio"}}),
+         items({{"SLedZAnul", QT_TRANSLATE_NOOP("PanelFronts", "Anulada")}, {"SLedFalloTerra", QT_TRANSLATE_NOOP("PanelFronts", "Tierra")}, {"SLedFalloSistema", QT_TRANSLATE_NOOP("PanelFronts", "Sistema")},
+                {"SLedSilZum", QT_TRANSLATE_NOOP("PanelFronts", "Zumbador")}, {"SLedFalloServei", QT_TRANSLATE_NOOP("PanelFronts", "Servicio")}}),
          {}, "", items({reset("PUranoRearme"), buzzer("PUranoSilenZum")})},
         {"Syncro", "PEstatSyncro", "SYNCRO", row(G::SSyncroAvaria, 0, {"SSyncroAvaria"}),
-         items({{"SSyncroFoc", "Fuego"}, {"SSyncroRuta", "Ruta"}, {"SSyncroPrealarma", "Prealarma"},
-                {"SSyncroDesact", "Desactivado"}, {"SSyncroProva", "Prueba"}, {"SSyncroAlim", "Alimentación"}}),
+         items({{"SSyncroFoc", QT_TRANSLATE_NOOP("PanelFronts", "Fuego")}, {"SSyncroRuta", QT_TRANSLATE_NOOP("PanelFronts", "Ruta")}, {"SSyncroPrealarma", QT_TRANSLATE_NOOP("PanelFronts", "Prealarma")},
+                {"SSyncroDesact", QT_TRANSLATE_NOOP("PanelFronts", "Desactivado")}, {"SSyncroProva", QT_TRANSLATE_NOOP("PanelFronts", "Prueba")}, {"SSyncroAlim", QT_TRANSLATE_NOOP("PanelFronts", "Alimentación")}}),
          {}, "MSyncroPantalla", items({reset("PSyncroRepo"), sirens("PSyncroAlarma")})},
         {"Avenar (Bosch)", "PEstatAvenarBosch", "AVENAR", {}, {},
          counters({{"PAvenarBoschFoc", "Fire"}, {"PAvenarBoschFallo", "Fault"}, {"PAvenarBoschAnullat", "Disable"},
@@ -102,8 +97,8 @@ QList<Front> build()
         {"AD300", "PEstatAD300", "AD300",
          join(row(G::SAD300Alarma, 0, {"SAD300Alarma"}), row(G::SAD300Avaria, 0, {"SAD300Avaria"}),
               zones(G::PunterLedAlarmaAD300, "SAD300L", 20)),
-         items({{"SAD300Desconnex", "Desconexión"}}), {}, "MAD300",
-         items({reset("PAD300Rearme"), buzzer("PAD300Botons"), {"PAD300SilenciarZum", "Enterado"}, sirens("PAD300SilenSir")})},
+         items({{"SAD300Desconnex", QT_TRANSLATE_NOOP("PanelFronts", "Desconexión")}}), {}, "MAD300",
+         items({reset("PAD300Rearme"), buzzer("PAD300Botons"), {"PAD300SilenciarZum", QT_TRANSLATE_NOOP("PanelFronts", "Enterado")}, sirens("PAD300SilenSir")})},
         {"Supra", "PEstatSupra", "SUPRA",
          join(zones(G::PunterLedAlarmaSupra, "SAlLZ", 12), zones(G::PunterLedFalloSupra, "SAvLZ", 12),
               row(G::SlSupraFalloAlim, 0, {"SlSupraFalloAlim"}), row(G::SLSupraFalloSirenes, 0, {"SLSupraFalloSirenes"}),
@@ -112,7 +107,7 @@ QList<Front> build()
         {"Cofem-A (Zafir)", "PEstatCofemZafir", "COFEM ZAFIR",
          row(G::PunterLedEstatCofemZafir, 0, {"SZafirLedAlarma", "SZafirLed220", "SZafirLedBat", "SZafirLedAvGen",
                                               "SZafirLedAvAlim", "SZafirLedDispar"}),
-         {}, {}, "RECofemZafirPantalla", items({{"PCofemZafirReset", "Reset"}, sirens("PCofemZafirSilenciar")})},
+         {}, {}, "RECofemZafirPantalla", items({{"PCofemZafirReset", QT_TRANSLATE_NOOP("PanelFronts", "Reset")}, sirens("PCofemZafirSilenciar")})},
         {"Komttech", "PEstatKomttech", "KOMTTECH",
          join(zones(G::PunterLedAlarmaKomttech, "SKLed", 12, "1"), zones(G::PunterLedFalloKomttech, "SKLed", 12, "2"),
               row(G::SKLedFalloAlim, 0, {"SKLedFalloAlim"}), row(G::SKLedFalloSirenes, 0, {"SKLedFalloSirenes"}),
@@ -138,7 +133,7 @@ QList<Front> build()
          {}, counters({{"PAD600AlarmesFoc", "Fire"}, {"PAD600Avaries", "Fault"}, {"PAD600Desconnexions", "Disablement"}}),
          "READ600",
          items({reset("PAD600Reset"), buzzer("PAD600Ok"), sirens("PAD600SilenciarSirenes"),
-                {"PAD600DisparSirenes", "Disparo sirenas"}, {"PAD600Evacuacio", "Evacuación"}})},
+                {"PAD600DisparSirenes", QT_TRANSLATE_NOOP("PanelFronts", "Disparo sirenas")}, {"PAD600Evacuacio", QT_TRANSLATE_NOOP("PanelFronts", "Evacuación")}})},
         {"MA-2000", "PEstatMA2000", "MA-2000",
          row(G::PunterLedEstatMA2000, 0, {"SMA2000Alarma", "SMA2000Prealarma", "SMA2000Silensir", "SMA2000Alim",
                                           "SMA2000Avaria", "SMA2000Test", "SMA2000Evacuacio", "SMA2000Anullats"}),
@@ -159,7 +154,7 @@ QList<Front> build()
               row(G::PunterLedEstatCtecXFP, 1, {"SCtecFoc", "SCtecEvacuacio", "SCtecAlim", "SCtecEstatSirenes",
                                                 "SCtecFalloAlim", "SCtecFalloGeneral", "SCtecAnullat", "SCtecInvisible",
                                                 "SCtecProva"})),
-         {}, {}, "MCtec", items({{"PCtecReset", "Reset"}, buzzer("PCtecSilenZum"), sirens("PCtecSilenSir")})},
+         {}, {}, "MCtec", items({{"PCtecReset", QT_TRANSLATE_NOOP("PanelFronts", "Reset")}, buzzer("PCtecSilenZum"), sirens("PCtecSilenSir")})},
         {"PL-1000", "PEstatPL1000", "PL-1000", {}, {},
          counters({{"LPL1000Alarma", "Fire"}, {"LPL1000Avaria", "TechAlarm"}, {"LPL1000Anullacio", "Disablement"},
                    {"LPL1000Prova", "Test"}}),

@@ -21,7 +21,7 @@ struct FrontLamp {
 
 struct FrontItem {
     QString name;    // objectName
-    QString caption;
+    QString caption; // untranslated (context "PanelFronts"), translated where shown
     QString kind;    // counters: the event list they select
 };
 

@@ -50,8 +50,8 @@ QString suffixOf(const char *tab)
 } // namespace
 
 PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, FieldBinder &binder,
-                     ContextFn context, QWidget *parent)
-    : QWidget(parent), m_form(form), m_fields(fields), m_binder(binder), m_context(std::move(context))
+                     ContextFn context, LayoutTexts &texts, QWidget *parent)
+    : QWidget(parent), m_form(form), m_fields(fields), m_binder(binder), m_context(std::move(context)), m_texts(texts)
 {
     setObjectName(panels::pageOf(QString::fromLatin1(form.tab)));
     const QString suffix = suffixOf(form.tab);
@@ -60,18 +60,18 @@ PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, Fiel
 
     // The link to the panel: port speed and, where the panel has one, the
     // module's address on the panel's bus.
-    auto *port = new QGroupBox(tr("Comunicación con la central"), this);
+    auto *port = m_texts.text(new QGroupBox(this), [] { return tr("Comunicación con la central"); });
     port->setObjectName(QStringLiteral("GBComunicacio") + suffix);
     auto *portForm = new QFormLayout(port);
     QLineEdit *baud = edit(form.baudEdit, 10);
-    baud->setToolTip(panels::baudTooltip(form.baudExample));
-    portForm->addRow(tr("Velocidad, paridad:"), baud);
+    m_texts.tip(baud, [example = form.baudExample] { return panels::baudTooltip(example); });
+    portForm->addRow(m_texts.label(nullptr, [] { return tr("Velocidad, paridad:"); }), baud);
     if (*form.addressEdit) {
         m_address = edit(form.addressEdit, 3);
         m_address->setMaxLength(2);
-        m_address->setToolTip(tr("Dirección del equipo en el bus de la central (hexadecimal)"));
+        m_texts.tip(m_address, [] { return tr("Dirección del equipo en el bus de la central (hexadecimal)"); });
         m_address->installEventFilter(this);
-        portForm->addRow(tr("Dirección:"), m_address);
+        portForm->addRow(m_texts.label(nullptr, [] { return tr("Dirección:"); }), m_address);
         if (form.addressHidden) {
             m_address->hide();
             portForm->labelForField(m_address)->hide();
@@ -85,21 +85,22 @@ PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, Fiel
     if (*form.fileEdit) {
         // The bridged panel's file is its zone list's.
         const bool zones = qstrcmp(form.tab, "TSCentralAguilera") == 0;
-        auto *file = new QGroupBox(zones ? tr("Listado de zonas") : tr("Listado de eventos"), this);
+        auto *file = m_texts.text(new QGroupBox(this), [zones] { return zones ? tr("Listado de zonas") : tr("Listado de eventos"); });
         file->setObjectName(QStringLiteral("GBFitxer") + suffix);
         auto *fileRow = new QHBoxLayout(file);
         QLineEdit *name = edit(form.fileEdit, 24);
         name->setReadOnly(true);
-        name->setToolTip(zones ? tr("Nombre del fichero del listado de zonas")
-                               : tr("Nombre del fichero del listado de eventos"));
+        m_texts.tip(name, [zones] {
+            return zones ? tr("Nombre del fichero del listado de zonas") : tr("Nombre del fichero del listado de eventos");
+        });
         fileRow->addWidget(name);
-        const std::pair<const char *, QString> buttons[] = {
-            {"BBImportarFitxer", tr("Importar")},
-            {"BBExportarFitxer", tr("Exportar")},
-            {"BBEsborrarFitxer", tr("Borrar")},
+        const std::pair<const char *, const char *> buttons[] = {
+            {"BBImportarFitxer", QT_TR_NOOP("Importar")},
+            {"BBExportarFitxer", QT_TR_NOOP("Exportar")},
+            {"BBEsborrarFitxer", QT_TR_NOOP("Borrar")},
         };
         for (const auto &[prefix, text] : buttons) {
-            auto *b = new QPushButton(text, file);
+            auto *b = m_texts.text(new QPushButton(file), [text] { return tr(text); });
             b->setObjectName(QLatin1String(prefix) + suffix);
             fileRow->addWidget(b);
             // Some panels' event texts have no erase (ui/files wires the rest).
@@ -133,7 +134,7 @@ PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, Fiel
             g->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             g->setFixedWidth(g->sizeHint().width());
             auto *row = new QHBoxLayout;
-            row->addWidget(new QLabel(tr("Envío a la App de los códigos CID:"), this));
+            row->addWidget(m_texts.label(this, [] { return tr("Envío a la App de los códigos CID:"); }));
             row->addWidget(g);
             row->addStretch();
             layout->addLayout(row);
@@ -204,21 +205,21 @@ bool PanelPage::eventFilter(QObject *watched, QEvent *event)
 }
 
 QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<ChangeContext()> context,
-                       QList<GridEditor *> &grids)
+                       QList<GridEditor *> &grids, LayoutTexts &texts)
 {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("PPortes"));
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(titleLabel(QStringLiteral("LPortes"), page));
-    page->findChild<QLabel *>(QStringLiteral("LPortes"))->setText(PanelPage::tr("CONTROL DE ACCESOS"));
+    layout->addWidget(texts.text(titleLabel(QStringLiteral("LPortes"), page),
+                                 [] { return PanelPage::tr("CONTROL DE ACCESOS"); }));
 
     auto *buttons = new QGridLayout;
-    buttons->addWidget(new QLabel(PanelPage::tr("Nombre"), page), 0, 1);
-    buttons->addWidget(new QLabel(PanelPage::tr("T. apertura"), page), 0, 2);
-    buttons->addWidget(new QLabel(PanelPage::tr("T. abierta"), page), 0, 3);
-    buttons->addWidget(new QLabel(PanelPage::tr("T. cierre"), page), 0, 4);
+    buttons->addWidget(texts.label(page, [] { return PanelPage::tr("Nombre"); }), 0, 1);
+    buttons->addWidget(texts.label(page, [] { return PanelPage::tr("T. apertura"); }), 0, 2);
+    buttons->addWidget(texts.label(page, [] { return PanelPage::tr("T. abierta"); }), 0, 3);
+    buttons->addWidget(texts.label(page, [] { return PanelPage::tr("T. cierre"); }), 0, 4);
     for (int b = 1; b <= 4; ++b) {
-        buttons->addWidget(new QLabel(PanelPage::tr("Botón %1").arg(b), page), b, 0);
+        buttons->addWidget(texts.label(page, [b] { return PanelPage::tr("Botón %1").arg(b); }), b, 0);
         int column = 1;
         for (const char *box : {"EAliesB", "ETActivantB", "ETActivatB", "ETDesactivantB"}) {
             auto *e = new QLineEdit(page);
@@ -229,14 +230,14 @@ QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<Ch
         }
     }
     auto *top = new QHBoxLayout;
-    auto *named = new QGroupBox(PanelPage::tr("Botones"), page);
+    auto *named = texts.text(new QGroupBox(page), [] { return PanelPage::tr("Botones"); });
     named->setObjectName(QStringLiteral("GBBotons"));
     named->setLayout(buttons);
     top->addWidget(named);
     top->addStretch();
     layout->addLayout(top);
 
-    auto *functions = new QGroupBox(PanelPage::tr("Salidas de cada botón"), page);
+    auto *functions = texts.text(new QGroupBox(page), [] { return PanelPage::tr("Salidas de cada botón"); });
     functions->setObjectName(QStringLiteral("GBBotonsSortides"));
     auto *fnLayout = new QHBoxLayout(functions);
     auto gridOf = [&](const char *name, QWidget *parent) {
@@ -265,9 +266,9 @@ QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<Ch
         phones->addWidget(g, 1);
         auto *row = new QHBoxLayout;
         row->addStretch();
-        for (const auto &[button, text] : {std::pair{"BBImportarTel", PanelPage::tr("Importar")},
-                                           std::pair{"BBExportarTel", PanelPage::tr("Exportar")}}) {
-            auto *b = new QPushButton(text, page);
+        for (const auto &[button, text] : {std::pair{"BBImportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Importar")},
+                                           std::pair{"BBExportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Exportar")}}) {
+            auto *b = texts.text(new QPushButton(page), [text] { return PanelPage::tr(text); });
             b->setObjectName(QLatin1String(button));
             row->addWidget(b);
         }

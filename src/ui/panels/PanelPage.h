@@ -2,6 +2,7 @@
 
 #include "core/panels/PanelPages.h"
 #include "core/params/FieldModel.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QList>
 #include <QWidget>
@@ -26,7 +27,7 @@ public:
     using ContextFn = std::function<ChangeContext()>;
 
     PanelPage(const panels::PanelPageForm &form, FieldModel &fields, FieldBinder &binder,
-              ContextFn context, QWidget *parent = nullptr);
+              ContextFn context, LayoutTexts &texts, QWidget *parent = nullptr);
 
     const panels::PanelPageForm &form() const { return m_form; }
     QLabel *title() const { return m_title; }
@@ -46,6 +47,7 @@ private:
     FieldModel &m_fields;
     FieldBinder &m_binder;
     ContextFn m_context;
+    LayoutTexts &m_texts; // the programming view's: it re-reads them
     QLabel *m_title = nullptr;
     QLineEdit *m_address = nullptr;
     QList<GridEditor *> m_grids;
@@ -54,6 +56,6 @@ private:
 // The door installation's page (PPortes): button names and times, the
 // buttons' output grids and the cloud's phone and user lists.
 QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<ChangeContext()> context,
-                       QList<GridEditor *> &grids);
+                       QList<GridEditor *> &grids, LayoutTexts &texts);
 
 } // namespace velmar::ui

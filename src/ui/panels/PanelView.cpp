@@ -2,6 +2,8 @@
 
 #include "ui/status/BlinkLamp.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,6 +63,11 @@ QString counterText(const QString &kind, const QString &count)
     return kindCaption(kind) + QStringLiteral("  ") + count;
 }
 
+QString frontCaption(const QString &caption)
+{
+    return QCoreApplication::translate("PanelFronts", caption.toUtf8().constData());
+}
+
 } // namespace
 
 PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent)
@@ -69,7 +76,7 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
     setObjectName(front.view);
     setFrameShape(QFrame::StyledPanel);
     auto *v = new QVBoxLayout(this);
-    auto *title = new QLabel(tr("CENTRAL DE INCENDIOS ") + front.title, this);
+    auto *title = m_texts.label(this, [t = front.title] { return tr("CENTRAL DE INCENDIOS ") + t; });
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -91,14 +98,14 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
     if (!front.indicators.isEmpty() || !front.counters.isEmpty()) {
         auto *row = new QHBoxLayout;
         for (const FrontItem &item : front.indicators) {
-            auto *l = new QLabel(item.caption, this);
+            auto *l = m_texts.label(this, [c = item.caption] { return frontCaption(c); });
             l->setObjectName(item.name);
             l->setMargin(3);
             paint(l, kOff);
             row->addWidget(l);
         }
         for (const FrontItem &item : front.counters) {
-            auto *b = new QPushButton(counterText(item.kind, QStringLiteral("0")), this);
+            auto *b = m_texts.text(new QPushButton(this), [this, item] { return counterCaption(item); });
             b->setObjectName(item.name);
             b->setFlat(true);
             connect(b, &QPushButton::clicked, this, [this, kind = item.kind] { emit kindChosen(kind); });
@@ -117,7 +124,7 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
     if (!front.buttons.isEmpty()) {
         auto *row = new QHBoxLayout;
         for (const FrontItem &item : front.buttons) {
-            auto *b = new QPushButton(item.caption, this);
+            auto *b = m_texts.text(new QPushButton(this), [c = item.caption] { return frontCaption(c); });
             b->setObjectName(item.name);
             connect(b, &QPushButton::clicked, this, [this, name = item.name] { emit orderPressed(name); });
             row->addWidget(b);
@@ -126,6 +133,19 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
         v->addLayout(row);
     }
     setLive(false);
+}
+
+QString PanelView::counterCaption(const FrontItem &counter) const
+{
+    const QString own = m_counterTexts.value(counter.name);
+    return own.isEmpty() ? counterText(counter.kind, m_counts.value(counter.name, QStringLiteral("0"))) : own;
+}
+
+void PanelView::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        m_texts.retranslate();
+    QFrame::changeEvent(e);
 }
 
 void PanelView::refreshLamps()
@@ -144,6 +164,8 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
         auto *b = k.name.isEmpty() ? nullptr : findChild<QPushButton *>(k.name);
         if (!b)
             continue;
+        m_counts.insert(k.name, QString::number(k.count));
+        m_counterTexts.insert(k.name, k.text);
         b->setText(k.text.isEmpty() ? counterText(k.kind, QString::number(k.count)) : k.text);
         b->setVisible(k.visible);
         QFont f = b->font();
@@ -154,6 +176,8 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
     // BC600/BC216: the six counters in their order.
     for (int i = 0; i < status.counts.size() && i < m_front.counters.size(); ++i) {
         if (auto *b = findChild<QPushButton *>(m_front.counters[i].name)) {
+            m_counts.insert(m_front.counters[i].name, status.counts[i]);
+            m_counterTexts.remove(m_front.counters[i].name);
             b->setText(counterText(m_front.counters[i].kind, status.counts[i]));
             paint(b, status.counts[i] != QLatin1String("0") ? kCounter : kOff);
         }

@@ -3,6 +3,9 @@
 #include "core/panels/EventDecoders.h"
 #include "core/panels/StatusDecoders.h"
 #include "ui/panels/PanelFronts.h"
+#include "ui/shell/LayoutTexts.h"
+
+#include <QHash>
 
 #include <QFrame>
 
@@ -37,8 +40,18 @@ signals:
     void orderPressed(const QString &button);
     void kindChosen(const QString &kind);
 
+protected:
+    // A new language: title, captions and counters again.
+    void changeEvent(QEvent *e) override;
+
 private:
+    // A counter's caption: the decoder's own text, else its kind and count.
+    QString counterCaption(const FrontItem &counter) const;
+
     const Front &m_front;
+    LayoutTexts m_texts;
+    QHash<QString, QString> m_counts;       // counter name -> count shown
+    QHash<QString, QString> m_counterTexts; // counter name -> the decoder's text, if any
     QList<BlinkLamp *> m_lamps;
     QTextEdit *m_display = nullptr;
     bool m_live = false;

@@ -12,11 +12,12 @@ namespace velmar::ui {
 void ProgrammingView::addPanelPages()
 {
     auto context = [this] { return changeContext(); };
-    m_tabs->addTab(wrapPage(buildDoorPage(m_fields, *m_binder, context, m_grids), "TSPortes"),
-                   tr("Accesos"));
+    const int doors = m_tabs->addTab(wrapPage(buildDoorPage(m_fields, *m_binder, context, m_grids, m_texts), "TSPortes"),
+                                     QString());
+    m_texts.add(m_tabs, [this, doors] { m_tabs->setTabText(doors, tr("Accesos")); });
     m_panelTabs << QStringLiteral("TSPortes");
     for (const panels::PanelPageForm &form : panels::pageForms()) {
-        auto *page = new PanelPage(form, m_fields, *m_binder, context);
+        auto *page = new PanelPage(form, m_fields, *m_binder, context, m_texts);
         m_grids << page->grids();
         m_tabs->addTab(wrapPage(page, form.tab), QString());
         m_panelTabs << QString::fromLatin1(form.tab);

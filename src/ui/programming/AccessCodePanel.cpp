@@ -1,11 +1,19 @@
 #include "ui/programming/AccessCodePanel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace velmar::ui {
+
+void AccessCodePanel::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        m_texts.retranslate();
+    QFrame::changeEvent(e);
+}
 
 AccessCodePanel::AccessCodePanel(QWidget *parent) : QFrame(parent)
 {
@@ -14,16 +22,16 @@ AccessCodePanel::AccessCodePanel(QWidget *parent) : QFrame(parent)
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("#PBloqueig { background: #7DB8FF; }"));
 
-    auto *label = new QLabel(tr("Código de acceso a la programación:"), this);
+    auto *label = m_texts.label(this, [] { return tr("Código de acceso a la programación:"); });
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("ECodiDesbloqueig"));
     m_edit->setEchoMode(QLineEdit::Password);
     m_edit->setMaximumWidth(160);
     label->setBuddy(m_edit);
-    auto *enter = new QPushButton(tr("Entrar"), this);
+    auto *enter = m_texts.text(new QPushButton(this), [] { return tr("Entrar"); });
     enter->setObjectName(QStringLiteral("BBDesbloqueigAcceptar"));
     enter->setDefault(true);
-    auto *cancel = new QPushButton(tr("Cancelar"), this);
+    auto *cancel = m_texts.text(new QPushButton(this), [] { return tr("Cancelar"); });
     cancel->setObjectName(QStringLiteral("BBDesbloqueigCancellar"));
 
     auto *row = new QHBoxLayout(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/shell/LayoutTexts.h"
+
 #include <QFrame>
 
 class QLineEdit;
@@ -22,7 +24,11 @@ signals:
     void accepted(const QString &code); // "Entrar"
     void cancelled();                   // "Cancelar"
 
+protected:
+    void changeEvent(QEvent *e) override;
+
 private:
+    LayoutTexts m_texts;
     QLineEdit *m_edit;
 };
 

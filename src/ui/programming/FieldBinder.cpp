@@ -1,11 +1,14 @@
 #include "ui/programming/FieldBinder.h"
 
+#include "ui/shell/LayoutTexts.h"
+
 #include "core/editor/AddressCheck.h"
 #include "ui/editor/FieldColours.h"
 #include "ui/editor/GridEditor.h"
 #include "ui/shell/MessageDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -16,6 +19,14 @@
 #include <QSet>
 
 namespace velmar::ui {
+
+namespace {
+// The items of check lists and lists are the field model's texts.
+QString itemText(const QString &source)
+{
+    return QCoreApplication::translate("FieldModel", source.toUtf8().constData());
+}
+} // namespace
 
 using namespace velmar::editor;
 
@@ -117,8 +128,8 @@ bool FieldBinder::bindCheckList(QListWidget *list)
     if (!f)
         return false;
     list->clear();
-    for (const QString &text : f->items()) {
-        auto *item = new QListWidgetItem(text, list);
+    for (int i = 0; i < f->items().size(); ++i) {
+        auto *item = new QListWidgetItem(list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
@@ -128,6 +139,17 @@ bool FieldBinder::bindCheckList(QListWidget *list)
     list->setPalette(p);
 
     auto syncing = std::make_shared<bool>(false);
+    // The items' texts in the language of the moment; a new text is no click.
+    auto texts = [list, f, syncing] {
+        *syncing = true;
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setText(itemText(f->items().at(i)));
+        *syncing = false;
+    };
+    if (m_texts)
+        m_texts->add(list, texts);
+    else
+        texts();
     auto show = [list, f, syncing] {
         *syncing = true;
         for (int i = 0; i < list->count(); ++i)
@@ -154,6 +176,14 @@ bool FieldBinder::bindComboBox(QComboBox *combo)
         return false;
     combo->clear();
     combo->addItems(f->items());
+    auto texts = [combo, f] {
+        for (int i = 0; i < combo->count(); ++i)
+            combo->setItemText(i, itemText(f->items().at(i)));
+    };
+    if (m_texts)
+        m_texts->add(combo, texts);
+    else
+        texts();
     auto show = [combo, f] {
         if (combo->currentIndex() != f->currentIndex())
             combo->setCurrentIndex(f->currentIndex());

@@ -15,6 +15,8 @@ class QWidget;
 
 namespace velmar::ui {
 
+class LayoutTexts;
+
 // Binds the single controls of the editor pages to the field model by their
 // object names, in both directions: the model's changes are shown (text,
 // state, colour, enabled), the user's changes go to the model, which marks
@@ -36,6 +38,9 @@ public:
 
     ChangeContext context() const { return m_context ? m_context() : ChangeContext{}; }
 
+    // Where the texts of lists bound from now on are kept for a new language.
+    void setLayoutTexts(LayoutTexts *texts) { m_texts = texts; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -46,6 +51,7 @@ private:
 
     FieldModel &m_fields;
     ContextFn m_context;
+    LayoutTexts *m_texts = nullptr;
 };
 
 } // namespace velmar::ui

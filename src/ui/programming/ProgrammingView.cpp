@@ -4,6 +4,7 @@
 #include "ui/editor/GridEditor.h"
 #include "ui/programming/FieldBinder.h"
 #include "ui/programming/WrappedListDelegate.h"
+#include "ui/shell/LayoutTexts.h"
 #include "ui/shell/MessageDialogs.h"
 #include "ui/shell/WorkLock.h"
 #include "ui/status/ServiceReveal.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -84,12 +86,12 @@ protected:
 // grid's columns and show only while its first columns are in view.
 class OutputCaptions : public QWidget {
 public:
-    OutputCaptions(GridEditor *grid, QWidget *parent) : QWidget(parent), m_grid(grid)
+    OutputCaptions(GridEditor *grid, LayoutTexts &texts, QWidget *parent) : QWidget(parent), m_grid(grid)
     {
-        m_errorRest = new QLabel(ProgrammingView::tr("ERROR / RESTAURACIÓN"), this);
+        m_errorRest = texts.label(this, [] { return ProgrammingView::tr("ERROR / RESTAURACIÓN"); });
         m_errorRest->setObjectName(QStringLiteral("LErrorRest"));
         m_errorRest->setAlignment(Qt::AlignCenter);
-        m_pulsant = new QLabel(ProgrammingView::tr("Modo pulsante"), this);
+        m_pulsant = texts.label(this, [] { return ProgrammingView::tr("Modo pulsante"); });
         m_pulsant->setObjectName(QStringLiteral("LModusPulsant"));
         m_pulsant->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (QLabel *l : {m_errorRest, m_pulsant}) {
@@ -123,12 +125,19 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *) override { place(); }
+    // The view has set the new texts (it hears of the language first).
+    void changeEvent(QEvent *e) override
+    {
+        if (e->type() == QEvent::LanguageChange)
+            place();
+        QWidget::changeEvent(e);
+    }
     void showEvent(QShowEvent *) override { place(); }
 
 private:
     GridEditor *m_grid;
-    QLabel *m_errorRest;
-    QLabel *m_pulsant;
+    QLabel *m_errorRest = nullptr;
+    QLabel *m_pulsant = nullptr;
 };
 
 // Sizes a box for about `chars` characters.
@@ -140,9 +149,9 @@ void fitChars(QLineEdit *edit, int chars, bool fixed)
         edit->setMaximumWidth(w);
 }
 
-QGroupBox *group(const QString &title, const char *name, QWidget *parent)
+QGroupBox *group(LayoutTexts &texts, LayoutTexts::Text title, const char *name, QWidget *parent)
 {
-    auto *g = new QGroupBox(title, parent);
+    auto *g = texts.text(new QGroupBox(parent), std::move(title));
     g->setObjectName(QString::fromLatin1(name));
     return g;
 }
@@ -154,13 +163,19 @@ ProgrammingView::ProgrammingView(FieldModel &fields, const LinkState &link, QWid
 {
     setObjectName(QStringLiteral("PProgramacio"));
     m_binder = new FieldBinder(fields, [this] { return changeContext(); }, this);
+    m_binder->setLayoutTexts(&m_texts);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("PCProgramacio"));
     QWidget *commands = buildCommandBar();
-    m_tabs->addTab(wrapPage(buildConfigPage(), "TSConfiguracio"), tr("Configuración"));
-    m_tabs->addTab(wrapPage(buildConfigSoftPage(), "TSConfigSoft"), tr("Avisos y CRA"));
-    m_tabs->addTab(wrapPage(buildUserPage(), "TSUsuari"), tr("Usuario"));
+    m_tabs->addTab(wrapPage(buildConfigPage(), "TSConfiguracio"), QString());
+    m_tabs->addTab(wrapPage(buildConfigSoftPage(), "TSConfigSoft"), QString());
+    m_tabs->addTab(wrapPage(buildUserPage(), "TSUsuari"), QString());
+    m_texts.add(m_tabs, [this] {
+        m_tabs->setTabText(0, tr("Configuración"));
+        m_tabs->setTabText(1, tr("Avisos y CRA"));
+        m_tabs->setTabText(2, tr("Usuario"));
+    });
     addPanelPages();
     m_tabs->setCornerWidget(commands, Qt::TopRightCorner);
 
@@ -179,19 +194,26 @@ ProgrammingView::ProgrammingView(FieldModel &fields, const LinkState &link, QWid
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
 
-    m_readAll = new QAction(tr("Leer el circuito"), this);
+    m_readAll = m_texts.text(new QAction(this), [] { return tr("Leer el circuito"); });
     m_readAll->setObjectName(QStringLiteral("MILlegirCircuit"));
     connect(m_readAll, &QAction::triggered, this, &ProgrammingView::fullReadRequested);
-    m_writeAll = new QAction(tr("Programar el circuito"), this);
+    m_writeAll = m_texts.text(new QAction(this), [] { return tr("Programar el circuito"); });
     m_writeAll->setObjectName(QStringLiteral("MIGravarCircuit"));
     connect(m_writeAll, &QAction::triggered, this, &ProgrammingView::writeRequested);
-    m_defaults = new QAction(tr("Restaurar los valores de fábrica"), this);
+    m_defaults = m_texts.text(new QAction(this), [] { return tr("Restaurar los valores de fábrica"); });
     m_defaults->setObjectName(QStringLiteral("MIIDefecte"));
     connect(m_defaults, &QAction::triggered, this, &ProgrammingView::factoryResetRequested);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &ProgrammingView::PCProgramacioChange);
     setCommandsEnabled(false);
     PEntradesClick();
+}
+
+void ProgrammingView::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        m_texts.retranslate();
+    QWidget::changeEvent(e);
 }
 
 ProgrammingView::~ProgrammingView()
@@ -206,22 +228,25 @@ QWidget *ProgrammingView::buildCommandBar()
     bar->setObjectName(QStringLiteral("PComandesProg"));
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(8, 0, 0, 2);
-    auto button = [&](const char *name, const QString &text, const QString &tip, QStyle::StandardPixmap icon,
-                      void (ProgrammingView::*signal)()) {
-        auto *b = new QPushButton(style()->standardIcon(icon), text, bar);
+    auto button = [&](const char *name, LayoutTexts::Text text, LayoutTexts::Text tip,
+                      QStyle::StandardPixmap icon, void (ProgrammingView::*signal)()) {
+        auto *b = new QPushButton(style()->standardIcon(icon), QString(), bar);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(tip);
+        m_texts.text(b, std::move(text));
+        m_texts.tip(b, std::move(tip));
         connect(b, &QPushButton::clicked, this, signal);
         row->addWidget(b);
         m_commands << b;
         return b;
     };
-    button("BBLlegirPag", tr("Leer"), tr("Lee del equipo los valores de la página mostrada"),
-           QStyle::SP_ArrowDown, &ProgrammingView::pageReadRequested);
-    button("BBGravarPag", tr("Programar página"),
-           tr("Programa en el equipo los campos modificados de la página mostrada"),
+    button("BBLlegirPag", [] { return tr("Leer"); },
+           [] { return tr("Lee del equipo los valores de la página mostrada"); }, QStyle::SP_ArrowDown,
+           &ProgrammingView::pageReadRequested);
+    button("BBGravarPag", [] { return tr("Programar página"); },
+           [] { return tr("Programa en el equipo los campos modificados de la página mostrada"); },
            QStyle::SP_ArrowUp, &ProgrammingView::pageWriteRequested);
-    button("BBGravar", tr("Programar"), tr("Programa en el equipo todos los campos modificados"),
+    button("BBGravar", [] { return tr("Programar"); },
+           [] { return tr("Programa en el equipo todos los campos modificados"); },
            QStyle::SP_DialogSaveButton, &ProgrammingView::writeRequested);
     return bar;
 }
@@ -248,7 +273,7 @@ QWidget *ProgrammingView::buildConfigPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("PConfig"));
 
-    QGroupBox *ident = group(tr("Identificación"), "GBIdentificacio", page);
+    QGroupBox *ident = group(m_texts, [] { return tr("Identificación"); }, "GBIdentificacio", page);
     auto *identForm = new QFormLayout(ident);
     VELMAR_EDIT(empresa, "EProgEmpresa", 28, false);
     VELMAR_EDIT(instal, "EProgInstal", 28, false);
@@ -258,7 +283,7 @@ QWidget *ProgrammingView::buildConfigPage()
     VELMAR_EDIT(pin, "EPinSIM", 8, true);
     VELMAR_EDIT(codi, "ECodiProg", 12, true);
     VELMAR_EDIT(central, "ECentral", 28, false);
-    central->setToolTip(tr("Modelo de la central conectada al equipo"));
+    m_texts.tip(central, [] { return tr("Modelo de la central conectada al equipo"); });
     auto *hora = new QComboBox(page);
     hora->setObjectName(QStringLiteral("CBHora"));
     hora->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -270,17 +295,17 @@ QWidget *ProgrammingView::buildConfigPage()
     zoneList->setItemDelegate(new WrappedListDelegate(zoneList));
     hora->setView(zoneList);
     m_binder->bindComboBox(hora);
-    identForm->addRow(tr("Empresa:"), empresa);
-    identForm->addRow(tr("Instalador:"), instal);
-    identForm->addRow(tr("Referencia:"), ref);
-    identForm->addRow(tr("Teléfono del equipo:"), tel);
-    identForm->addRow(tr("Password SMS:"), password);
-    identForm->addRow(tr("PIN de la SIM:"), pin);
-    identForm->addRow(tr("Código de programación:"), codi);
+    identForm->addRow(m_texts.label(nullptr, [] { return tr("Empresa:"); }), empresa);
+    identForm->addRow(m_texts.label(nullptr, [] { return tr("Instalador:"); }), instal);
+    identForm->addRow(m_texts.label(nullptr, [] { return tr("Referencia:"); }), ref);
+    identForm->addRow(m_texts.label(nullptr, [] { return tr("Teléfono del equipo:"); }), tel);
+    identForm->addRow(m_texts.label(nullptr, [] { return tr("Password SMS:"); }), password);
+    identForm->addRow(m_texts.label(nullptr, [] { return tr("PIN de la SIM:"); }), pin);
+    identForm->addRow(m_texts.label(nullptr, [] { return tr("Código de programación:"); }), codi);
     // The panel model is the module's own: both labels reveal its box to service.
-    auto *lCentral = new QLabel(tr("COM"), page);
+    auto *lCentral = m_texts.label(page, [] { return tr("COM"); });
     lCentral->setObjectName(QStringLiteral("LCentral"));
-    auto *label142 = new QLabel(tr("FRANJA HORARIA"), page);
+    auto *label142 = m_texts.label(page, [] { return tr("FRANJA HORARIA"); });
     label142->setObjectName(QStringLiteral("Label142"));
     identForm->addRow(lCentral, central);
     identForm->addRow(label142, hora);
@@ -288,42 +313,42 @@ QWidget *ProgrammingView::buildConfigPage()
     m_revealCentral->watch(lCentral);
     m_revealCentral->watch(label142);
 
-    QGroupBox *eth = group(tr("Red Ethernet (ADSL)"), "GBConfigADSL", page);
+    QGroupBox *eth = group(m_texts, [] { return tr("Red Ethernet (ADSL)"); }, "GBConfigADSL", page);
     auto *ethForm = new QFormLayout(eth);
-    auto indicatorBox = [&](const char *frameName, const char *boxName, const QString &text) {
+    auto indicatorBox = [&](const char *frameName, const char *boxName, LayoutTexts::Text text) {
         auto *frame = new QFrame(page);
         frame->setObjectName(QString::fromLatin1(frameName));
         frame->setFrameShape(QFrame::StyledPanel);
         auto *l = new QHBoxLayout(frame);
         l->setContentsMargins(6, 3, 6, 3);
-        auto *box = new QCheckBox(text, frame);
+        auto *box = m_texts.text(new QCheckBox(frame), std::move(text));
         box->setObjectName(QString::fromLatin1(boxName));
         l->addWidget(box);
         m_binder->bindCheckBox(box, frame);
         return frame;
     };
     ethForm->addRow(indicatorBox("SPConfigADSLDHCP", "CBConfigADSLDHCP",
-                                 tr("Dirección por DHCP")));
+                                 [] { return tr("Dirección por DHCP"); }));
     VELMAR_EDIT(ip, "EConfigADSLIP", 15, true);
     VELMAR_EDIT(mask, "EConfigADSLSubMask", 15, true);
     VELMAR_EDIT(gateway, "EConfigADSLGateway", 15, true);
     VELMAR_EDIT(dns, "EConfigADSLDNS", 15, true);
     VELMAR_EDIT(dns2, "EConfigADSLDNS2", 15, true);
     VELMAR_EDIT(mac, "EMAC", 17, true);
-    mac->setToolTip(tr("Dirección MAC del equipo"));
-    ethForm->addRow(tr("Dirección IP:"), ip);
-    ethForm->addRow(tr("Máscara de subred:"), mask);
-    ethForm->addRow(tr("Puerta de enlace:"), gateway);
-    ethForm->addRow(tr("DNS primario:"), dns);
-    ethForm->addRow(tr("DNS secundario:"), dns2);
-    auto *lMac = new QLabel(tr("MAC:"), page);
+    m_texts.tip(mac, [] { return tr("Dirección MAC del equipo"); });
+    ethForm->addRow(m_texts.label(nullptr, [] { return tr("Dirección IP:"); }), ip);
+    ethForm->addRow(m_texts.label(nullptr, [] { return tr("Máscara de subred:"); }), mask);
+    ethForm->addRow(m_texts.label(nullptr, [] { return tr("Puerta de enlace:"); }), gateway);
+    ethForm->addRow(m_texts.label(nullptr, [] { return tr("DNS primario:"); }), dns);
+    ethForm->addRow(m_texts.label(nullptr, [] { return tr("DNS secundario:"); }), dns2);
+    auto *lMac = m_texts.label(page, [] { return tr("MAC:"); });
     lMac->setObjectName(QStringLiteral("LMac"));
     ethForm->addRow(lMac, mac);
     m_revealMac = new ServiceReveal([this, mac] { revealBox(mac); }, this);
     m_revealMac->watch(lMac);
-    ethForm->addRow(indicatorBox("SPConfigVPN", "CBConfigVPN", tr("VPN")));
+    ethForm->addRow(indicatorBox("SPConfigVPN", "CBConfigVPN", [] { return tr("VPN"); }));
 
-    QGroupBox *parts = group(tr("Partes activas"), "GBPartsActives", page);
+    QGroupBox *parts = group(m_texts, [] { return tr("Partes activas"); }, "GBPartsActives", page);
     auto *partsLayout = new QVBoxLayout(parts);
     auto *partsList = new QListWidget(parts);
     partsList->setObjectName(QStringLiteral("CLBPartsActives"));
@@ -333,7 +358,7 @@ QWidget *ProgrammingView::buildConfigPage()
     partsList->setFixedHeight(partsList->sizeHintForRow(0) + 2 * partsList->frameWidth() + 10);
     partsLayout->addWidget(partsList);
 
-    QGroupBox *ops = group(tr("Operadoras GPRS"), "GBOperadores", page);
+    QGroupBox *ops = group(m_texts, [] { return tr("Operadoras GPRS"); }, "GBOperadores", page);
     auto *opsLayout = new QVBoxLayout(ops);
     auto *operadores = new GridEditor(*m_fields.grid(u"SGOperadores"), m_fields,
                                       [this] { return changeContext(); }, ops);
@@ -344,15 +369,15 @@ QWidget *ProgrammingView::buildConfigPage()
     auto *opsButtons = new QHBoxLayout;
     opsButtons->addStretch();
     // The list's file commands (ui/files).
-    for (const auto &[name, text] : {std::pair{"BBImportarOperadores", tr("Importar")},
-                                     std::pair{"BBExportarOperadores", tr("Exportar")}}) {
-        auto *b = new QPushButton(text, ops);
+    for (const auto &[name, text] : {std::pair{"BBImportarOperadores", LayoutTexts::Text([] { return tr("Importar"); })},
+                                     std::pair{"BBExportarOperadores", LayoutTexts::Text([] { return tr("Exportar"); })}}) {
+        auto *b = m_texts.text(new QPushButton(ops), text);
         b->setObjectName(QLatin1String(name));
         opsButtons->addWidget(b);
     }
-    auto *erase = new QPushButton(tr("Borrar"), ops);
+    auto *erase = m_texts.text(new QPushButton(ops), [] { return tr("Borrar"); });
     erase->setObjectName(QStringLiteral("BBEsborraOperadores"));
-    erase->setToolTip(tr("Borra todas las operadoras del equipo"));
+    m_texts.tip(erase, [] { return tr("Borra todas las operadoras del equipo"); });
     connect(erase, &QPushButton::clicked, this, &ProgrammingView::operatorsEraseRequested);
     m_commands << erase;
     opsButtons->addWidget(erase);
@@ -377,7 +402,7 @@ QWidget *ProgrammingView::buildConfigSoftPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("PConfigSoft"));
 
-    QGroupBox *smtp = group(tr("Servidor de correo (SMTP)"), "GBEmail", page);
+    QGroupBox *smtp = group(m_texts, [] { return tr("Servidor de correo (SMTP)"); }, "GBEmail", page);
     auto *smtpForm = new QFormLayout(smtp);
     VELMAR_EDIT(server, "EEMailSMTP", 28, false);
     VELMAR_EDIT(port, "EEmailPort", 6, true);
@@ -389,48 +414,49 @@ QWidget *ProgrammingView::buildConfigSoftPage()
     passwordRow->addWidget(password, 1);
     auto *eye = new QToolButton(page);
     eye->setObjectName(QStringLiteral("BBPassword"));
-    eye->setText(tr("Ver"));
+    m_texts.text(eye, [] { return tr("Ver"); });
     eye->setCheckable(true);
-    eye->setToolTip(tr("Muestra u oculta la contraseña"));
+    m_texts.tip(eye, [] { return tr("Muestra u oculta la contraseña"); });
     connect(eye, &QToolButton::toggled, password, [password](bool shown) {
         password->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
     });
     passwordRow->addWidget(eye);
-    smtpForm->addRow(tr("Servidor SMTP:"), server);
-    smtpForm->addRow(tr("Puerto:"), port);
-    smtpForm->addRow(tr("Usuario:"), user);
-    smtpForm->addRow(tr("Password:"), passwordRow);
-    smtpForm->addRow(tr("Remitente:"), from);
-    smtpForm->addRow(tr("Asunto:"), subject);
+    smtpForm->addRow(m_texts.label(nullptr, [] { return tr("Servidor SMTP:"); }), server);
+    smtpForm->addRow(m_texts.label(nullptr, [] { return tr("Puerto:"); }), port);
+    smtpForm->addRow(m_texts.label(nullptr, [] { return tr("Usuario:"); }), user);
+    smtpForm->addRow(m_texts.label(nullptr, [] { return tr("Password:"); }), passwordRow);
+    smtpForm->addRow(m_texts.label(nullptr, [] { return tr("Remitente:"); }), from);
+    smtpForm->addRow(m_texts.label(nullptr, [] { return tr("Asunto:"); }), subject);
 
-    QGroupBox *sms = group(tr("Avisos por SMS"), "GBSMS", page);
+    QGroupBox *sms = group(m_texts, [] { return tr("Avisos por SMS"); }, "GBSMS", page);
     auto *smsForm = new QFormLayout(sms);
-    QGroupBox *mails = group(tr("Avisos por e-mail"), "GBEmails", page);
+    QGroupBox *mails = group(m_texts, [] { return tr("Avisos por e-mail"); }, "GBEmails", page);
     auto *mailForm = new QFormLayout(mails);
     for (int i = 1; i <= 4; ++i) {
         auto *phone = new QLineEdit(page);
         phone->setObjectName(QStringLiteral("ETelSMS%1").arg(i));
-        phone->setToolTip(tr("Varios teléfonos separados por \";\""));
+        m_texts.tip(phone, [] { return tr("Varios teléfonos separados por \";\""); });
         fitChars(phone, 28, false);
         m_binder->bindEdit(phone);
-        smsForm->addRow(tr("Teléfonos %1:").arg(i), phone);
+        smsForm->addRow(m_texts.label(nullptr, [i] { return tr("Teléfonos %1:").arg(i); }), phone);
         auto *mail = new QLineEdit(page);
         mail->setObjectName(QStringLiteral("EEmail%1").arg(i));
-        mail->setToolTip(tr("Varias direcciones separadas por \";\""));
+        m_texts.tip(mail, [] { return tr("Varias direcciones separadas por \";\""); });
         fitChars(mail, 28, false);
         m_binder->bindEdit(mail);
-        mailForm->addRow(tr("E-mail %1:").arg(i), mail);
+        mailForm->addRow(m_texts.label(nullptr, [i] { return tr("E-mail %1:").arg(i); }), mail);
     }
 
-    QGroupBox *cra = group(tr("Central receptora de alarmas (CRA)"), "GBCra", page);
+    QGroupBox *cra = group(m_texts, [] { return tr("Central receptora de alarmas (CRA)"); }, "GBCra", page);
     auto *craGrid = new QGridLayout(cra);
-    craGrid->addWidget(new QLabel(tr("Dirección IP"), cra), 0, 1);
-    craGrid->addWidget(new QLabel(tr("Puerto"), cra), 0, 2);
-    craGrid->addWidget(new QLabel(tr("Abonado"), cra), 0, 3);
+    craGrid->addWidget(m_texts.label(cra, [] { return tr("Dirección IP"); }), 0, 1);
+    craGrid->addWidget(m_texts.label(cra, [] { return tr("Puerto"); }), 0, 2);
+    craGrid->addWidget(m_texts.label(cra, [] { return tr("Abonado"); }), 0, 3);
     const char *paths[] = {"11", "12", "21", "22"};
     for (int i = 0; i < 4; ++i) {
         const QString suffix = QString::fromLatin1(paths[i]);
-        craGrid->addWidget(new QLabel(tr("CRA %1.%2:").arg(suffix.at(0)).arg(suffix.at(1)), cra), i + 1, 0);
+        craGrid->addWidget(m_texts.label(cra, [suffix] { return tr("CRA %1.%2:").arg(suffix.at(0)).arg(suffix.at(1)); }),
+                           i + 1, 0);
         auto *ipBox = new QLineEdit(page);
         ipBox->setObjectName(QStringLiteral("EIPCra") + suffix);
         fitChars(ipBox, 24, false);
@@ -453,7 +479,7 @@ QWidget *ProgrammingView::buildConfigSoftPage()
     hexFrame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *hexLayout = new QHBoxLayout(hexFrame);
     hexLayout->setContentsMargins(6, 3, 6, 3);
-    auto *hex = new QCheckBox(tr("Códigos Contact ID en hexadecimal"), hexFrame);
+    auto *hex = m_texts.text(new QCheckBox(hexFrame), [] { return tr("Códigos Contact ID en hexadecimal"); });
     hex->setObjectName(QStringLiteral("CBHexaCra"));
     hexLayout->addWidget(hex);
     m_binder->bindCheckBox(hex, hexFrame);
@@ -465,12 +491,12 @@ QWidget *ProgrammingView::buildConfigSoftPage()
     craApp->setFixedWidth(craApp->sizeHint().width());
     m_grids << craApp;
     auto *craOptions = new QHBoxLayout;
-    craOptions->addWidget(new QLabel(tr("Polling (minutos):"), cra));
+    craOptions->addWidget(m_texts.label(cra, [] { return tr("Polling (minutos):"); }));
     craOptions->addWidget(polling);
     craOptions->addSpacing(16);
     craOptions->addWidget(hexFrame);
     craOptions->addSpacing(16);
-    craOptions->addWidget(new QLabel(tr("Envío a la App:"), cra));
+    craOptions->addWidget(m_texts.label(cra, [] { return tr("Envío a la App:"); }));
     craOptions->addWidget(craApp);
     craOptions->addStretch();
     craGrid->addLayout(craOptions, 5, 0, 1, 4);
@@ -500,9 +526,9 @@ QWidget *ProgrammingView::buildUserPage()
         m_grids << g;
         return g;
     };
-    auto boxed = [&](const QString &title, const char *name, QWidget *parent,
+    auto boxed = [&](LayoutTexts::Text title, const char *name, QWidget *parent,
                      std::initializer_list<std::pair<GridEditor *, int>> grids) {
-        QGroupBox *b = group(title, name, parent);
+        QGroupBox *b = group(m_texts, std::move(title), name, parent);
         auto *l = new QHBoxLayout(b);
         for (const auto &[g, stretch] : grids) {
             g->setParent(b);
@@ -514,10 +540,12 @@ QWidget *ProgrammingView::buildUserPage()
 
     auto *captions = new QHBoxLayout;
     captions->setSpacing(2);
-    const std::pair<const char *, QString> names[] = {
-        {"PEntrades", tr("ENTRADAS")}, {"PSortides", tr("SALIDAS")}, {"PSistema", tr("SISTEMA")}};
+    const std::pair<const char *, const char *> names[] = {{"PEntrades", QT_TR_NOOP("ENTRADAS")},
+                                                           {"PSortides", QT_TR_NOOP("SALIDAS")},
+                                                           {"PSistema", QT_TR_NOOP("SISTEMA")}};
     for (int i = 0; i < 3; ++i) {
-        auto *c = new SectionCaption(QString::fromLatin1(names[i].first), names[i].second, page);
+        auto *c = new SectionCaption(QString::fromLatin1(names[i].first), QString(), page);
+        m_texts.text(c, [text = names[i].second] { return tr(text); });
         c->onClick = [this, i] { selectSection(i); };
         m_sectionCaptions[i] = c;
         captions->addWidget(c);
@@ -535,9 +563,9 @@ QWidget *ProgrammingView::buildUserPage()
     GridEditor *entrades = grid("SGEntrades", 16, inputs);
     GridEditor *entradesOpc = grid("SGEntradesOpc", 16, inputs);
     entradesOpc->setFill(GridEditor::Fill::LastColumn);
-    inputsLayout->addWidget(boxed(tr("Entradas"), "GBEntrades", inputs, {{entrades, 0}}), 0,
+    inputsLayout->addWidget(boxed([] { return tr("Entradas"); }, "GBEntrades", inputs, {{entrades, 0}}), 0,
                             Qt::AlignTop);
-    inputsLayout->addWidget(boxed(tr("Avisos de las entradas"), "GBEntradesOpc", inputs,
+    inputsLayout->addWidget(boxed([] { return tr("Avisos de las entradas"); }, "GBEntradesOpc", inputs,
                                   {{entradesOpc, 1}}), 1, Qt::AlignTop);
     inputsPage->addLayout(inputsLayout);
     inputsPage->addStretch();
@@ -550,20 +578,20 @@ QWidget *ProgrammingView::buildUserPage()
     GridEditor *sortidesOpc = grid("SGSortidesOpc", 4, outputs);
     sortidesOpc->setFill(GridEditor::Fill::LastColumn);
     auto *outputsTop = new QHBoxLayout;
-    outputsTop->addWidget(boxed(tr("Salidas"), "GBSortidesTemps", outputs, {{temps, 0}}), 0);
-    outputsTop->addWidget(boxed(tr("Avisos de las salidas"), "GBSortidesOpc", outputs,
+    outputsTop->addWidget(boxed([] { return tr("Salidas"); }, "GBSortidesTemps", outputs, {{temps, 0}}), 0);
+    outputsTop->addWidget(boxed([] { return tr("Avisos de las salidas"); }, "GBSortidesOpc", outputs,
                                 {{sortidesOpc, 1}}), 1);
     outputsLayout->addLayout(outputsTop);
-    QGroupBox *bySystem = group(tr("Activación por el sistema"), "GBSortides", outputs);
+    QGroupBox *bySystem = group(m_texts, [] { return tr("Activación por el sistema"); }, "GBSortides", outputs);
     bySystem->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto *bySystemLayout = new QVBoxLayout(bySystem);
     GridEditor *sortides = grid("SGSortides", 4, bySystem);
-    auto *labels = new OutputCaptions(sortides, bySystem);
+    auto *labels = new OutputCaptions(sortides, m_texts, bySystem);
     bySystemLayout->addWidget(labels);
     bySystemLayout->addWidget(sortides, 0, Qt::AlignLeft);
     outputsLayout->addWidget(bySystem);
     GridEditor *sortidesEnt = grid("SGSortidesEnt", 4, outputs);
-    outputsLayout->addWidget(boxed(tr("Activación por entradas"), "GBSortidesEnt", outputs,
+    outputsLayout->addWidget(boxed([] { return tr("Activación por entradas"); }, "GBSortidesEnt", outputs,
                                    {{sortidesEnt, 1}}));
     outputsLayout->addStretch();
 
@@ -573,7 +601,7 @@ QWidget *ProgrammingView::buildUserPage()
     auto *systemLayout = new QVBoxLayout(system);
     GridEditor *inici = grid("SGInici", 1, system);
     inici->setFill(GridEditor::Fill::LastColumn);
-    systemLayout->addWidget(boxed(tr("Inicio del sistema"), "GBInici", system, {{inici, 1}}));
+    systemLayout->addWidget(boxed([] { return tr("Inicio del sistema"); }, "GBInici", system, {{inici, 1}}));
     const struct {
         const char *title;
         const char *box;
@@ -588,11 +616,11 @@ QWidget *ProgrammingView::buildUserPage()
         GridEditor *g = grid(p.grid, 1, system);
         GridEditor *opc = grid(p.opc, 1, system);
         opc->setFill(GridEditor::Fill::LastColumn);
-        systemLayout->addWidget(boxed(tr(p.title), p.box, system, {{g, 0}, {opc, 1}}));
+        systemLayout->addWidget(boxed([title = p.title] { return tr(title); }, p.box, system, {{g, 0}, {opc, 1}}));
     }
     GridEditor *perdua = grid("SGPerduaCOM", 5, system);
     perdua->setFill(GridEditor::Fill::LastColumn);
-    systemLayout->addWidget(boxed(tr("Pérdidas de comunicación"), "GBPerduaCOM", system,
+    systemLayout->addWidget(boxed([] { return tr("Pérdidas de comunicación"); }, "GBPerduaCOM", system,
                                   {{perdua, 1}}));
     systemLayout->addStretch();
 

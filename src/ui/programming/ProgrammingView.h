@@ -2,6 +2,7 @@
 
 #include "core/link/LinkState.h"
 #include "core/params/FieldModel.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QList>
 #include <QStringList>
@@ -86,6 +87,10 @@ signals:
     void factoryResetRequested();   // MIIDefecteClick
     void operatorsEraseRequested(); // BBEsborraOperadoresClick
 
+protected:
+    // A new language: the captions, hints and headings of the pages again.
+    void changeEvent(QEvent *e) override;
+
 private:
     QWidget *buildCommandBar();
     QWidget *buildConfigPage();
@@ -100,6 +105,7 @@ private:
 
     FieldModel &m_fields;
     const LinkState &m_link;
+    LayoutTexts m_texts;
     FieldBinder *m_binder = nullptr;
     QTabWidget *m_tabs = nullptr;
     QList<GridEditor *> m_grids;

@@ -37,8 +37,8 @@ void MainWindow::buildRemote()
     paint(pip, kRemoteIdle);
     auto *row = new QHBoxLayout(pip);
     row->setContentsMargins(4, 0, 4, 0);
-    row->addWidget(new QLabel(tr("Remoto"), pip));
-    auto *button = new QPushButton(tr("Conectar"), pip);
+    row->addWidget(m_texts.label(pip, [] { return tr("Remoto"); }));
+    auto *button = new QPushButton(pip);
     button->setObjectName(QStringLiteral("BBConnectarRemot"));
     button->hide();
     row->addWidget(button);
@@ -47,7 +47,7 @@ void MainWindow::buildRemote()
     connect(button, &QPushButton::clicked, &e.remote, &MqttSession::BBConnectarRemotClick);
 
     auto *local = findChild<QAction *>(QStringLiteral("MIIComunicacioLocal"));
-    auto *remote = new QAction(tr("Remota"), this);
+    auto *remote = m_texts.text(new QAction(this), [] { return tr("Remota"); });
     remote->setObjectName(QStringLiteral("MIIComunicacioRemota"));
     remote->setCheckable(true);
     if (local) {
@@ -76,12 +76,14 @@ void MainWindow::buildRemote()
     });
 
     connect(&e.remote, &MqttSession::busyChanged, this, &MainWindow::setBusy);
-    connect(&e.remote, &MqttSession::buttonChanged, this, [button](bool disconnects, bool visible) {
+    m_texts.text(button, [this] { return m_remoteDisconnects ? tr("Desconectar") : tr("Conectar"); });
+    connect(&e.remote, &MqttSession::buttonChanged, this, [this, button](bool disconnects, bool visible) {
+        m_remoteDisconnects = disconnects;
         button->setText(disconnects ? tr("Desconectar") : tr("Conectar"));
         button->setVisible(visible);
     });
     connect(&e.remote, &MqttSession::sessionStarted, this, [this, pip, local, remote] {
-        setStatusText(tr("Conectando"));
+        setStatusSource(QT_TR_NOOP("Conectando"));
         setProgressText(tr("Conectando con el circuito"));
         setProgress(0);
         setProgressVisible(true);
@@ -93,7 +95,7 @@ void MainWindow::buildRemote()
         remote->setChecked(true);
     });
     connect(&e.remote, &MqttSession::sessionLost, this, [this, pip, remote] {
-        setStatusText(tr("SIN   CONEXION"));
+        setStatusSource(QT_TR_NOOP("SIN   CONEXION"));
         setProgressText(QString());
         m_status[2]->clear();
         setProgress(0);

@@ -2,6 +2,7 @@
 
 #include "core/link/ProtocolTimes.h"
 #include "core/shell/DadesPC.h"
+#include "core/shell/Version.h"
 #include "ui/diagnostics/InfoWindow.h"
 #include "ui/link/PortComboBox.h"
 #include "ui/programming/ProgrammingView.h"
@@ -27,18 +28,22 @@ namespace velmar::ui {
 MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent),
       m_engine(options.endpoints),
+      m_languages(options.languageModules),
       m_store(options.settings, ObtenirDadesPC().IP, &m_engine.trace)
 {
     setObjectName(QStringLiteral("TFPrincipalVelmarES"));
-    // FormCreate: the stored settings first (a first start stores the defaults).
+    // FormCreate: the stored settings first (a first start stores the defaults),
+    // then the language, before any window text is set.
+    const bool firstStart = !m_store.holdsLanguage();
     loadSettingsAtStartUp(m_store, m_config);
+    chooseLanguageAtStartUp(options.locale, firstStart);
     m_startPort = options.port.isEmpty() ? m_config.ComUSB : options.port;
     m_startRemote = options.remoteId;
     m_startRemoteAdsl = options.remoteAdsl;
     m_accountEmail = options.accountEmail;
     m_accountPassword = options.accountPassword;
     m_cloud = options.cloud ? options.cloud : &m_offline;
-    setWindowTitle(m_config.Titol);
+    setWindowTitle(programTitle());
     resize(1024, 700);
 
     buildConsole();
@@ -60,7 +65,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     buildCircuitSearch();
     layout->addWidget(m_views, 1);
     setCentralWidget(central);
-    QMenu *programming = menuBar()->addMenu(tr("&Programación"));
+    QMenu *programming = m_texts.text(menuBar()->addMenu(QString()), [] { return tr("&Programación"); });
     programming->menuAction()->setObjectName(QStringLiteral("MIProgramacio"));
     programming->addActions(m_programming->commandActions().mid(0, 2));
     programming->addSeparator();
@@ -88,7 +93,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     static_cast<StatusBarPanel *>(m_status[1])->holdProgress(m_progress);
     m_progress->hide();
     setStatusBar(bar);
-    setStatusText(tr("SIN   CONEXION"));
+    setStatusSource(QT_TR_NOOP("SIN   CONEXION"));
 
     Engine &e = m_engine;
     connect(&e.channel, &CommandChannel::disconnected, this, &MainWindow::onDisconnected);
@@ -101,7 +106,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     });
     connect(&e.identification, &Identification::connectedChanged, this, [this](bool connected) {
         if (connected) {
-            setStatusText(tr("CONECTADO"));
+            setStatusSource(QT_TR_NOOP("CONECTADO"));
             m_status[1]->clear();
         } else {
             onDisconnected();
@@ -140,6 +145,8 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     connect(&e.programming, &ProgrammingState::workingChanged, m_lock, &WorkLock::setLocked);
     m_lock->setLocked(e.programming.working());
 
+    buildLanguageMenu();
+
     // Every field starts cleared, as after a lost link.
     m_engine.Esborra_Camps();
 }
@@ -152,14 +159,14 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(tr("&Archivo"));
-    QAction *quit = file->addAction(tr("Salir"), this, &QWidget::close);
+    QMenu *file = m_texts.text(menuBar()->addMenu(QString()), [] { return tr("&Archivo"); });
+    QAction *quit = m_texts.text(file->addAction(QString(), this, &QWidget::close), [] { return tr("Salir"); });
     quit->setObjectName(QStringLiteral("MIISortir"));
     quit->setShortcut(QKeySequence::Quit);
 
-    QMenu *comm = menuBar()->addMenu(tr("&Comunicación"));
+    QMenu *comm = m_texts.text(menuBar()->addMenu(QString()), [] { return tr("&Comunicación"); });
     comm->menuAction()->setObjectName(QStringLiteral("MIComunicacio"));
-    QAction *local = comm->addAction(tr("Local"));
+    QAction *local = m_texts.text(comm->addAction(QString()), [] { return tr("Local"); });
     local->setObjectName(QStringLiteral("MIIComunicacioLocal"));
     local->setCheckable(true);
     local->setChecked(true);
@@ -171,7 +178,7 @@ QWidget *MainWindow::buildPortBar()
     bar->setObjectName(QStringLiteral("PUSB"));
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    auto *label = new QLabel(tr("Puerto USB:"), bar);
+    auto *label = m_texts.label(bar, [] { return tr("Puerto USB:"); });
     m_port = new PortComboBox(bar);
     m_port->setObjectName(QStringLiteral("CCBPort"));
     m_port->setMinimumContentsLength(16);
@@ -179,8 +186,8 @@ QWidget *MainWindow::buildPortBar()
     label->setBuddy(m_port);
     m_tx = new Lamp(QStringLiteral("ComLedTX"), QColor(0x00, 0xC0, 0x00), bar);
     m_rx = new Lamp(QStringLiteral("ComLedRX"), QColor(0xFF, 0x40, 0x00), bar);
-    m_tx->setToolTip(tr("Transmisión"));
-    m_rx->setToolTip(tr("Recepción"));
+    m_texts.tip(m_tx, [] { return tr("Transmisión"); });
+    m_texts.tip(m_rx, [] { return tr("Recepción"); });
     row->addWidget(label);
     row->addWidget(m_port);
     row->addSpacing(12);
@@ -189,9 +196,9 @@ QWidget *MainWindow::buildPortBar()
     row->addWidget(new QLabel(QStringLiteral("RX"), bar));
     row->addWidget(m_rx);
     row->addStretch();
-    auto *prog = new QPushButton(tr("Prog."), bar);
+    auto *prog = m_texts.text(new QPushButton(bar), [] { return tr("Prog."); });
     prog->setObjectName(QStringLiteral("BBProg"));
-    prog->setToolTip(tr("Programación del equipo"));
+    m_texts.tip(prog, [] { return tr("Programación del equipo"); });
     connect(prog, &QPushButton::clicked, this, &MainWindow::programmingRequested);
     row->addWidget(prog);
     row->addWidget(buildUpdateButton(bar));
@@ -227,7 +234,7 @@ void MainWindow::onPortChosen(int index)
 
 void MainWindow::onDisconnected()
 {
-    setStatusText(tr("SIN   CONEXION"));
+    setStatusSource(QT_TR_NOOP("SIN   CONEXION"));
     m_status[1]->clear();
     m_status[2]->setText(QStringLiteral(" "));
 }
@@ -239,7 +246,14 @@ QString MainWindow::statusText() const
 
 void MainWindow::setStatusText(const QString &text)
 {
+    m_statusSource = nullptr;
     m_status[0]->setText(text);
+}
+
+void MainWindow::setStatusSource(const char *source)
+{
+    setStatusText(tr(source));
+    m_statusSource = source;
 }
 
 bool MainWindow::programmingShown() const
@@ -304,21 +318,37 @@ void MainWindow::firstActivation()
         }
     }
     // Without a cloud session the program works with local modules only.
-    showCloudCaption(!m_cloud->token().isEmpty());
+    setCloudReachable(!m_cloud->token().isEmpty());
     if (startRemote() || m_startPort.isEmpty())
         return;
     CCBPortDropDown();
     m_engine.channel.probe(m_startPort);
 }
 
-void MainWindow::showCloudCaption(bool reachable)
+QString MainWindow::programTitle() const
 {
-    if (reachable)
-        setWindowTitle(m_config.Titol + tr("        Registrado por: ") + QStringLiteral("    <")
+    // The stored title (REG1) is the running version's own, shown in the
+    // interface's language.
+    if (m_config.Titol != titolPrograma())
+        return m_config.Titol;
+    return tr("VLM - Software de programación Ver. ") + QString::fromUtf16(versioprog);
+}
+
+void MainWindow::setCloudReachable(bool reachable)
+{
+    m_cloudReachable = reachable;
+    showCloudCaption();
+}
+
+void MainWindow::showCloudCaption()
+{
+    if (m_cloudReachable) {
+        setWindowTitle(programTitle() + tr("        Registrado por: ") + QStringLiteral("    <")
                        + m_cloud->EmpresaEmail() + u'>');
-    else
-        setWindowTitle(m_config.Titol + tr("        sin internet"));
-    setCloudCommandsEnabled(reachable);
+    } else {
+        setWindowTitle(programTitle() + tr("        sin internet"));
+    }
+    setCloudCommandsEnabled(m_cloudReachable);
 }
 
 void MainWindow::setCloudCommandsEnabled(bool enabled)

@@ -4,7 +4,9 @@
 #include "core/shell/CloudStartup.h"
 #include "core/programming/Prompts.h"
 #include "core/shell/Engine.h"
+#include "core/shell/Languages.h"
 #include "core/shell/SettingsStore.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -44,6 +46,10 @@ struct StartOptions {
     bool useCloud = false;         // sign in to the cloud of `endpoints` at start (else offline)
     QString accountEmail;          // the account dialog's fields when no account is stored
     QString accountPassword;
+    // The language of a first start comes from this locale (the program
+    // gives the system's; tests start in the built-in Spanish).
+    QLocale locale = QLocale(QLocale::Spanish, QLocale::Spain);
+    QString languageModules = QStringLiteral(":/translations/velmar_"); // where they are looked for
 };
 
 // TFPrincipalVelmarES: the program's main window. It owns the core of the
@@ -61,6 +67,12 @@ public:
     // The first panel of the status bar.
     QString statusText() const;
     void setStatusText(const QString &text);
+
+    // The language of the interface (the "Idioma" menu, REG8).
+    int language() const { return m_languages.current(); }
+    // SwitchLanguage: false, and nothing changed, when refused (a remote
+    // session is open) or when the language has no resource module.
+    bool SwitchLanguage(int identifier);
 
     // One supervision tick (TimerLeds); tests call it directly.
     void TimerLedsTimer();
@@ -89,11 +101,21 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    // A new language: every layout text of the window again, and what the
+    // window had computed from texts (ReinitializeForms and what follows it).
+    void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
     void buildMenus();
     void buildConsole();        // ui/diagnostics/MainWindowDiagnostics.cpp
+    // ui/shell/MainWindowLanguages.cpp: the "Idioma" menu and the start-up choice
+    void buildLanguageMenu();
+    void chooseLanguageAtStartUp(const QLocale &locale, bool firstStart);
+    void retranslateComputed();
+    // The first status-bar panel from a text of this window, kept so that a
+    // new language shows it again.
+    void setStatusSource(const char *source);
     QWidget *buildPortBar();
     QWidget *buildStatusPage(); // ui/status/MainWindowStatus.cpp
     void buildRemote();         // ui/remote/MainWindowRemote.cpp
@@ -103,7 +125,8 @@ private:
     // The circuit search page, "Buscar" (menu and button) and the caption
     // that tells whether the cloud is reachable.
     void buildCircuitSearch();
-    void showCloudCaption(bool reachable);
+    // The caption and the cloud commands: signed in, or "sin internet".
+    void setCloudReachable(bool reachable);
     void MIInfoClick(); // "Acerca de": the account data dialog
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
     // ui/update/MainWindowUpdate.cpp
@@ -134,8 +157,15 @@ private:
 
     void GuardarConfigInicial();
     void setCloudCommandsEnabled(bool enabled);
+    // The caption with the account, or "sin internet", and the cloud commands.
+    void showCloudCaption();
+    QString programTitle() const;
 
     Engine m_engine;
+    LayoutTexts m_texts;
+    LanguageModules m_languages;
+    const char *m_statusSource = nullptr;
+    bool m_remoteDisconnects = false; // BBConnectarRemot reads "Desconectar"
     SettingsStore m_store;
     ConfigInicial m_config;
     PortComboBox *m_port = nullptr;
@@ -162,6 +192,7 @@ private:
     CloudStartup *m_cloud = nullptr;
     std::unique_ptr<CloudStartupSession> m_cloudSession;
     bool m_primeravegada = true;
+    bool m_cloudReachable = false; // signed in and the cloud answered
     enum class CloseState { Open, Closing, Done } m_closeState = CloseState::Open;
     bool m_inCloseEvent = false;
 };

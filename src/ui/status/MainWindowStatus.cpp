@@ -88,7 +88,7 @@ QWidget *MainWindow::buildStatusPage()
         page->setCaption(noModule ? tr("SIN   CONEXION") : QString());
         if (noModule) {
             if (auto *remote = findChild<QAbstractButton *>(QStringLiteral("BBConnectarRemot"))) {
-                remote->setText(tr("Conectar"));
+                m_texts.text(remote, [] { return tr("Conectar"); });
                 remote->hide();
             }
             page->showStatusPanels(false);
@@ -116,12 +116,12 @@ QWidget *MainWindow::buildStatusPage()
     });
 
     // The Estado menu entry, and its button beside "Prog." in the port bar.
-    auto *estat = new QAction(tr("Estado"), this);
+    auto *estat = m_texts.text(new QAction(this), [] { return tr("Estado"); });
     estat->setObjectName(QStringLiteral("MIEstat"));
     menuBar()->addAction(estat);
-    auto *button = new QPushButton(tr("Estado"));
+    auto *button = m_texts.text(new QPushButton, [] { return tr("Estado"); });
     button->setObjectName(QStringLiteral("BBLlegirEstat"));
-    button->setToolTip(tr("Estado del equipo"));
+    m_texts.tip(button, [] { return tr("Estado del equipo"); });
     if (auto *row = qobject_cast<QBoxLayout *>(findChild<QWidget *>(QStringLiteral("PUSB"))->layout())) {
         const int prog = row->indexOf(findChild<QWidget *>(QStringLiteral("BBProg")));
         row->insertWidget(prog < 0 ? row->count() : prog, button);

@@ -4,6 +4,7 @@
 #include "ui/status/Gauge.h"
 #include "ui/status/ServiceReveal.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIdentityProxyModel>
 #include <QLabel>
@@ -145,6 +146,25 @@ void Indicator::mousePressEvent(QMouseEvent *e)
         emit clicked();
 }
 
+void StatusPage::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        m_texts.retranslate();
+        // Labels placed by hand take the size of their new text.
+        for (QLabel *l : {m_lEntrades, m_lSortides, m_lTamper, m_lAlim})
+            l->adjustSize();
+        // What the page drew from the module's records, in the new language.
+        for (int i = 0; i < int(m_identLines.size()); ++i)
+            if (!m_identLines[i].isEmpty())
+                m_identLines[i] = ModuleIdentification::line(i, m_identLines[i].section(u'\t', 1));
+        renderIdentification();
+        renderGsm();
+        render();
+        m_date->setText(m_engine.status.clock().MDataHora());
+    }
+    QFrame::changeEvent(e);
+}
+
 StatusPage::StatusPage(Engine &engine, QWidget *parent) : QFrame(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("PEstat"));
@@ -206,7 +226,7 @@ QWidget *StatusPage::buildIdentityColumn()
     col->setFixedWidth(330);
     auto *v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
-    m_heading = label(QStringLiteral("LEstatVelmar"), tr("ESTADO GENERAL"), col);
+    m_heading = m_texts.text(label(QStringLiteral("LEstatVelmar"), QString(), col), [] { return tr("ESTADO GENERAL"); });
     m_heading->setAlignment(Qt::AlignCenter);
     QFont hf = m_heading->font();
     hf.setBold(true);
@@ -232,18 +252,21 @@ QWidget *StatusPage::buildOrders(QWidget *parent)
     bar->setObjectName(QStringLiteral("POrdres"));
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 4, 0, 0);
-    auto order = [&](const char *name, const QString &caption, const QString &tip, void (ModuleCommands::*click)()) {
-        auto *b = new QPushButton(caption, bar);
+    auto order = [&](const char *name, LayoutTexts::Text caption, LayoutTexts::Text tip,
+                     void (ModuleCommands::*click)()) {
+        auto *b = m_texts.text(new QPushButton(bar), std::move(caption));
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(tip);
+        m_texts.tip(b, std::move(tip));
         connect(b, &QPushButton::clicked, &m_engine.commands, click);
         row->addWidget(b);
         return b;
     };
-    m_reset = order("BBReset", tr("Reset"), tr("Reinicia el equipo"), &ModuleCommands::BBResetClick);
-    order("BBProvaTest", tr("Test"), tr("El equipo envía un informe de test"), &ModuleCommands::BBProvaTestClick);
-    m_cra = order("BBCRA", tr("Envío a la CRA"), tr("El equipo envía un test a la central receptora"),
-                  &ModuleCommands::BBCRAClick);
+    m_reset = order("BBReset", [] { return tr("Reset"); }, [] { return tr("Reinicia el equipo"); },
+                    &ModuleCommands::BBResetClick);
+    order("BBProvaTest", [] { return tr("Test"); }, [] { return tr("El equipo envía un informe de test"); },
+          &ModuleCommands::BBProvaTestClick);
+    m_cra = order("BBCRA", [] { return tr("Envío a la CRA"); },
+                  [] { return tr("El equipo envía un test a la central receptora"); }, &ModuleCommands::BBCRAClick);
     row->addStretch(1);
     // Reset and the receiving-centre test wait for the module to identify
     // itself in its records.
@@ -290,14 +313,16 @@ QWidget *StatusPage::buildLinksAndIo()
     m_esActivades = new QWidget(io);
     m_esActivades->setObjectName(QStringLiteral("PESActivades"));
     m_esActivades->setGeometry(0, 0, kIoWidth, kIoHeight);
-    m_lEntrades = label(QStringLiteral("LEntrades"), tr("ENTRADAS"), m_esActivades);
+    m_lEntrades = m_texts.text(label(QStringLiteral("LEntrades"), QString(), m_esActivades),
+                               [] { return tr("ENTRADAS"); });
     m_lEntrades->move(2, 2);
     for (int i = 0; i < 16; ++i) {
         auto *e = new Indicator(QStringLiteral("EE%1").arg(i + 1), m_esActivades);
         e->move((i % 4) * (kIndicatorW + kIndicatorGap), kInputsTop + (i / 4) * (kIndicatorH + kIndicatorGap));
         m_inputs[i] = e;
     }
-    m_lSortides = label(QStringLiteral("LSortides"), tr("SALIDAS"), m_esActivades);
+    m_lSortides = m_texts.text(label(QStringLiteral("LSortides"), QString(), m_esActivades),
+                               [] { return tr("SALIDAS"); });
     m_lSortides->move(2, kOutputsTop + 2);
     for (int i = 0; i < 4; ++i) {
         auto *s = new Indicator(QStringLiteral("ES%1").arg(i + 1), m_esActivades);
@@ -328,7 +353,7 @@ QWidget *StatusPage::buildGauges()
     m_es2->setObjectName(QStringLiteral("PEstatES2"));
     m_es2->setFixedSize(kIoWidth + 16, 168);
     QWidget *p = m_es2;
-    m_lTamper = label(QStringLiteral("LTamper"), tr("TAMPER"), p);
+    m_lTamper = m_texts.text(label(QStringLiteral("LTamper"), QString(), p), [] { return tr("TAMPER"); });
     m_lTamper->move(8, kTamperTop);
     m_tamper = new Gauge(QStringLiteral("GTamper"), StatusDisplay::kTamperMax, p);
     m_tamper->setGeometry(kGaugeLeft, kTamperTop, GaugeLook::kWidth, kGaugeH);
@@ -337,7 +362,7 @@ QWidget *StatusPage::buildGauges()
     m_lTamperRest = label(QStringLiteral("LTamperRest"), QString(), p);
     m_lTamperDisp = label(QStringLiteral("LTamperDisp"), QString(), p);
 
-    m_lAlim = label(QStringLiteral("LAlim"), tr("ALIMENTACIÓN"), p);
+    m_lAlim = m_texts.text(label(QStringLiteral("LAlim"), QString(), p), [] { return tr("ALIMENTACIÓN"); });
     m_lAlim->move(8, kPowerTop);
     m_power = new Gauge(QStringLiteral("GAlimentacio"), StatusDisplay::kPowerMaxVolts, p);
     m_power->setGeometry(kGaugeLeft, kPowerTop, GaugeLook::kWidth, kGaugeH);
@@ -358,7 +383,7 @@ QWidget *StatusPage::buildEvents()
     auto *v = new QVBoxLayout(box);
     v->setContentsMargins(0, 0, 0, 0);
     auto *bar = new QHBoxLayout;
-    auto *title = label(QStringLiteral("LEvents"), tr("EVENTOS"), box);
+    auto *title = m_texts.text(label(QStringLiteral("LEvents"), QString(), box), [] { return tr("EVENTOS"); });
     QFont f = title->font();
     f.setBold(true);
     title->setFont(f);
@@ -368,8 +393,8 @@ QWidget *StatusPage::buildEvents()
     m_tot = new QToolButton(box);
     m_tot->setObjectName(QStringLiteral("BTot"));
     m_tot->setCheckable(true);
-    m_tot->setText(tr("Filtrados"));
-    m_tot->setToolTip(tr("Todos los eventos o solo los del instalador"));
+    m_texts.text(m_tot, [this] { return m_tot->isChecked() ? tr("Todos") : tr("Filtrados"); });
+    m_texts.tip(m_tot, [] { return tr("Todos los eventos o solo los del instalador"); });
     m_tot->hide(); // a service control, revealed by the heading
     // The toggles are module commands; the page only shows their state.
     connect(m_tot, &QToolButton::clicked, &m_engine.commands, &ModuleCommands::BTotClick);
@@ -380,16 +405,17 @@ QWidget *StatusPage::buildEvents()
 
     m_para = new QToolButton(box);
     m_para->setObjectName(QStringLiteral("BPara"));
-    m_para->setText(tr("Parar"));
-    m_para->setToolTip(tr("Parar/Continuar"));
+    m_texts.text(m_para, [this] { return m_follows ? tr("Parar") : tr("Continuar"); });
+    m_texts.tip(m_para, [] { return tr("Parar/Continuar"); });
     connect(m_para, &QToolButton::clicked, &m_engine.commands, &ModuleCommands::BParaClick);
     connect(&m_engine.commands, &ModuleCommands::BParaChanged, this, [this](bool follows) {
+        m_follows = follows;
         m_para->setText(follows ? tr("Parar") : tr("Continuar"));
     });
 
     m_esborra = new QToolButton(box);
     m_esborra->setObjectName(QStringLiteral("BEsborra"));
-    m_esborra->setText(tr("Borrar"));
+    m_texts.text(m_esborra, [] { return tr("Borrar"); });
     connect(m_esborra, &QToolButton::clicked, &m_engine.commands, &ModuleCommands::BEsborraClick);
     bar->addWidget(m_tot);
     bar->addWidget(m_para);

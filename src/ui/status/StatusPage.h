@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/shell/LayoutTexts.h"
+
 #include <QFrame>
 #include <QLineEdit>
 #include <QStringList>
@@ -76,6 +78,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    // A new language: captions and hints again, and what was drawn from the records.
+    void changeEvent(QEvent *e) override;
 
 private:
     QWidget *buildIdentityColumn();
@@ -92,6 +96,8 @@ private:
     void setTextColour(QWidget *w, const QColor &c);
 
     Engine &m_engine;
+    LayoutTexts m_texts;
+    bool m_follows = true; // the events pane follows new events (BPara reads "Parar")
     QString m_caption;
     QVBoxLayout *m_panelViews = nullptr;
 

@@ -37,10 +37,11 @@ QString askFile(QWidget *parent, const QString &name, QFileDialog::AcceptMode mo
 
 void MainWindow::buildTemplates(QMenu *menu)
 {
-    QAction *save = menu->addAction(tr("Guardar plantilla"), this, &MainWindow::MIICrearplantillaClick);
+    QAction *save = m_texts.text(menu->addAction(QString(), this, &MainWindow::MIICrearplantillaClick),
+                                 [] { return tr("Guardar plantilla"); });
     save->setObjectName(QStringLiteral("MIICrearplantilla"));
-    QAction *load = menu->addAction(tr("Importar datos de plantilla"), this,
-                                    &MainWindow::MIIImportarPlantillaClick);
+    QAction *load = m_texts.text(menu->addAction(QString(), this, &MainWindow::MIIImportarPlantillaClick),
+                                 [] { return tr("Importar datos de plantilla"); });
     load->setObjectName(QStringLiteral("MIIImportarPlantilla"));
 }
 

@@ -13,9 +13,9 @@ namespace velmar::ui {
 
 QPushButton *MainWindow::buildUpdateButton(QWidget *bar)
 {
-    auto *button = new QPushButton(tr("Actual."), bar);
+    auto *button = m_texts.text(new QPushButton(bar), [] { return tr("Actual."); });
     button->setObjectName(QStringLiteral("BBActualitzar"));
-    button->setToolTip(tr("Actualizar el firmware del equipo"));
+    m_texts.tip(button, [] { return tr("Actualizar el firmware del equipo"); });
     connect(button, &QPushButton::clicked, this, &MainWindow::BBActualitzarClick);
     return button;
 }

@@ -1,6 +1,7 @@
 #include "ui/update/UpdatePage.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
@@ -24,6 +25,13 @@ QTableWidgetItem *readOnly(const QString &text)
 
 } // namespace
 
+void UpdatePage::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        m_texts.retranslate();
+    QWidget::changeEvent(e);
+}
+
 UpdatePage::UpdatePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PActualitzacions"));
@@ -31,7 +39,7 @@ UpdatePage::UpdatePage(QWidget *parent) : QWidget(parent)
 
     m_current = new QTableWidget(2, 1, this);
     m_current->setObjectName(QStringLiteral("VLEVersioActual"));
-    m_current->setVerticalHeaderLabels({tr("FirmWare:"), tr("HardWare:")});
+    m_texts.add(m_current, [this] { m_current->setVerticalHeaderLabels({tr("FirmWare:"), tr("HardWare:")}); });
     m_current->horizontalHeader()->hide();
     m_current->horizontalHeader()->setStretchLastSection(true);
     m_current->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -39,11 +47,11 @@ UpdatePage::UpdatePage(QWidget *parent) : QWidget(parent)
     layout->addWidget(m_current);
 
     auto *buttons = new QHBoxLayout;
-    auto *search = new QPushButton(tr("Buscar nuevas versiones a actualizar"), this);
+    auto *search = m_texts.text(new QPushButton(this), [] { return tr("Buscar nuevas versiones a actualizar"); });
     search->setObjectName(QStringLiteral("BBuscarVersions"));
-    m_all = new QPushButton(tr("Ver"), this);
+    m_all = m_texts.text(new QPushButton(this), [] { return tr("Ver"); });
     m_all->setObjectName(QStringLiteral("BTotesVer"));
-    auto *abort = new QPushButton(tr("Desconectar"), this);
+    auto *abort = m_texts.text(new QPushButton(this), [] { return tr("Desconectar"); });
     abort->setObjectName(QStringLiteral("BDesconnectarTCPActu"));
     buttons->addWidget(search);
     buttons->addWidget(m_all);
@@ -56,7 +64,9 @@ UpdatePage::UpdatePage(QWidget *parent) : QWidget(parent)
 
     m_versions = new QTableWidget(0, 4, this);
     m_versions->setObjectName(QStringLiteral("SGVersions"));
-    m_versions->setHorizontalHeaderLabels({tr("VERSION"), tr("DESCRIPCION"), tr("BYTES"), tr("DESCARGAR")});
+    m_texts.add(m_versions, [this] {
+        m_versions->setHorizontalHeaderLabels({tr("VERSION"), tr("DESCRIPCION"), tr("BYTES"), tr("DESCARGAR")});
+    });
     m_versions->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(kTitleRow.name()));
     m_versions->verticalHeader()->hide();
@@ -106,7 +116,7 @@ void UpdatePage::setVersions(const QList<update::VersionEntry> &entries)
         download->setObjectName(QStringLiteral("BDescarregar%1").arg(row));
         download->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
         download->setFixedSize(50, 24);
-        download->setToolTip(tr("DESCARGAR"));
+        m_texts.tip(download, [] { return tr("DESCARGAR"); });
         connect(download, &QPushButton::clicked, this, [this, row] {
             if (row < m_entries.size()) {
                 m_versions->selectRow(row);

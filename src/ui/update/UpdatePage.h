@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/update/UpdateProtocol.h"
+#include "ui/shell/LayoutTexts.h"
 
 #include <QList>
 #include <QWidget>
@@ -37,7 +38,11 @@ signals:
     void downloadRequested(const velmar::update::VersionEntry &entry); // a row's button
     void abortRequested();                                  // BDesconnectarTCPActu
 
+protected:
+    void changeEvent(QEvent *e) override;
+
 private:
+    LayoutTexts m_texts;
     QTableWidget *m_current = nullptr;
     QTableWidget *m_versions = nullptr;
     QLabel *m_text = nullptr;
