@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es_ES">
 <context>
+    <name>CircuitSearch</name>
+    <message>
+        <source>Desactivado</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>Perdido</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>Conectado</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>No ADSL</source>
+        <translation>No Ethernet</translation>
+    </message>
+    <message>
+        <source>No GPRS</source>
+        <translation>No GPRS</translation>
+    </message>
+</context>
+<context>
     <name>CodeTables</name>
     <message>
         <source>Equipo no configurado</source>
@@ -832,6 +855,25 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>CONFIRMACION</source>
+        <translation>CONFIRMATION</translation>
+    </message>
+    <message>
+        <source>Este fichero ya existe, ¿desea sobreescribirlo?</source>
+        <translation>This file already exists. Do you want to overwrite it?</translation>
+    </message>
+    <message>
+        <source>     Sí    </source>
+        <translation>     Yes    </translation>
+    </message>
+    <message>
+        <source>    No    </source>
+        <translation>    No    </translation>
+    </message>
+</context>
+<context>
     <name>ListText</name>
     <message>
         <source>marca de borrado incorrecta</source>
@@ -923,6 +965,10 @@
     <message>
         <source>   SIM: 	</source>
         <translation>   SIM: 	</translation>
+    </message>
+    <message>
+        <source>Módulo GSM:  </source>
+        <translation>GSM module:  </translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1752,17 @@
     <message>
         <source>ERROR DE RADIOFRECUENCIA</source>
         <translation>RADIO FREQUENCY ERROR</translation>
+    </message>
+</context>
+<context>
+    <name>OfflineStatus</name>
+    <message>
+        <source>DESACTIVADO</source>
+        <translation>DISABLED</translation>
+    </message>
+    <message>
+        <source>Último dato recibido: </source>
+        <translation>Last data received: </translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2573,123 @@
     </message>
 </context>
 <context>
+    <name>velmar::CircuitSearch</name>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION!</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Los datos empresa/instalador/referencia no existen en la base de datos.<byte value="xd"/>
+¿Desea darlos de alta?<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+This company/installer/reference is not in the database.<byte value="xd"/>
+Do you want to register it?<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>     Sí    </source>
+        <translation>     Yes    </translation>
+    </message>
+    <message>
+        <source>    No    </source>
+        <translation>    No    </translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>No Internet connection</translation>
+    </message>
+    <message>
+        <source>Está conectado remotamente a un equipo<byte value="xd"/>
+Si desea acceder a otros equipos, primero debe cerrar esta conexión</source>
+        <translation>You are connected remotely to a module<byte value="xd"/>
+To reach other modules, close this connection first</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+La clave es incorrecta.<byte value="xd"/>
+Por favor, entre la clave<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+The key is wrong.<byte value="xd"/>
+Please enter the key<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No puede haber una referencia sin instalador<byte value="xd"/>
+Por favor, entre un instalador o borre la referencia<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+A reference needs an installer<byte value="xd"/>
+Please enter an installer or clear the reference<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Clave demasiado corta. Mínimo 6 caracteres<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Key too short. At least 6 characters<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+La clave entrada no coincide con la registrada<byte value="xd"/>
+Por favor, introduzca la clave correcta</source>
+        <translation><byte value="xd"/>
+The key entered does not match the registered one<byte value="xd"/>
+Please enter the correct key</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No se ha encontrado ningún equipo para esta empresa/instalador/referencia<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+No module found for this company/installer/reference<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hay un equipo conectado al puerto USB.<byte value="xd"/>
+Desconecte el puerto USB antes de conectar por internet</source>
+        <translation>A module is connected to the USB port.<byte value="xd"/>
+Disconnect the USB port before connecting over the Internet</translation>
+    </message>
+    <message>
+        <source>Este equipo no está conectado por ADSL pero sí por GPRS<byte value="xd"/>
+Si quiere acceder al equipo haga doble click en la casilla de GPRS</source>
+        <translation>This module is not connected over Ethernet but is over GPRS<byte value="xd"/>
+To reach the module, double-click its GPRS cell</translation>
+    </message>
+    <message>
+        <source>Este equipo no está conectado por GPRS pero sí por ADSL<byte value="xd"/>
+Si quiere acceder al equipo haga doble click en la casilla de ADSL</source>
+        <translation>This module is not connected over GPRS but is over Ethernet<byte value="xd"/>
+To reach the module, double-click its Ethernet cell</translation>
+    </message>
+    <message>
+        <source>¿Está seguro que quiere eliminar el equipo </source>
+        <translation>Are you sure you want to delete the module </translation>
+    </message>
+    <message>
+        <source> ?</source>
+        <translation> ?</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source> Cancelar </source>
+        <translation> Cancel </translation>
+    </message>
+</context>
+<context>
     <name>velmar::CloudDirectory</name>
     <message>
         <source>ERROR</source>
@@ -2590,6 +2764,14 @@ Please enter the correct key</translation>
     <message>
         <source>Este email no existe</source>
         <translation>This e-mail address does not exist</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>Error: </translation>
+    </message>
+    <message>
+        <source>respuesta del servidor no válida</source>
+        <translation>invalid server response</translation>
     </message>
 </context>
 <context>
@@ -2975,6 +3157,57 @@ Do you agree?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::AccountDataDialog</name>
+    <message>
+        <source>Acerca de</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Alias:</source>
+        <translation>Alias:</translation>
+    </message>
+    <message>
+        <source>Empresa:</source>
+        <translation>Company:</translation>
+    </message>
+    <message>
+        <source>Instalador:</source>
+        <translation>Installer:</translation>
+    </message>
+    <message>
+        <source>Referencia:</source>
+        <translation>Reference:</translation>
+    </message>
+    <message>
+        <source>Protección de datos: la dirección de correo, el alias y la empresa, instalador y referencia de esta cuenta se guardan en la nube del servicio para dar acceso a los equipos de la instalación. Solo se usan para este fin y se borran al darse de baja.</source>
+        <translation>Data protection: this account&apos;s e-mail address, alias, company, installer and reference are kept in the service&apos;s cloud to give access to the installation&apos;s modules. They are used for this purpose only and are deleted when the account is closed.</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Key:</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Guardar cambios</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>Iniciar sesión</source>
+        <translation>Sign in</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::AccountDialog</name>
     <message>
         <source>Ver</source>
@@ -3034,6 +3267,69 @@ Do you agree?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::CircuitSearchPage</name>
+    <message>
+        <source>Empresa:</source>
+        <translation>Company:</translation>
+    </message>
+    <message>
+        <source>Instalador:</source>
+        <translation>Installer:</translation>
+    </message>
+    <message>
+        <source>Referencia:</source>
+        <translation>Reference:</translation>
+    </message>
+    <message>
+        <source>BUSCAR</source>
+        <translation>SEARCH</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Key:</translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Mantenga pulsado para ver la clave</source>
+        <translation>Hold down to see the key</translation>
+    </message>
+    <message>
+        <source>ACEPTAR</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Doble click para acceder al equipo o eliminarlo</source>
+        <translation>Double-click to reach the module or delete it</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Instalador</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Referencia</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Identificador</source>
+        <translation>Identifier</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::FieldBinder</name>
     <message>
         <source>Esta dirección IP no es válida<byte value="xd"/>Por favor, entre una dirección correcta</source>
@@ -3081,6 +3377,50 @@ Programming code too short. Minimum 4 characters<byte value="xd"/>
     <message>
         <source>Enviar al Velmar</source>
         <translation>Send to the Velmar</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Gsm</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>Uart</source>
+        <translation>UART</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Enviar al GSM</source>
+        <translation>Send to the GSM</translation>
+    </message>
+    <message>
+        <source>Guardar la información</source>
+        <translation>Save the information</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Error al guardar : </source>
+        <translation>Error saving : </translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    OK   </translation>
     </message>
 </context>
 <context>
@@ -3156,10 +3496,6 @@ Programming code too short. Minimum 4 characters<byte value="xd"/>
     <message>
         <source>CONFIRMACION</source>
         <translation>CONFIRMATION</translation>
-    </message>
-    <message>
-        <source>Este fichero ya existe, ¿desea sobreescribirlo?</source>
-        <translation>This file already exists. Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>     Sí    </source>
@@ -3356,6 +3692,18 @@ Close this connection before changing the language</translation>
     <message>
         <source>VLM - Software de programación Ver. </source>
         <translation>VLM - Programming software Ver. </translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Buscar</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Buscar los equipos de la empresa</source>
+        <translation>Find the company&apos;s modules</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="es_ES">
 <context>
+    <name>CircuitSearch</name>
+    <message>
+        <source>Desactivado</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Perdido</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Conectado</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>No ADSL</source>
+        <translation>Pas d&apos;Ethernet</translation>
+    </message>
+    <message>
+        <source>No GPRS</source>
+        <translation>Pas de GPRS</translation>
+    </message>
+</context>
+<context>
     <name>CodeTables</name>
     <message>
         <source>Equipo no configurado</source>
@@ -832,6 +855,25 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>CONFIRMACION</source>
+        <translation>CONFIRMATION</translation>
+    </message>
+    <message>
+        <source>Este fichero ya existe, ¿desea sobreescribirlo?</source>
+        <translation>Ce fichier existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>     Sí    </source>
+        <translation>     Oui    </translation>
+    </message>
+    <message>
+        <source>    No    </source>
+        <translation>    Non    </translation>
+    </message>
+</context>
+<context>
     <name>ListText</name>
     <message>
         <source>marca de borrado incorrecta</source>
@@ -923,6 +965,10 @@
     <message>
         <source>   SIM: 	</source>
         <translation>   SIM : 	</translation>
+    </message>
+    <message>
+        <source>Módulo GSM:  </source>
+        <translation>Module GSM :  </translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1752,17 @@
     <message>
         <source>ERROR DE RADIOFRECUENCIA</source>
         <translation>ERREUR DE RADIOFRÉQUENCE</translation>
+    </message>
+</context>
+<context>
+    <name>OfflineStatus</name>
+    <message>
+        <source>DESACTIVADO</source>
+        <translation>DÉSACTIVÉ</translation>
+    </message>
+    <message>
+        <source>Último dato recibido: </source>
+        <translation>Dernière donnée reçue : </translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2573,123 @@
     </message>
 </context>
 <context>
+    <name>velmar::CircuitSearch</name>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION !</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Los datos empresa/instalador/referencia no existen en la base de datos.<byte value="xd"/>
+¿Desea darlos de alta?<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Cette société/installateur/référence n&apos;existe pas dans la base de données.<byte value="xd"/>
+Voulez-vous la créer ?<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>     Sí    </source>
+        <translation>     Oui    </translation>
+    </message>
+    <message>
+        <source>    No    </source>
+        <translation>    Non    </translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Pas de connexion Internet</translation>
+    </message>
+    <message>
+        <source>Está conectado remotamente a un equipo<byte value="xd"/>
+Si desea acceder a otros equipos, primero debe cerrar esta conexión</source>
+        <translation>Vous êtes connecté à distance à un module<byte value="xd"/>
+Pour accéder à d&apos;autres modules, fermez d&apos;abord cette connexion</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+La clave es incorrecta.<byte value="xd"/>
+Por favor, entre la clave<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+La clé est incorrecte.<byte value="xd"/>
+Veuillez saisir la clé<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No puede haber una referencia sin instalador<byte value="xd"/>
+Por favor, entre un instalador o borre la referencia<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Une référence ne peut pas exister sans installateur<byte value="xd"/>
+Veuillez saisir un installateur ou effacer la référence<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Clave demasiado corta. Mínimo 6 caracteres<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Clé trop courte. 6 caractères minimum<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+La clave entrada no coincide con la registrada<byte value="xd"/>
+Por favor, introduzca la clave correcta</source>
+        <translation><byte value="xd"/>
+La clé saisie ne correspond pas à celle enregistrée<byte value="xd"/>
+Veuillez saisir la bonne clé</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No se ha encontrado ningún equipo para esta empresa/instalador/referencia<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Aucun module trouvé pour cette société/installateur/référence<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hay un equipo conectado al puerto USB.<byte value="xd"/>
+Desconecte el puerto USB antes de conectar por internet</source>
+        <translation>Un module est connecté au port USB.<byte value="xd"/>
+Déconnectez le port USB avant de vous connecter par Internet</translation>
+    </message>
+    <message>
+        <source>Este equipo no está conectado por ADSL pero sí por GPRS<byte value="xd"/>
+Si quiere acceder al equipo haga doble click en la casilla de GPRS</source>
+        <translation>Ce module n&apos;est pas connecté par Ethernet mais l&apos;est par GPRS<byte value="xd"/>
+Pour accéder au module, double-cliquez sur sa case GPRS</translation>
+    </message>
+    <message>
+        <source>Este equipo no está conectado por GPRS pero sí por ADSL<byte value="xd"/>
+Si quiere acceder al equipo haga doble click en la casilla de ADSL</source>
+        <translation>Ce module n&apos;est pas connecté par GPRS mais l&apos;est par Ethernet<byte value="xd"/>
+Pour accéder au module, double-cliquez sur sa case Ethernet</translation>
+    </message>
+    <message>
+        <source>¿Está seguro que quiere eliminar el equipo </source>
+        <translation>Voulez-vous vraiment supprimer le module </translation>
+    </message>
+    <message>
+        <source> ?</source>
+        <translation> ?</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source> Cancelar </source>
+        <translation> Annuler </translation>
+    </message>
+</context>
+<context>
     <name>velmar::CloudDirectory</name>
     <message>
         <source>ERROR</source>
@@ -2590,6 +2764,14 @@ Veuillez saisir la bonne clé</translation>
     <message>
         <source>Este email no existe</source>
         <translation>Cette adresse e-mail n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>Erreur : </translation>
+    </message>
+    <message>
+        <source>respuesta del servidor no válida</source>
+        <translation>réponse du serveur non valide</translation>
     </message>
 </context>
 <context>
@@ -2975,6 +3157,57 @@ Vérification du code d&apos;accès ... <byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>velmar::ui::AccountDataDialog</name>
+    <message>
+        <source>Acerca de</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>Alias:</source>
+        <translation>Alias :</translation>
+    </message>
+    <message>
+        <source>Empresa:</source>
+        <translation>Société :</translation>
+    </message>
+    <message>
+        <source>Instalador:</source>
+        <translation>Installateur :</translation>
+    </message>
+    <message>
+        <source>Referencia:</source>
+        <translation>Référence :</translation>
+    </message>
+    <message>
+        <source>Protección de datos: la dirección de correo, el alias y la empresa, instalador y referencia de esta cuenta se guardan en la nube del servicio para dar acceso a los equipos de la instalación. Solo se usan para este fin y se borran al darse de baja.</source>
+        <translation>Protection des données : l&apos;adresse e-mail, l&apos;alias, la société, l&apos;installateur et la référence de ce compte sont conservés dans le cloud du service pour donner accès aux modules de l&apos;installation. Ils ne servent qu&apos;à cela et sont supprimés à la fermeture du compte.</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Clé :</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Guardar cambios</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Iniciar sesión</source>
+        <translation>Se connecter</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::AccountDialog</name>
     <message>
         <source>Ver</source>
@@ -3034,6 +3267,69 @@ Vérification du code d&apos;accès ... <byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>velmar::ui::CircuitSearchPage</name>
+    <message>
+        <source>Empresa:</source>
+        <translation>Société :</translation>
+    </message>
+    <message>
+        <source>Instalador:</source>
+        <translation>Installateur :</translation>
+    </message>
+    <message>
+        <source>Referencia:</source>
+        <translation>Référence :</translation>
+    </message>
+    <message>
+        <source>BUSCAR</source>
+        <translation>RECHERCHER</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Clé :</translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Mantenga pulsado para ver la clave</source>
+        <translation>Maintenez enfoncé pour voir la clé</translation>
+    </message>
+    <message>
+        <source>ACEPTAR</source>
+        <translation>VALIDER</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Doble click para acceder al equipo o eliminarlo</source>
+        <translation>Double-cliquez pour accéder au module ou le supprimer</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Instalador</source>
+        <translation>Installateur</translation>
+    </message>
+    <message>
+        <source>Referencia</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>Identificador</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::FieldBinder</name>
     <message>
         <source>Esta dirección IP no es válida<byte value="xd"/>Por favor, entre una dirección correcta</source>
@@ -3081,6 +3377,50 @@ Code de programmation trop court. 4 caractères minimum<byte value="xd"/>
     <message>
         <source>Enviar al Velmar</source>
         <translation>Envoyer au Velmar</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Gsm</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>Uart</source>
+        <translation>UART</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Enviar al GSM</source>
+        <translation>Envoyer au GSM</translation>
+    </message>
+    <message>
+        <source>Guardar la información</source>
+        <translation>Enregistrer les informations</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)</source>
+        <translation>Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Error al guardar : </source>
+        <translation>Erreur d&apos;enregistrement : </translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    Valider   </translation>
     </message>
 </context>
 <context>
@@ -3156,10 +3496,6 @@ Code de programmation trop court. 4 caractères minimum<byte value="xd"/>
     <message>
         <source>CONFIRMACION</source>
         <translation>CONFIRMATION</translation>
-    </message>
-    <message>
-        <source>Este fichero ya existe, ¿desea sobreescribirlo?</source>
-        <translation>Ce fichier existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>     Sí    </source>
@@ -3356,6 +3692,18 @@ Fermez cette connexion avant de changer de langue</translation>
     <message>
         <source>VLM - Software de programación Ver. </source>
         <translation>VLM - Logiciel de programmation Ver. </translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Buscar</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Buscar los equipos de la empresa</source>
+        <translation>Rechercher les modules de la société</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT" sourcelanguage="es_ES">
 <context>
+    <name>CircuitSearch</name>
+    <message>
+        <source>Desactivado</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Perdido</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Conectado</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>No ADSL</source>
+        <translation>Sem Ethernet</translation>
+    </message>
+    <message>
+        <source>No GPRS</source>
+        <translation>Sem GPRS</translation>
+    </message>
+</context>
+<context>
     <name>CodeTables</name>
     <message>
         <source>Equipo no configurado</source>
@@ -832,6 +855,25 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>CONFIRMACION</source>
+        <translation>CONFIRMAÇÃO</translation>
+    </message>
+    <message>
+        <source>Este fichero ya existe, ¿desea sobreescribirlo?</source>
+        <translation>Este ficheiro já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>     Sí    </source>
+        <translation>     Sim    </translation>
+    </message>
+    <message>
+        <source>    No    </source>
+        <translation>    Não    </translation>
+    </message>
+</context>
+<context>
     <name>ListText</name>
     <message>
         <source>marca de borrado incorrecta</source>
@@ -923,6 +965,10 @@
     <message>
         <source>   SIM: 	</source>
         <translation>   SIM: 	</translation>
+    </message>
+    <message>
+        <source>Módulo GSM:  </source>
+        <translation>Módulo GSM:  </translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1752,17 @@
     <message>
         <source>ERROR DE RADIOFRECUENCIA</source>
         <translation>ERRO DE RADIOFREQUÊNCIA</translation>
+    </message>
+</context>
+<context>
+    <name>OfflineStatus</name>
+    <message>
+        <source>DESACTIVADO</source>
+        <translation>DESATIVADO</translation>
+    </message>
+    <message>
+        <source>Último dato recibido: </source>
+        <translation>Último dado recebido: </translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2573,123 @@
     </message>
 </context>
 <context>
+    <name>velmar::CircuitSearch</name>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATENÇÃO!</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Los datos empresa/instalador/referencia no existen en la base de datos.<byte value="xd"/>
+¿Desea darlos de alta?<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Os dados empresa/instalador/referência não existem na base de dados.<byte value="xd"/>
+Deseja registá-los?<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>     Sí    </source>
+        <translation>     Sim    </translation>
+    </message>
+    <message>
+        <source>    No    </source>
+        <translation>    Não    </translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Sem ligação à Internet</translation>
+    </message>
+    <message>
+        <source>Está conectado remotamente a un equipo<byte value="xd"/>
+Si desea acceder a otros equipos, primero debe cerrar esta conexión</source>
+        <translation>Está ligado remotamente a um módulo<byte value="xd"/>
+Para aceder a outros módulos, feche primeiro esta ligação</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+La clave es incorrecta.<byte value="xd"/>
+Por favor, entre la clave<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+A chave está incorreta.<byte value="xd"/>
+Introduza a chave<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No puede haber una referencia sin instalador<byte value="xd"/>
+Por favor, entre un instalador o borre la referencia<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Não pode haver uma referência sem instalador<byte value="xd"/>
+Introduza um instalador ou apague a referência<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Clave demasiado corta. Mínimo 6 caracteres<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Chave demasiado curta. Mínimo 6 caracteres<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+La clave entrada no coincide con la registrada<byte value="xd"/>
+Por favor, introduzca la clave correcta</source>
+        <translation><byte value="xd"/>
+A chave introduzida não coincide com a registada<byte value="xd"/>
+Introduza a chave correta</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No se ha encontrado ningún equipo para esta empresa/instalador/referencia<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Não foi encontrado nenhum módulo para esta empresa/instalador/referência<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hay un equipo conectado al puerto USB.<byte value="xd"/>
+Desconecte el puerto USB antes de conectar por internet</source>
+        <translation>Há um módulo ligado à porta USB.<byte value="xd"/>
+Desligue a porta USB antes de ligar pela Internet</translation>
+    </message>
+    <message>
+        <source>Este equipo no está conectado por ADSL pero sí por GPRS<byte value="xd"/>
+Si quiere acceder al equipo haga doble click en la casilla de GPRS</source>
+        <translation>Este módulo não está ligado por Ethernet mas está por GPRS<byte value="xd"/>
+Para aceder ao módulo, faça duplo clique na célula GPRS</translation>
+    </message>
+    <message>
+        <source>Este equipo no está conectado por GPRS pero sí por ADSL<byte value="xd"/>
+Si quiere acceder al equipo haga doble click en la casilla de ADSL</source>
+        <translation>Este módulo não está ligado por GPRS mas está por Ethernet<byte value="xd"/>
+Para aceder ao módulo, faça duplo clique na célula Ethernet</translation>
+    </message>
+    <message>
+        <source>¿Está seguro que quiere eliminar el equipo </source>
+        <translation>Tem a certeza de que quer eliminar o módulo </translation>
+    </message>
+    <message>
+        <source> ?</source>
+        <translation> ?</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source> Cancelar </source>
+        <translation> Cancelar </translation>
+    </message>
+</context>
+<context>
     <name>velmar::CloudDirectory</name>
     <message>
         <source>ERROR</source>
@@ -2590,6 +2764,14 @@ Introduza a chave correta</translation>
     <message>
         <source>Este email no existe</source>
         <translation>Este e-mail não existe</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>Erro: </translation>
+    </message>
+    <message>
+        <source>respuesta del servidor no válida</source>
+        <translation>resposta do servidor inválida</translation>
     </message>
 </context>
 <context>
@@ -2975,6 +3157,57 @@ Concorda?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::AccountDataDialog</name>
+    <message>
+        <source>Acerca de</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Alias:</source>
+        <translation>Alias:</translation>
+    </message>
+    <message>
+        <source>Empresa:</source>
+        <translation>Empresa:</translation>
+    </message>
+    <message>
+        <source>Instalador:</source>
+        <translation>Instalador:</translation>
+    </message>
+    <message>
+        <source>Referencia:</source>
+        <translation>Referência:</translation>
+    </message>
+    <message>
+        <source>Protección de datos: la dirección de correo, el alias y la empresa, instalador y referencia de esta cuenta se guardan en la nube del servicio para dar acceso a los equipos de la instalación. Solo se usan para este fin y se borran al darse de baja.</source>
+        <translation>Proteção de dados: o endereço de e-mail, o alias, a empresa, o instalador e a referência desta conta são guardados na nuvem do serviço para dar acesso aos módulos da instalação. São usados apenas para este fim e apagados quando a conta é encerrada.</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Chave:</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Aceitar</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Guardar cambios</source>
+        <translation>Guardar alterações</translation>
+    </message>
+    <message>
+        <source>Iniciar sesión</source>
+        <translation>Iniciar sessão</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::AccountDialog</name>
     <message>
         <source>Ver</source>
@@ -3034,6 +3267,69 @@ Concorda?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::CircuitSearchPage</name>
+    <message>
+        <source>Empresa:</source>
+        <translation>Empresa:</translation>
+    </message>
+    <message>
+        <source>Instalador:</source>
+        <translation>Instalador:</translation>
+    </message>
+    <message>
+        <source>Referencia:</source>
+        <translation>Referência:</translation>
+    </message>
+    <message>
+        <source>BUSCAR</source>
+        <translation>PROCURAR</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Chave:</translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Mantenga pulsado para ver la clave</source>
+        <translation>Mantenha premido para ver a chave</translation>
+    </message>
+    <message>
+        <source>ACEPTAR</source>
+        <translation>ACEITAR</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Doble click para acceder al equipo o eliminarlo</source>
+        <translation>Duplo clique para aceder ao módulo ou eliminá-lo</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Instalador</source>
+        <translation>Instalador</translation>
+    </message>
+    <message>
+        <source>Referencia</source>
+        <translation>Referência</translation>
+    </message>
+    <message>
+        <source>Identificador</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::FieldBinder</name>
     <message>
         <source>Esta dirección IP no es válida<byte value="xd"/>Por favor, entre una dirección correcta</source>
@@ -3081,6 +3377,50 @@ Código de programação demasiado curto. Mínimo 4 caracteres<byte value="xd"/>
     <message>
         <source>Enviar al Velmar</source>
         <translation>Enviar ao Velmar</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Gsm</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>Uart</source>
+        <translation>UART</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Teste</translation>
+    </message>
+    <message>
+        <source>Enviar al GSM</source>
+        <translation>Enviar ao GSM</translation>
+    </message>
+    <message>
+        <source>Guardar la información</source>
+        <translation>Guardar a informação</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Error al guardar : </source>
+        <translation>Erro ao guardar : </translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    Aceitar   </translation>
     </message>
 </context>
 <context>
@@ -3156,10 +3496,6 @@ Código de programação demasiado curto. Mínimo 4 caracteres<byte value="xd"/>
     <message>
         <source>CONFIRMACION</source>
         <translation>CONFIRMAÇÃO</translation>
-    </message>
-    <message>
-        <source>Este fichero ya existe, ¿desea sobreescribirlo?</source>
-        <translation>Este ficheiro já existe. Pretende substituí-lo?</translation>
     </message>
     <message>
         <source>     Sí    </source>
@@ -3356,6 +3692,18 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
     <message>
         <source>VLM - Software de programación Ver. </source>
         <translation>VLM - Software de programação Ver. </translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Buscar</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Buscar los equipos de la empresa</source>
+        <translation>Procurar os módulos da empresa</translation>
     </message>
 </context>
 <context>

@@ -36,14 +36,15 @@ FileChooser setFileChooser(FileChooser c)
 
 SaveOutcome saveToChosenFile(QWidget *parent, const FileRequest &request, const std::function<QByteArray()> &bytes)
 {
-    // The window's texts, in the window's translation context.
-    const auto tr = [](const char *text) { return QCoreApplication::translate("velmar::ui::MainWindow", text); };
     const QString path = chooseFile(parent, request);
     if (path.isEmpty())
         return {};
     if (QFileInfo::exists(path)
-        && ElMeuMessageDlg(tr("CONFIRMACION"), tr("Este fichero ya existe, ¿desea sobreescribirlo?"),
-                           DlgType::Confirmation, {tr("     Sí    "), tr("    No    ")},
+        && ElMeuMessageDlg(QCoreApplication::translate("FileDialogs", "CONFIRMACION"),
+                           QCoreApplication::translate("FileDialogs", "Este fichero ya existe, ¿desea sobreescribirlo?"),
+                           DlgType::Confirmation,
+                           {QCoreApplication::translate("FileDialogs", "     Sí    "),
+                            QCoreApplication::translate("FileDialogs", "    No    ")},
                            QMessageBox::Yes | QMessageBox::No, parent)
                == QMessageBox::No)
         return {};

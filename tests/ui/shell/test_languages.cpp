@@ -45,8 +45,9 @@ const QStringList kSameInEveryLanguage = {
     // The traffic lamps of the link are labelled with the line names.
     QStringLiteral("TX"), QStringLiteral("RX"),
     // The module's parts are named by their technology (ADSL and COM are in
-    // the .ts files as grid headings; GPRS only names a part).
-    QStringLiteral("GPRS"),
+    // the .ts files as grid headings; GPRS only names a part, and the
+    // circuit list heads its two link columns with both names).
+    QStringLiteral("GPRS"), QStringLiteral("Ethernet"),
     // The panel's zone buttons: "Z" and the zone number, in every language.
     QStringLiteral("Z"),
 };
