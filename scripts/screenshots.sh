@@ -2,6 +2,8 @@
 # Pictures of the programming pages with sample values, of every panel status
 # view at rest and in alarm (view-*.png), of the status page and the
 # configuration page in the four languages (status-es.png, config-en.png, ...),
+# of the account dialog, the circuit search's list and the offline view
+# (cloud-*.png, against velmar-sim's cloud, a broker and a module),
 # and of the status page connected to the simulated module, drawn under Xvfb:
 #
 #   scripts/screenshots.sh [DIR]     (default: out/screenshots)
@@ -18,6 +20,9 @@ VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
 VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
   build/tests/ui/shell/test_ui_shell \
+  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  build/tests/e2e/cloud/test_e2e_circuit_search_window \
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
 scripts/screenshot-status.sh "$out" >/dev/null
 ls "$out"/*.png

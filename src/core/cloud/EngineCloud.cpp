@@ -18,6 +18,8 @@ void Engine::wireCloud()
         programming.panelmostrat = ProgrammingState::estat();
         emit programming.viewChanged();
         emit monitor.statusPageShown();
+        // The module's own panels (inputs, outputs, links, gauges) show the stored state.
+        emit monitor.statusPanelsShown();
     });
 }
 

@@ -9,6 +9,7 @@
 #include "support/BrokerEndpoints.h"
 #include "support/Dialogs.h"
 #include "support/MosquittoBroker.h"
+#include "ui/cloud/AccountDialog.h"
 #include "ui/cloud/CircuitSearchPage.h"
 #include "ui/panels/PanelView.h"
 #include "ui/shell/MainWindow.h"
@@ -335,6 +336,42 @@ TEST(CircuitSearchWindow, CloudGoneSaysSoAndTheWindowKeepsPainting)
     EXPECT_FALSE(w.findChild<QPushButton *>("BBBuscar")->isEnabled());
     // The event loop turned all along the wait for the time-out.
     EXPECT_GT(ticks, 25);
+}
+
+} // namespace
+
+namespace {
+
+// Pictures of the account dialog, the search page with its list and the
+// offline view (scripts/screenshots.sh runs it under Xvfb).
+TEST(Screenshots, DISABLED_CloudPages)
+{
+    const QString dir = qEnvironmentVariable("VELMAR_SCREENSHOT_DIR", QStringLiteral("."));
+    const auto shoot = [&](QWidget *w, const char *name) {
+        QTest::qWait(300);
+        w->grab().save(dir + u'/' + QLatin1String(name) + QStringLiteral(".png"));
+    };
+    SearchRig rig;
+    ASSERT_TRUE(rig.cloud.started());
+    ASSERT_TRUE(rig.startModule());
+
+    AccountSession::DialogOpening opening;
+    opening.email = kEmail;
+    AccountSession session(*rig.cloud.cloud, rig.cloud.trace);
+    AccountDialog dialog(session, opening);
+    dialog.show();
+    shoot(&dialog, "cloud-account-dialog");
+    dialog.hide();
+
+    MainWindow &w = rig.window();
+    w.resize(1180, 760);
+    w.findChild<QPushButton *>("BBBuscar")->click();
+    ASSERT_TRUE(waitFor([&] { return rig.grid()->rowCount() == 2; }, kWaitMs));
+    shoot(&w, "cloud-search");
+    rig.doubleClick(1, CircuitSearch::Ethernet);
+    ASSERT_TRUE(waitFor([&] { return w.engine().state.equipdesconnectat && rig.front()->objectName() == "PEstat"; },
+                        kWaitMs));
+    shoot(&w, "cloud-offline");
 }
 
 } // namespace
