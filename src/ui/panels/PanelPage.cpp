@@ -100,7 +100,7 @@ PanelPage::PanelPage(const panels::PanelPageForm &form, FieldModel &fields, Fiel
             {"BBEsborrarFitxer", QT_TR_NOOP("Borrar")},
         };
         for (const auto &[prefix, text] : buttons) {
-            auto *b = m_texts.text(new QPushButton(file), [text] { return tr(text); });
+            auto *b = m_texts.text(new QPushButton(file), [text = text] { return tr(text); });
             b->setObjectName(QLatin1String(prefix) + suffix);
             fileRow->addWidget(b);
             // Some panels' event texts have no erase (ui/files wires the rest).
@@ -268,7 +268,7 @@ QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<Ch
         row->addStretch();
         for (const auto &[button, text] : {std::pair{"BBImportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Importar")},
                                            std::pair{"BBExportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Exportar")}}) {
-            auto *b = texts.text(new QPushButton(page), [text] { return PanelPage::tr(text); });
+            auto *b = texts.text(new QPushButton(page), [text = text] { return PanelPage::tr(text); });
             b->setObjectName(QLatin1String(button));
             row->addWidget(b);
         }
