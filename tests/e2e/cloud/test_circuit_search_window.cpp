@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -294,7 +295,9 @@ TEST(CircuitSearchWindow, AboutMovesTheAccountToASiteWhoseKeyItProves)
     about->findChild<QPushButton *>("BBAcceptar")->click();
     EXPECT_TRUE(messageShown("Los cambios realizados se han guardado correctamente"));
     takeMessages();
-    EXPECT_TRUE(waitFor([&] { return !about->isVisible(); }, kWaitMs));
+    // The dialog deletes itself once closed.
+    const QPointer<QDialog> closing(about);
+    EXPECT_TRUE(waitFor([&] { return !closing || !closing->isVisible(); }, kWaitMs));
     EXPECT_EQ(w.engine().account.site().ref, "REF-1000123");
     EXPECT_EQ(w.engine().account.site().clau, "nave2026");
     EXPECT_EQ(rig.cloud.get("Users/DemoInstaller0000000000000001/reference").toString(), "REF-1000123");
