@@ -270,12 +270,13 @@ TEST(CircuitSearchWindow, AboutMovesTheAccountToASiteWhoseKeyItProves)
     ASSERT_TRUE(rig.cloud.started()) << rig.cloud.sim.errorText().toStdString();
     MainWindow &w = rig.window();
     w.findChild<QAction *>("MIInfo")->trigger();
-    QDialog *about = nullptr;
+    // Watched from the start: the dialog deletes itself once closed.
+    QPointer<QDialog> about;
     ASSERT_TRUE(waitFor([&] {
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top->objectName() == "TFAjuda" && top->isVisible())
                 about = qobject_cast<QDialog *>(top);
-        return about != nullptr;
+        return !about.isNull();
     }, kWaitMs));
     EXPECT_EQ(about->findChild<QLineEdit *>("EEmail")->text(), kEmail);
     EXPECT_TRUE(about->findChild<QLineEdit *>("EEmail")->isReadOnly());
@@ -295,9 +296,7 @@ TEST(CircuitSearchWindow, AboutMovesTheAccountToASiteWhoseKeyItProves)
     about->findChild<QPushButton *>("BBAcceptar")->click();
     EXPECT_TRUE(messageShown("Los cambios realizados se han guardado correctamente"));
     takeMessages();
-    // The dialog deletes itself once closed.
-    const QPointer<QDialog> closing(about);
-    EXPECT_TRUE(waitFor([&] { return !closing || !closing->isVisible(); }, kWaitMs));
+    EXPECT_TRUE(waitFor([&] { return !about || !about->isVisible(); }, kWaitMs));
     EXPECT_EQ(w.engine().account.site().ref, "REF-1000123");
     EXPECT_EQ(w.engine().account.site().clau, "nave2026");
     EXPECT_EQ(rig.cloud.get("Users/DemoInstaller0000000000000001/reference").toString(), "REF-1000123");
