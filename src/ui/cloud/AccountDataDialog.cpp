@@ -100,9 +100,7 @@ AccountDataDialog::AccountDataDialog(AccountSession &account, const QString &ema
     connect(&m_account, &AccountSession::message, this, [this](const QString &text, AccountSession::Kind kind) {
         if (!isVisible())
             return;
-        ElMeuMessageDlgOpen(QString(), text,
-                            kind == AccountSession::Kind::Error ? DlgType::Error : DlgType::Information, 0, {},
-                            QMessageBox::Ok, parentWidget() ? parentWidget() : this);
+        showAccountMessage(this, text, kind);
     });
 }
 
@@ -113,26 +111,13 @@ void AccountDataDialog::BBGuardarCanvisClick()
     m_key->setFocus();
 }
 
-void AccountDataDialog::setWaiting(bool waiting)
-{
-    if (waiting == m_waiting)
-        return;
-    m_waiting = waiting;
-    if (waiting)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setEnabled(!waiting);
-}
-
 void AccountDataDialog::BBAcceptarClick()
 {
-    if (m_waiting)
+    if (m_wait.waiting())
         return;
     AccountSite site{m_company->text(), m_installer->text(), m_reference->text(), m_key->text(),
                      m_nickname->text()};
-    setWaiting(true);
+    m_wait.set(true);
     m_account.moveToSite(site, [self = QPointer<AccountDataDialog>(this)](AccountSession::Outcome outcome) {
         // The dialog may have been closed while the server answered.
         if (!self)
@@ -143,7 +128,7 @@ void AccountDataDialog::BBAcceptarClick()
 
 void AccountDataDialog::finish(AccountSession::Outcome outcome)
 {
-    setWaiting(false);
+    m_wait.set(false);
     if (outcome.close) {
         m_key->clear();
         emit siteChanged();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cloud/AccountSession.h"
+#include "ui/cloud/DialogWait.h"
 
 #include <QDialog>
 
@@ -29,7 +30,6 @@ signals:
     void signInWanted();
 
 private:
-    void setWaiting(bool waiting);
     void finish(AccountSession::Outcome outcome);
 
     AccountSession &m_account;
@@ -40,7 +40,7 @@ private:
     QLineEdit *m_reference;
     QFrame *m_keyPanel;
     QLineEdit *m_key;
-    bool m_waiting = false;
+    DialogWait m_wait{this};
 };
 
 } // namespace velmar::ui

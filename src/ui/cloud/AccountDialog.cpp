@@ -116,18 +116,11 @@ AccountDialog::AccountDialog(AccountSession &account, const AccountSession::Dial
         QTimer::singleShot(0, this, [this, text = opening.error] { showMessage(text, AccountSession::Kind::Error); });
 }
 
-AccountDialog::~AccountDialog()
-{
-    if (m_waiting)
-        QApplication::restoreOverrideCursor();
-}
+AccountDialog::~AccountDialog() = default;
 
 void AccountDialog::showMessage(const QString &text, AccountSession::Kind kind)
 {
-    // Not waited for: the step goes on, and the box outlives a dialog that closes.
-    ElMeuMessageDlgOpen(QString(), text,
-                        kind == AccountSession::Kind::Error ? DlgType::Error : DlgType::Information, 0, {},
-                        QMessageBox::Ok, parentWidget() ? parentWidget() : this);
+    showAccountMessage(this, text, kind);
 }
 
 void AccountDialog::showNewUser(bool shown)
@@ -137,19 +130,6 @@ void AccountDialog::showNewUser(bool shown)
     m_installer->setText(QStringLiteral("sin_asignar"));
     m_signIn->setVisible(!shown);
     m_newUser->setVisible(shown);
-}
-
-void AccountDialog::setWaiting(bool waiting)
-{
-    if (waiting == m_waiting)
-        return;
-    m_waiting = waiting;
-    if (waiting)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setEnabled(!waiting);
 }
 
 QLineEdit *AccountDialog::field(AccountSession::Field f) const
@@ -171,7 +151,7 @@ QLineEdit *AccountDialog::field(AccountSession::Field f) const
 
 void AccountDialog::finish(AccountSession::Outcome outcome)
 {
-    setWaiting(false);
+    m_wait.set(false);
     if (outcome.close) {
         accept();
         return;
@@ -182,9 +162,9 @@ void AccountDialog::finish(AccountSession::Outcome outcome)
 
 void AccountDialog::BIniciaSessioClick()
 {
-    if (m_waiting)
+    if (m_wait.waiting())
         return;
-    setWaiting(true);
+    m_wait.set(true);
     QPointer<AccountDialog> self(this);
     m_account.BIniciaSessioClick(m_email->text().trimmed(), m_password->text(), [self](AccountSession::Outcome o) {
         if (self)
@@ -200,9 +180,9 @@ void AccountDialog::BNouUsuariClick()
 
 void AccountDialog::BAltaUsuariClick()
 {
-    if (m_waiting)
+    if (m_wait.waiting())
         return;
-    setWaiting(true);
+    m_wait.set(true);
     const NewUserForm form{{m_company->text(), m_installer->text(), m_reference->text(), m_key->text(),
                             m_nickname->text()},
                            m_email->text(),
@@ -216,13 +196,13 @@ void AccountDialog::BAltaUsuariClick()
 
 void AccountDialog::LNovaContrasenyaClick()
 {
-    if (m_waiting)
+    if (m_wait.waiting())
         return;
-    setWaiting(true);
+    m_wait.set(true);
     QPointer<AccountDialog> self(this);
     m_account.LNovaContrasenyaClick(m_email->text(), [self] {
         if (self)
-            self->setWaiting(false);
+            self->m_wait.set(false);
     });
 }
 

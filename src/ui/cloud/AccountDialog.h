@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cloud/AccountSession.h"
+#include "ui/cloud/DialogWait.h"
 
 #include <QDialog>
 
@@ -28,7 +29,6 @@ public:
 
 private:
     void showNewUser(bool shown);
-    void setWaiting(bool waiting);
     void finish(AccountSession::Outcome outcome);
     QLineEdit *field(AccountSession::Field f) const;
     void showMessage(const QString &text, AccountSession::Kind kind);
@@ -43,7 +43,7 @@ private:
     QLineEdit *m_nickname;
     QWidget *m_signIn;
     QWidget *m_newUser;
-    bool m_waiting = false;
+    DialogWait m_wait{this};
 };
 
 } // namespace velmar::ui
