@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <utility>
 
 namespace velmar {
 
@@ -50,6 +51,7 @@ MqttClient::MqttClient(QObject *parent) : QObject(parent)
 MqttClient::~MqttClient()
 {
     teardown();
+    reapClosers(true);
 }
 
 void MqttClient::connectToBroker(const MqttSettings &settings)
@@ -126,18 +128,38 @@ void MqttClient::teardown()
         return;
     // The state "disconnecting" also ends the library's retry loop.
     mosquitto_disconnect(m_mosq);
+    mosquitto *mosq = std::exchange(m_mosq, nullptr);
+    std::shared_ptr<Context> context(std::move(m_context));
     // The library's thread sends what is queued and the DISCONNECT only while
     // it runs: stopped at once, it may close the socket first and the broker
-    // then publishes the last will as for a lost PC. A short, bounded wait.
-    if (wasConnected && m_context) {
-        const QDeadlineTimer deadline(kCloseWaitMs);
-        while (!m_context->disconnected.load() && !deadline.hasExpired())
-            QThread::msleep(2);
+    // then publishes the last will as for a lost PC. The wait for it is done
+    // beside the window, which goes on painting; late notifications carry an
+    // old generation and are dropped.
+    reapClosers();
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::thread closer([mosq, context, wasConnected, done] {
+        if (wasConnected) {
+            const QDeadlineTimer deadline(kCloseWaitMs);
+            while (!context->disconnected.load() && !deadline.hasExpired())
+                QThread::msleep(2);
+        }
+        mosquitto_loop_stop(mosq, false);
+        mosquitto_destroy(mosq);
+        done->store(true);
+    });
+    m_closers.push_back({std::move(closer), std::move(done)});
+}
+
+void MqttClient::reapClosers(bool all)
+{
+    for (auto it = m_closers.begin(); it != m_closers.end();) {
+        if (all || it->done->load()) {
+            it->thread.join();
+            it = m_closers.erase(it);
+        } else {
+            ++it;
+        }
     }
-    mosquitto_loop_stop(m_mosq, false);
-    mosquitto_destroy(m_mosq);
-    m_mosq = nullptr;
-    m_context.reset();
 }
 
 void MqttClient::disconnectFromBroker()

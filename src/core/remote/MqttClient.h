@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
+#include <thread>
+#include <vector>
 
 struct mosquitto;
 struct mosquitto_message;
@@ -52,8 +55,9 @@ struct MqttSettings {
 class MqttClient : public QObject {
     Q_OBJECT
 public:
-    // How long a closing waits for the DISCONNECT to leave (the window is held that long at most).
-    static constexpr int kCloseWaitMs = 500;
+    // How long a closing waits for the DISCONNECT to leave. The wait runs on a
+    // closer thread of its own; only the destructor (at exit) joins it.
+    static constexpr int kCloseWaitMs = 5000;
     static constexpr const char *kNotConnectedText = "This action requires a connected state";
 
     explicit MqttClient(QObject *parent = nullptr);
@@ -86,6 +90,8 @@ private:
     void connected(quint64 generation, int rc);
     void dropped(quint64 generation, int rc);
     void teardown();
+    // Joins the closers that have finished (all of them: waits for them).
+    void reapClosers(bool all = false);
     void report(bool connected, MqttStatus status);
 
     MqttSettings m_settings;
@@ -95,6 +101,11 @@ private:
     bool m_connected = false;
     bool m_everConnected = false; // this attempt reached the broker once
     bool m_lost = false;          // lost after being connected, reconnecting
+    struct Closer {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    std::vector<Closer> m_closers; // handles still sending their DISCONNECT
 };
 
 } // namespace velmar
