@@ -2788,6 +2788,21 @@ Unplug the cable and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>velmar::EventHistory</name>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION!</translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>No Internet connection</translation>
+    </message>
+    <message>
+        <source> No hay ningún equipo conectado</source>
+        <translation> No device connected</translation>
+    </message>
+</context>
+<context>
     <name>velmar::FirmwareUpdate</name>
     <message>
         <source>ACTUALIZACION</source>
@@ -3142,6 +3157,116 @@ Do you agree?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::history::EventTexts</name>
+    <message>
+        <source>Abierta</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Cerrada</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>Orden de abrir</source>
+        <translation>Open command</translation>
+    </message>
+    <message>
+        <source>Orden de cerrar</source>
+        <translation>Close command</translation>
+    </message>
+    <message>
+        <source>Abriendo</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Cerrando</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Llamada recibida: abriendo puerta</source>
+        <translation>Call received: opening door</translation>
+    </message>
+    <message>
+        <source>Fuera del horario permitido</source>
+        <translation>Outside permitted hours</translation>
+    </message>
+    <message>
+        <source>Número no habilitado</source>
+        <translation>Number not enabled</translation>
+    </message>
+    <message>
+        <source>Número no registrado</source>
+        <translation>Number not registered</translation>
+    </message>
+    <message>
+        <source>Orden dada a la Central</source>
+        <translation>Command sent to the panel</translation>
+    </message>
+    <message>
+        <source>Orden dada a las Salidas</source>
+        <translation>Command sent to the outputs</translation>
+    </message>
+    <message>
+        <source>Usuario fuera del horario permitido</source>
+        <translation>User outside permitted hours</translation>
+    </message>
+    <message>
+        <source>Usuario no habilitado</source>
+        <translation>User not enabled</translation>
+    </message>
+    <message>
+        <source>Usuario demasiado lejos</source>
+        <translation>User too far away</translation>
+    </message>
+    <message>
+        <source>Posición del usuario desconocida</source>
+        <translation>User position unknown</translation>
+    </message>
+    <message>
+        <source>Posición del equipo no registrada</source>
+        <translation>Device position not registered</translation>
+    </message>
+    <message>
+        <source>Entrada no activada</source>
+        <translation>Input not activated</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Fecha: </source>
+        <translation>Date: </translation>
+    </message>
+    <message>
+        <source>Hora: </source>
+        <translation>Time: </translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Referencia: </source>
+        <translation>Reference: </translation>
+    </message>
+    <message>
+        <source>DESCRIPCION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>Botón</source>
+        <translation>Button</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::history::HistoryExport</name>
+    <message>
+        <source>No se ha podido crear el libro</source>
+        <translation>The workbook could not be created</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::AccessCodePanel</name>
     <message>
         <source>Código de acceso a la programación:</source>
@@ -3330,6 +3455,14 @@ Do you agree?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::DatePicker</name>
+    <message>
+        <source>es_ES</source>
+        <comment>locale of the calendar&apos;s month and day names</comment>
+        <translation>en_GB</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::FieldBinder</name>
     <message>
         <source>Esta dirección IP no es válida<byte value="xd"/>Por favor, entre una dirección correcta</source>
@@ -3358,6 +3491,45 @@ Programming code too short. Minimum 4 characters<byte value="xd"/>
     <message>
         <source>¡ ATENCIÓN !</source>
         <translation>ATTENTION!</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::HistoryPage</name>
+    <message>
+        <source>REGISTRO DE EVENTOS</source>
+        <translation>EVENT LOG</translation>
+    </message>
+    <message>
+        <source>A partir de: </source>
+        <translation>From: </translation>
+    </message>
+    <message>
+        <source>Selecciona</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Borrar la fecha</source>
+        <translation>Clear the date</translation>
+    </message>
+    <message>
+        <source>Leer los eventos</source>
+        <translation>Read events</translation>
+    </message>
+    <message>
+        <source>Exportar a Excel</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>Guardar el registro como libro de hoja de cálculo (.xlsx)</source>
+        <translation>Save the log as a spreadsheet workbook (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Guardar el registro como texto separado por comas (.csv)</source>
+        <translation>Save the log as comma-separated text (.csv)</translation>
     </message>
 </context>
 <context>
@@ -3704,6 +3876,42 @@ Close this connection before changing the language</translation>
     <message>
         <source>Buscar los equipos de la empresa</source>
         <translation>Find the company&apos;s modules</translation>
+    </message>
+    <message>
+        <source>Registro</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Los eventos del equipo guardados en la nube</source>
+        <translation>The device&apos;s events stored in the cloud</translation>
+    </message>
+    <message>
+        <source>Exportar a Excel</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Libro de hoja de cálculo (*.xlsx)</source>
+        <translation>Spreadsheet workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Texto CSV (*.csv)</source>
+        <translation>CSV text (*.csv)</translation>
+    </message>
+    <message>
+        <source>El registro se ha guardado en</source>
+        <translation>The log has been saved to</translation>
+    </message>
+    <message>
+        <source>¿Desea abrirlo?</source>
+        <translation>Do you want to open it?</translation>
+    </message>
+    <message>
+        <source>No hay ningún programa para abrir este fichero</source>
+        <translation>There is no program to open this file</translation>
     </message>
 </context>
 <context>

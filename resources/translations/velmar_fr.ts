@@ -2788,6 +2788,21 @@ Débranchez le câble puis rebranchez-le</translation>
     </message>
 </context>
 <context>
+    <name>velmar::EventHistory</name>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION !</translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Pas de connexion Internet</translation>
+    </message>
+    <message>
+        <source> No hay ningún equipo conectado</source>
+        <translation> Aucun équipement connecté</translation>
+    </message>
+</context>
+<context>
     <name>velmar::FirmwareUpdate</name>
     <message>
         <source>ACTUALIZACION</source>
@@ -3142,6 +3157,116 @@ Vérification du code d&apos;accès ... <byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>velmar::history::EventTexts</name>
+    <message>
+        <source>Abierta</source>
+        <translation>Ouverte</translation>
+    </message>
+    <message>
+        <source>Cerrada</source>
+        <translation>Fermée</translation>
+    </message>
+    <message>
+        <source>Orden de abrir</source>
+        <translation>Ordre d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Orden de cerrar</source>
+        <translation>Ordre de fermeture</translation>
+    </message>
+    <message>
+        <source>Abriendo</source>
+        <translation>Ouverture en cours</translation>
+    </message>
+    <message>
+        <source>Cerrando</source>
+        <translation>Fermeture en cours</translation>
+    </message>
+    <message>
+        <source>Llamada recibida: abriendo puerta</source>
+        <translation>Appel reçu : ouverture de la porte</translation>
+    </message>
+    <message>
+        <source>Fuera del horario permitido</source>
+        <translation>Hors des horaires autorisés</translation>
+    </message>
+    <message>
+        <source>Número no habilitado</source>
+        <translation>Numéro non autorisé</translation>
+    </message>
+    <message>
+        <source>Número no registrado</source>
+        <translation>Numéro non enregistré</translation>
+    </message>
+    <message>
+        <source>Orden dada a la Central</source>
+        <translation>Ordre envoyé à la centrale</translation>
+    </message>
+    <message>
+        <source>Orden dada a las Salidas</source>
+        <translation>Ordre envoyé aux sorties</translation>
+    </message>
+    <message>
+        <source>Usuario fuera del horario permitido</source>
+        <translation>Utilisateur hors des horaires autorisés</translation>
+    </message>
+    <message>
+        <source>Usuario no habilitado</source>
+        <translation>Utilisateur non autorisé</translation>
+    </message>
+    <message>
+        <source>Usuario demasiado lejos</source>
+        <translation>Utilisateur trop éloigné</translation>
+    </message>
+    <message>
+        <source>Posición del usuario desconocida</source>
+        <translation>Position de l&apos;utilisateur inconnue</translation>
+    </message>
+    <message>
+        <source>Posición del equipo no registrada</source>
+        <translation>Position de l&apos;équipement non enregistrée</translation>
+    </message>
+    <message>
+        <source>Entrada no activada</source>
+        <translation>Entrée non activée</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Fecha: </source>
+        <translation>Date : </translation>
+    </message>
+    <message>
+        <source>Hora: </source>
+        <translation>Heure : </translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Referencia: </source>
+        <translation>Référence : </translation>
+    </message>
+    <message>
+        <source>DESCRIPCION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>Botón</source>
+        <translation>Bouton</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::history::HistoryExport</name>
+    <message>
+        <source>No se ha podido crear el libro</source>
+        <translation>Impossible de créer le classeur</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::AccessCodePanel</name>
     <message>
         <source>Código de acceso a la programación:</source>
@@ -3330,6 +3455,14 @@ Vérification du code d&apos;accès ... <byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>velmar::ui::DatePicker</name>
+    <message>
+        <source>es_ES</source>
+        <comment>locale of the calendar&apos;s month and day names</comment>
+        <translation>fr_FR</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::FieldBinder</name>
     <message>
         <source>Esta dirección IP no es válida<byte value="xd"/>Por favor, entre una dirección correcta</source>
@@ -3358,6 +3491,45 @@ Code de programmation trop court. 4 caractères minimum<byte value="xd"/>
     <message>
         <source>¡ ATENCIÓN !</source>
         <translation>ATTENTION !</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::HistoryPage</name>
+    <message>
+        <source>REGISTRO DE EVENTOS</source>
+        <translation>JOURNAL DES ÉVÉNEMENTS</translation>
+    </message>
+    <message>
+        <source>A partir de: </source>
+        <translation>À partir du : </translation>
+    </message>
+    <message>
+        <source>Selecciona</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Borrar la fecha</source>
+        <translation>Effacer la date</translation>
+    </message>
+    <message>
+        <source>Leer los eventos</source>
+        <translation>Lire les événements</translation>
+    </message>
+    <message>
+        <source>Exportar a Excel</source>
+        <translation>Exporter vers Excel</translation>
+    </message>
+    <message>
+        <source>Guardar el registro como libro de hoja de cálculo (.xlsx)</source>
+        <translation>Enregistrer le journal comme classeur de tableur (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Guardar el registro como texto separado por comas (.csv)</source>
+        <translation>Enregistrer le journal en texte séparé par des virgules (.csv)</translation>
     </message>
 </context>
 <context>
@@ -3704,6 +3876,42 @@ Fermez cette connexion avant de changer de langue</translation>
     <message>
         <source>Buscar los equipos de la empresa</source>
         <translation>Rechercher les modules de la société</translation>
+    </message>
+    <message>
+        <source>Registro</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Los eventos del equipo guardados en la nube</source>
+        <translation>Les événements de l&apos;équipement enregistrés dans le cloud</translation>
+    </message>
+    <message>
+        <source>Exportar a Excel</source>
+        <translation>Exporter vers Excel</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Libro de hoja de cálculo (*.xlsx)</source>
+        <translation>Classeur de tableur (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Texto CSV (*.csv)</source>
+        <translation>Texte CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>El registro se ha guardado en</source>
+        <translation>Le journal a été enregistré dans</translation>
+    </message>
+    <message>
+        <source>¿Desea abrirlo?</source>
+        <translation>Voulez-vous l&apos;ouvrir ?</translation>
+    </message>
+    <message>
+        <source>No hay ningún programa para abrir este fichero</source>
+        <translation>Aucun programme ne peut ouvrir ce fichier</translation>
     </message>
 </context>
 <context>

@@ -2788,6 +2788,21 @@ Desligue o cabo e volte a ligá-lo</translation>
     </message>
 </context>
 <context>
+    <name>velmar::EventHistory</name>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATENÇÃO!</translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Sem ligação à Internet</translation>
+    </message>
+    <message>
+        <source> No hay ningún equipo conectado</source>
+        <translation> Não há nenhum equipamento ligado</translation>
+    </message>
+</context>
+<context>
     <name>velmar::FirmwareUpdate</name>
     <message>
         <source>ACTUALIZACION</source>
@@ -3142,6 +3157,116 @@ Concorda?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::history::EventTexts</name>
+    <message>
+        <source>Abierta</source>
+        <translation>Aberta</translation>
+    </message>
+    <message>
+        <source>Cerrada</source>
+        <translation>Fechada</translation>
+    </message>
+    <message>
+        <source>Orden de abrir</source>
+        <translation>Ordem de abrir</translation>
+    </message>
+    <message>
+        <source>Orden de cerrar</source>
+        <translation>Ordem de fechar</translation>
+    </message>
+    <message>
+        <source>Abriendo</source>
+        <translation>A abrir</translation>
+    </message>
+    <message>
+        <source>Cerrando</source>
+        <translation>A fechar</translation>
+    </message>
+    <message>
+        <source>Llamada recibida: abriendo puerta</source>
+        <translation>Chamada recebida: a abrir a porta</translation>
+    </message>
+    <message>
+        <source>Fuera del horario permitido</source>
+        <translation>Fora do horário permitido</translation>
+    </message>
+    <message>
+        <source>Número no habilitado</source>
+        <translation>Número não autorizado</translation>
+    </message>
+    <message>
+        <source>Número no registrado</source>
+        <translation>Número não registado</translation>
+    </message>
+    <message>
+        <source>Orden dada a la Central</source>
+        <translation>Ordem enviada à central</translation>
+    </message>
+    <message>
+        <source>Orden dada a las Salidas</source>
+        <translation>Ordem enviada às saídas</translation>
+    </message>
+    <message>
+        <source>Usuario fuera del horario permitido</source>
+        <translation>Utilizador fora do horário permitido</translation>
+    </message>
+    <message>
+        <source>Usuario no habilitado</source>
+        <translation>Utilizador não autorizado</translation>
+    </message>
+    <message>
+        <source>Usuario demasiado lejos</source>
+        <translation>Utilizador demasiado longe</translation>
+    </message>
+    <message>
+        <source>Posición del usuario desconocida</source>
+        <translation>Posição do utilizador desconhecida</translation>
+    </message>
+    <message>
+        <source>Posición del equipo no registrada</source>
+        <translation>Posição do equipamento não registada</translation>
+    </message>
+    <message>
+        <source>Entrada no activada</source>
+        <translation>Entrada não ativada</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Fecha: </source>
+        <translation>Data: </translation>
+    </message>
+    <message>
+        <source>Hora: </source>
+        <translation>Hora: </translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>Referencia: </source>
+        <translation>Referência: </translation>
+    </message>
+    <message>
+        <source>DESCRIPCION</source>
+        <translation>DESCRIÇÃO</translation>
+    </message>
+    <message>
+        <source>Botón</source>
+        <translation>Botão</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::history::HistoryExport</name>
+    <message>
+        <source>No se ha podido crear el libro</source>
+        <translation>Não foi possível criar o livro</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::AccessCodePanel</name>
     <message>
         <source>Código de acceso a la programación:</source>
@@ -3330,6 +3455,14 @@ Concorda?</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::DatePicker</name>
+    <message>
+        <source>es_ES</source>
+        <comment>locale of the calendar&apos;s month and day names</comment>
+        <translation>pt_PT</translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::FieldBinder</name>
     <message>
         <source>Esta dirección IP no es válida<byte value="xd"/>Por favor, entre una dirección correcta</source>
@@ -3358,6 +3491,45 @@ Código de programação demasiado curto. Mínimo 4 caracteres<byte value="xd"/>
     <message>
         <source>¡ ATENCIÓN !</source>
         <translation>ATENÇÃO!</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::HistoryPage</name>
+    <message>
+        <source>REGISTRO DE EVENTOS</source>
+        <translation>REGISTO DE EVENTOS</translation>
+    </message>
+    <message>
+        <source>A partir de: </source>
+        <translation>A partir de: </translation>
+    </message>
+    <message>
+        <source>Selecciona</source>
+        <translation>Selecione</translation>
+    </message>
+    <message>
+        <source>Borrar la fecha</source>
+        <translation>Apagar a data</translation>
+    </message>
+    <message>
+        <source>Leer los eventos</source>
+        <translation>Ler os eventos</translation>
+    </message>
+    <message>
+        <source>Exportar a Excel</source>
+        <translation>Exportar para Excel</translation>
+    </message>
+    <message>
+        <source>Guardar el registro como libro de hoja de cálculo (.xlsx)</source>
+        <translation>Guardar o registo como livro de folha de cálculo (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Guardar el registro como texto separado por comas (.csv)</source>
+        <translation>Guardar o registo como texto separado por vírgulas (.csv)</translation>
     </message>
 </context>
 <context>
@@ -3704,6 +3876,42 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
     <message>
         <source>Buscar los equipos de la empresa</source>
         <translation>Procurar os módulos da empresa</translation>
+    </message>
+    <message>
+        <source>Registro</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Los eventos del equipo guardados en la nube</source>
+        <translation>Os eventos do equipamento guardados na nuvem</translation>
+    </message>
+    <message>
+        <source>Exportar a Excel</source>
+        <translation>Exportar para Excel</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Libro de hoja de cálculo (*.xlsx)</source>
+        <translation>Livro de folha de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Texto CSV (*.csv)</source>
+        <translation>Texto CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>El registro se ha guardado en</source>
+        <translation>O registo foi guardado em</translation>
+    </message>
+    <message>
+        <source>¿Desea abrirlo?</source>
+        <translation>Deseja abri-lo?</translation>
+    </message>
+    <message>
+        <source>No hay ningún programa para abrir este fichero</source>
+        <translation>Não há nenhum programa para abrir este ficheiro</translation>
     </message>
 </context>
 <context>

@@ -401,16 +401,22 @@ void CloudDirectory::EsborrarEquip(const QString &equip)
 
 void CloudDirectory::LLegir_Historic(const QDate &chosen)
 {
+    LLegir_Historic(chosen, [this](bool, const QList<HistoryRow> &rows) { emit historyRead(rows); });
+}
+
+void CloudDirectory::LLegir_Historic(const QDate &chosen,
+                                     std::function<void(bool ok, const QList<HistoryRow> &)> done)
+{
     if (!recordKey(m_state.identConnectar)) {
-        emit historyRead({});
+        done(true, {});
         return;
     }
-    signInThen([this, chosen] {
+    signInThen([this, chosen, done] {
         const int numReg = chosen.isValid() ? 1000 : 100;
-        readValue(QStringLiteral("Events/") + m_state.identConnectar,
-                  lastByCreated(numReg), [this, chosen](bool ok, const QJsonValue &v) {
+        readValue(QStringLiteral("Events/") + m_state.identConnectar, lastByCreated(numReg),
+                  [this, chosen, done](bool ok, const QJsonValue &v) {
                       const QDateTime after = chosen.isValid() ? chosen.startOfDay() : QDateTime();
-                      emit historyRead(historyRows(v, after));
+                      done(ok, historyRows(v, after));
                       if (!ok)
                           emit message(tr("ERROR"), tr("Sin conexión a internet no se puede leer el histórico"), 0);
                   });

@@ -83,6 +83,8 @@ public:
     // The event history of the module in hand: the last 100 events, or the
     // last 1000 and only those later than `chosen` when it is valid.
     void LLegir_Historic(const QDate &chosen = {});
+    // The same read with its rows handed back (ok false: the server failed, told already).
+    void LLegir_Historic(const QDate &chosen, std::function<void(bool ok, const QList<cloud::HistoryRow> &)> done);
     void Llegir_Telefons();
     void ActualitzaTelefons(const QString &ntel, const QString &username, const QString &boto,
                             const QString &enabled);

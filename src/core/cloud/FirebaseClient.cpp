@@ -148,21 +148,39 @@ void FirebaseClient::sendPasswordReset(const QString &email, CloudCallback done)
 
 void FirebaseClient::sendVerification(CloudCallback done)
 {
-    refreshIfDue([this, done](bool) {
-        account(QStringLiteral("sendOobCode"),
-                {{QStringLiteral("requestType"), QStringLiteral("VERIFY_EMAIL")}, {QStringLiteral("idToken"), m_idToken}},
-                done);
-    });
+    withToken(QStringLiteral("sendOobCode"), {{QStringLiteral("requestType"), QStringLiteral("VERIFY_EMAIL")}},
+              std::move(done));
 }
 
 void FirebaseClient::lookup(CloudCallback done)
 {
-    refreshIfDue([this, done](bool) {
-        account(QStringLiteral("lookup"), {{QStringLiteral("idToken"), m_idToken}}, [done](const CloudResult &r) {
-            CloudResult user = r;
-            if (r.ok)
-                user.value = r.value.toObject().value(QStringLiteral("users")).toArray().first();
-            done(user);
+    withToken(QStringLiteral("lookup"), {}, [done](const CloudResult &r) {
+        CloudResult user = r;
+        if (r.ok)
+            user.value = r.value.toObject().value(QStringLiteral("users")).toArray().first();
+        done(user);
+    });
+}
+
+void FirebaseClient::withToken(const QString &op, const QJsonObject &body, CloudCallback done, bool retried)
+{
+    refreshIfDue([this, op, body, done, retried](bool) {
+        QJsonObject withId = body;
+        withId.insert(QStringLiteral("idToken"), m_idToken);
+        account(op, withId, [this, op, body, done, retried](const CloudResult &r) {
+            // A token that ran out on its way (or was revoked): renewed once, asked again.
+            const bool stale = r.error.contains(QLatin1String("TOKEN_EXPIRED"))
+                               || r.error.contains(QLatin1String("INVALID_ID_TOKEN"));
+            if (!r.ok && stale && !retried && !m_refreshToken.isEmpty()) {
+                refresh([this, op, body, done, r](bool ok) {
+                    if (ok)
+                        withToken(op, body, done, true);
+                    else
+                        done(r);
+                });
+                return;
+            }
+            done(r);
         });
     });
 }

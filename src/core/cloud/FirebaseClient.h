@@ -94,6 +94,8 @@ signals:
     void signedOut();
 
 private:
+    // An account operation that carries the id token (added to body).
+    void withToken(const QString &op, const QJsonObject &body, CloudCallback done, bool retried = false);
     struct Request {
         QByteArray verb;
         QString path;

@@ -33,6 +33,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       listErase(state, channel, scheduler, fields, programming, writer),
       circuitSearch(cloud, account, state, remote),
       offlineStatus(state, status, eventLog, panelMonitor),
+      history(cloud, state, programming),
       console(state, channel, programming)
 {
     catalogue.Llegir_parametres();

@@ -3,6 +3,7 @@
 #include "core/cloud/AccountSession.h"
 #include "core/cloud/CircuitSearch.h"
 #include "core/cloud/OfflineStatus.h"
+#include "core/history/EventHistory.h"
 #include "core/cloud/CloudDirectory.h"
 #include "core/diagnostics/ConsoleCommands.h"
 #include "core/diagnostics/Trace.h"
@@ -77,6 +78,7 @@ public:
     ListErase listErase; // the delete-all of the event texts, zones and operators
     CircuitSearch circuitSearch; // the directory's modules, opened over the broker
     OfflineStatus offlineStatus; // a module on neither link, from its stored record
+    EventHistory history;        // the "Registro" page: the module's events in the cloud
     ConsoleCommands console; // the diagnostics console's commands to the module
 
     // Esborra_Camps: the core's share of the return to the disconnected

@@ -34,11 +34,13 @@ FileChooser setFileChooser(FileChooser c)
     return previous;
 }
 
-SaveOutcome saveToChosenFile(QWidget *parent, const FileRequest &request, const std::function<QByteArray()> &bytes)
+QString chooseSavePath(QWidget *parent, const FileRequest &request, const QString &suffix)
 {
-    const QString path = chooseFile(parent, request);
+    QString path = chooseFile(parent, request);
     if (path.isEmpty())
         return {};
+    if (!suffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += u'.' + suffix;
     if (QFileInfo::exists(path)
         && ElMeuMessageDlg(QCoreApplication::translate("FileDialogs", "CONFIRMACION"),
                            QCoreApplication::translate("FileDialogs", "Este fichero ya existe, ¿desea sobreescribirlo?"),
@@ -47,6 +49,14 @@ SaveOutcome saveToChosenFile(QWidget *parent, const FileRequest &request, const 
                             QCoreApplication::translate("FileDialogs", "    No    ")},
                            QMessageBox::Yes | QMessageBox::No, parent)
                == QMessageBox::No)
+        return {};
+    return path;
+}
+
+SaveOutcome saveToChosenFile(QWidget *parent, const FileRequest &request, const std::function<QByteArray()> &bytes)
+{
+    const QString path = chooseSavePath(parent, request);
+    if (path.isEmpty())
         return {};
     return {path, files::saveFile(path, bytes())};
 }

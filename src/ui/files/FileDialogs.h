@@ -34,6 +34,10 @@ struct SaveOutcome {
     bool saved() const { return !path.isEmpty() && error.isEmpty(); }
 };
 
+// Asks for a file to save to, with `suffix` added when the name has none,
+// and asks before overwriting an existing one. Empty when the user gave up.
+QString chooseSavePath(QWidget *parent, const FileRequest &request, const QString &suffix = {});
+
 // Asks for the file, asks before overwriting an existing one, then writes
 // bytes() there all or nothing. Telling a failure is the caller's.
 SaveOutcome saveToChosenFile(QWidget *parent, const FileRequest &request, const std::function<QByteArray()> &bytes);

@@ -63,6 +63,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_views->addWidget(m_programming);
     m_views->addWidget(buildUpdatePage());
     buildCircuitSearch();
+    buildHistoryPage();
     layout->addWidget(m_views, 1);
     setCentralWidget(central);
     QMenu *programming = m_texts.text(menuBar()->addMenu(QString()), [] { return tr("&Programación"); });
@@ -202,6 +203,7 @@ QWidget *MainWindow::buildPortBar()
     connect(prog, &QPushButton::clicked, this, &MainWindow::programmingRequested);
     row->addWidget(prog);
     row->addWidget(buildUpdateButton(bar));
+    row->addWidget(buildHistoryButton(bar));
 
     connect(m_port, &PortComboBox::aboutToShowPopup, this, &MainWindow::CCBPortDropDown);
     connect(m_port, &QComboBox::activated, this, &MainWindow::onPortChosen);
@@ -308,6 +310,7 @@ void MainWindow::showEvent(QShowEvent *e)
 
 void MainWindow::firstActivation()
 {
+    m_engine.history.LlistatEvents();
     m_engine.trace.write(QStringLiteral("Servidor : ") + m_engine.endpoints.cloudProjectId);
     if (m_cloud->ConnexioInternet()) {
         // A version the cloud no longer accepts, or no account: the program

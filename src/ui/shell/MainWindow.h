@@ -34,6 +34,7 @@ class Lamp;
 class PortComboBox;
 class ProgrammingView;
 class CircuitSearchPage;
+class HistoryPage;
 
 // What the program was started with.
 struct StartOptions {
@@ -128,6 +129,10 @@ private:
     // The caption and the cloud commands: signed in, or "sin internet".
     void setCloudReachable(bool reachable);
     void MIInfoClick(); // "Acerca de": the account data dialog
+    // ui/history/MainWindowHistory.cpp: "Registro", its page and the export
+    QPushButton *buildHistoryButton(QWidget *bar);
+    void buildHistoryPage();
+    void exportHistory(bool spreadsheet);
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);
@@ -181,6 +186,7 @@ private:
     StatusPage *m_statusPage = nullptr;
     UpdatePage *m_updatePage = nullptr;
     CircuitSearchPage *m_searchPage = nullptr;
+    HistoryPage *m_historyPage = nullptr;
     InfoWindow *m_console = nullptr;
     QTimer m_timerLeds;
     QString m_startPort;

@@ -6,11 +6,27 @@
 #include "support/SimProcess.h"
 #include "support/Wait.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <memory>
 
+#include <gtest/gtest.h>
+
 namespace velmar::test {
+
+#ifdef VELMAR_DEMO_CLOUD
+// The emulator's arguments for the demo data. It writes its data back, so
+// it gets a copy in `dir` (as cloud.json).
+inline QStringList demoCloudData(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("cloud.json"));
+    QFile::remove(path);
+    EXPECT_TRUE(dir.isValid() && QFile::copy(QStringLiteral(VELMAR_DEMO_CLOUD), path));
+    return {QStringLiteral("--data"), path};
+}
+#endif
 
 // velmar-sim's cloud emulator on a free loopback port and one cloud
 // directory pointed at it, with what it traced and told the user.

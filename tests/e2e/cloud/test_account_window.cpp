@@ -28,18 +28,10 @@ const QString kPassword = QStringLiteral("demo2026");
 const QString kUid = QStringLiteral("DemoInstaller0000000000000001");
 
 struct WindowRig {
-    WindowRig() : data(folder.filePath("cloud.json")), cloud(dataArgs(folder, data))
+    WindowRig() : data(folder.filePath("cloud.json")), cloud(demoCloudData(folder))
     {
         settings.file = folder.filePath("settings.ini");
         settings.secretFile = folder.filePath("secret.key");
-    }
-
-    static QStringList dataArgs(const QTemporaryDir &dir, const QString &path)
-    {
-        // The emulator writes its data back: it gets a copy of the demo's.
-        QFile::remove(path);
-        EXPECT_TRUE(dir.isValid() && QFile::copy(QStringLiteral(VELMAR_DEMO_CLOUD), path));
-        return {"--data", path};
     }
 
     StartOptions options() const

@@ -41,17 +41,10 @@ namespace {
 constexpr int kWaitMs = 30000;
 const QString kEmail = QStringLiteral("instalador@velmar-demo.es");
 
-QStringList dataArgs(const QTemporaryDir &dir)
-{
-    // The emulator writes its data back: it gets a copy of the demo's.
-    const QString path = dir.filePath("cloud.json");
-    EXPECT_TRUE(dir.isValid() && QFile::copy(QStringLiteral(VELMAR_DEMO_CLOUD), path));
-    return {"--data", path};
-}
 
 // Emulator, broker, module and the window signed in with the demo account.
 struct SearchRig {
-    SearchRig() : cloud(dataArgs(folder))
+    SearchRig() : cloud(demoCloudData(folder))
     {
         transcript = folder.filePath("transcript.txt");
         settings.file = folder.filePath("settings.ini");

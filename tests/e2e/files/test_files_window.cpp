@@ -7,6 +7,7 @@
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 
+#include "e2e/window/ChosenFile.h"
 #include "e2e/window/Linked.h"
 #include "support/Dialogs.h"
 #include "support/Wait.h"
@@ -20,24 +21,11 @@
 using namespace velmar;
 using namespace velmar::ui;
 using velmar::test::answerWith;
+using velmar::test::ChosenFile;
 using velmar::test::Linked;
 using velmar::test::waitFor;
 
 namespace {
-
-// The file dialogs answer with the path the test sets.
-struct ChosenFile {
-    QString path;
-    QList<FileRequest> asked;
-    ChosenFile()
-    {
-        setFileChooser([this](const FileRequest &r) {
-            asked << r;
-            return path;
-        });
-    }
-    ~ChosenFile() { setFileChooser({}); }
-};
 
 QByteArray readAll(const QString &path)
 {

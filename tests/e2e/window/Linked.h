@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 namespace velmar::test {
@@ -21,7 +22,9 @@ struct Linked {
     QTemporaryDir dir;
     SimProcess sim;
     std::optional<ui::MainWindow> w;
-    explicit Linked(const QStringList &simArgs = {}, const QStringList &scenario = {})
+    // `options` may change what the window is started with (endpoints, the cloud).
+    explicit Linked(const QStringList &simArgs = {}, const QStringList &scenario = {},
+                    const std::function<void(ui::StartOptions &)> &options = {})
         : sim(arguments(simArgs, scenario))
     {
         if (!sim.ok())
@@ -30,6 +33,8 @@ struct Linked {
         opts.settings.file = dir.filePath("settings.ini");
         opts.settings.secretFile = dir.filePath("secret.key");
         opts.port = sim.devicePath();
+        if (options)
+            options(opts);
         w.emplace(opts);
         w->show();
     }

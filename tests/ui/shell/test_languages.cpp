@@ -50,6 +50,8 @@ const QStringList kSameInEveryLanguage = {
     QStringLiteral("GPRS"), QStringLiteral("Ethernet"),
     // The panel's zone buttons: "Z" and the zone number, in every language.
     QStringLiteral("Z"),
+    // "X" empties the history's date, a sign rather than a word.
+    QStringLiteral("X"),
 };
 
 // A text as a pattern: numbers and placeholders out, so that "E-mail 1:"
@@ -81,8 +83,13 @@ QSet<QString> identicalIn(const char *language)
         QStringLiteral("<source>([^<]*)</source>\\s*<translation>([^<]*)</translation>"));
     QSet<QString> same;
     for (const QRegularExpressionMatch &m : pair.globalMatch(ts))
-        if (m.captured(1) == m.captured(2))
-            same << pattern(m.captured(1).replace(QStringLiteral("&quot;"), QStringLiteral("\"")));
+        if (m.captured(1) == m.captured(2)) {
+            const QString text = pattern(m.captured(1).replace(QStringLiteral("&quot;"), QStringLiteral("\"")));
+            same << text;
+            // A label also heads a column without its colon ("Hora: ", "Hora").
+            if (text.endsWith(u':'))
+                same << text.chopped(1).trimmed();
+        }
     return same;
 }
 
