@@ -72,9 +72,15 @@ void EventHistory::BBLlegirEventsClick()
             emit readingChanged(false);
         if (generation != m_generation)
             return; // a later read was asked for: its rows are the ones wanted
-        const QStringList names = m_buttonNames ? m_buttonNames() : QStringList();
-        setRows(history::historyCells(rows, m_texts, names));
+        showRows(rows);
     });
+}
+
+void EventHistory::showRows(const QList<cloud::HistoryRow> &rows)
+{
+    LlistatEvents();
+    const QStringList names = m_buttonNames ? m_buttonNames() : QStringList();
+    setRows(history::historyCells(rows, m_texts, names));
 }
 
 void EventHistory::CPEventsCloseUp(const QDate &date)

@@ -41,6 +41,9 @@ public:
     // "X" (PEsborraDataClick): no date, the last 100 events again.
     void PEsborraDataClick();
 
+    // The rows of a read, shown with the event texts and the button names.
+    void showRows(const QList<cloud::HistoryRow> &rows);
+
     QDate date() const { return m_date; }
     // The data rows as shown (six cells each); before any read, empty rows.
     const QList<QStringList> &rows() const { return m_rows; }
