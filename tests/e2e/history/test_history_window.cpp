@@ -219,6 +219,23 @@ TEST(HistoryWindow, RegistroIsRefusedWithoutAModuleAndALockedModuleAsksItsCode)
             box->done(QMessageBox::Ok);
 }
 
+TEST(Screenshots, DISABLED_HistoryPage)
+{
+    const QString dir = qEnvironmentVariable("VELMAR_SCREENSHOT_DIR", QStringLiteral("."));
+    Rig rig;
+    ASSERT_TRUE(rig.start());
+    rig.w().resize(1180, 760);
+    ASSERT_TRUE(rig.readEnds([&] { rig.w().findChild<QPushButton *>("BBEvents")->click(); }));
+    QTest::qWait(300);
+    rig.w().grab().save(dir + QStringLiteral("/history.png"));
+    auto *picker = rig.w().findChild<ui::DatePicker *>("CPEvents");
+    picker->showPopup();
+    QTest::qWait(300);
+    // The calendar is a window of its own.
+    picker->calendar()->window()->grab().save(dir + QStringLiteral("/history-calendar.png"));
+    picker->hidePopup();
+}
+
 } // namespace
 
 #include "test_history_window.moc"
