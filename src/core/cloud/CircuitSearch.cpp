@@ -145,36 +145,29 @@ void CircuitSearch::BBAcceptarPasswordClick(const QString &empresaIn, const QStr
     const QString empresa = empresaIn.trimmed();
     const QString instal = instalIn.trimmed();
     const QString ref = refIn.trimmed();
-    if (key.size() < CloudDirectory::kMinimumKeyLength) {
-        emit focusWanted(Field::Key);
-        emit message(attention(), tr("\r\nClave demasiado corta. Mínimo 6 caracteres\r\n"));
-        return;
-    }
-    m_cloud.lookUpKey(empresa, instal, ref, [this, empresa, instal, ref, key](const QString &stored) {
-        if (stored == QLatin1String(CloudDirectory::kKeyError)) {
-            // The lookup has told why.
-            hideKeyPanel();
+    using Check = CloudDirectory::SiteKeyCheck;
+    m_cloud.checkSiteKey(empresa, instal, ref, key, [this, empresa, instal, ref](Check result, const QString &stored) {
+        switch (result) {
+        case Check::TooShort:
+            emit focusWanted(Field::Key);
+            emit message(attention(), tr("\r\nClave demasiado corta. Mínimo 6 caracteres\r\n"));
             return;
-        }
-        if (stored.isEmpty()) {
-            m_cloud.writeSiteKey(empresa, instal, true, ref, key, [this, empresa, instal, ref, key](bool ok) {
-                if (!ok) {
-                    emit message(tr("ERROR"), m_cloud.ErrorFirebase());
-                    emit focusWanted(Field::Key);
-                    return;
-                }
-                if (isOwnSite(empresa, instal, ref))
-                    m_account.setSiteKey(key);
-                hideKeyPanel();
-                LlistatCircuits(empresa, instal, ref);
-            });
+        case Check::Failed:
+            if (stored == QLatin1String(CloudDirectory::kKeyError)) {
+                hideKeyPanel(); // the lookup has told why
+            } else {
+                emit message(tr("ERROR"), m_cloud.ErrorFirebase());
+                emit focusWanted(Field::Key);
+            }
             return;
-        }
-        if (stored != key) {
+        case Check::Refused:
             emit message(tr("ERROR"), tr("\r\nLa clave entrada no coincide con la registrada\r\nPor favor, "
                                          "introduzca la clave correcta"));
             emit focusWanted(Field::Key);
             return;
+        case Check::Defined:
+        case Check::Accepted:
+            break;
         }
         if (isOwnSite(empresa, instal, ref) && m_account.site().clau != stored)
             m_account.setSiteKey(stored);

@@ -245,28 +245,36 @@ void CloudDirectory::lookUpKey(const QString &empresa, const QString &instal, co
 void CloudDirectory::ComprovaClauRTDB(const QString &empresa, const QString &instal, const QString &ref,
                                       const QString &clau)
 {
-    if (clau.size() < kMinimumKeyLength) {
-        emit message(tr("¡ ATENCIÓN !"), tr("\r\nClave demasiado corta. Mínimo 6 caracteres\r\n"), 0);
-        emit siteKeyChecked(SiteKeyCheck::TooShort, {});
-        return;
-    }
-    lookUpKey(empresa, instal, ref, [this, empresa, instal, ref, clau](const QString &stored) {
-        if (stored == QLatin1String(kKeyError)) {
-            // The lookup has said why.
-            emit siteKeyChecked(SiteKeyCheck::Failed, stored);
-        } else if (stored.isEmpty()) {
-            // A new site takes the key entered.
-            writeSiteKey(empresa, instal, true, ref, clau, [this, clau](bool ok) {
-                emit siteKeyChecked(ok ? SiteKeyCheck::Defined : SiteKeyCheck::Failed, ok ? clau : QString());
-            });
-        } else if (stored != clau) {
+    checkSiteKey(empresa, instal, ref, clau, [this](SiteKeyCheck result, const QString &stored) {
+        if (result == SiteKeyCheck::TooShort)
+            emit message(tr("¡ ATENCIÓN !"), tr("\r\nClave demasiado corta. Mínimo 6 caracteres\r\n"), 0);
+        else if (result == SiteKeyCheck::Refused)
             emit message(tr("ERROR"),
                          tr("\r\nLa clave entrada no coincide con la registrada\r\nPor favor, introduzca la clave "
                             "correcta"),
                          0);
-            emit siteKeyChecked(SiteKeyCheck::Refused, stored);
+        emit siteKeyChecked(result, stored);
+    });
+}
+
+void CloudDirectory::checkSiteKey(const QString &empresa, const QString &instal, const QString &ref,
+                                  const QString &clau, std::function<void(SiteKeyCheck, const QString &)> done)
+{
+    if (clau.size() < kMinimumKeyLength) {
+        done(SiteKeyCheck::TooShort, {});
+        return;
+    }
+    lookUpKey(empresa, instal, ref, [this, empresa, instal, ref, clau, done](const QString &stored) {
+        if (stored == QLatin1String(kKeyError)) {
+            // The lookup has said why.
+            done(SiteKeyCheck::Failed, stored);
+        } else if (stored.isEmpty()) {
+            // A new site takes the key entered.
+            writeSiteKey(empresa, instal, true, ref, clau, [clau, done](bool ok) {
+                done(ok ? SiteKeyCheck::Defined : SiteKeyCheck::Failed, ok ? clau : QString());
+            });
         } else {
-            emit siteKeyChecked(SiteKeyCheck::Accepted, stored);
+            done(stored != clau ? SiteKeyCheck::Refused : SiteKeyCheck::Accepted, stored);
         }
     });
 }

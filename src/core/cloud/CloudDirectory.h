@@ -68,6 +68,11 @@ public:
     enum class SiteKeyCheck { TooShort, Defined, Accepted, Refused, Failed };
     Q_ENUM(SiteKeyCheck)
     void ComprovaClauRTDB(const QString &empresa, const QString &instal, const QString &ref, const QString &clau);
+    // The same check with its outcome handed back and nothing told: the
+    // stored key (the one just defined, kKeyError when the lookup failed and
+    // has said why, empty when the new key could not be written).
+    void checkSiteKey(const QString &empresa, const QString &instal, const QString &ref, const QString &clau,
+                      std::function<void(SiteKeyCheck, const QString &stored)> done);
     void ActualitzaCompaniesRTDB(const QString &empresa, const QString &instal, bool nou, const QString &ref,
                                  const QString &clau);
     // The same records with the answer handed back instead of signalled.

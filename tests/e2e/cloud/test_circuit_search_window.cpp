@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -27,6 +28,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -255,6 +257,61 @@ TEST(CircuitSearchWindow, OtherSitesAskForTheirKeyAndANewSiteDefinesIt)
     takeMessages();
     EXPECT_EQ(rig.cloud.get("Companies/Velmar Demo/Installers/Nuevo/KeyInstaller").toString(), "nueva2026");
     EXPECT_FALSE(panel->isVisible());
+}
+
+TEST(CircuitSearchWindow, TheKeyShowsWhileHeldThePanelClosesAndTheListSortsByItsHeadings)
+{
+    SearchRig rig;
+    ASSERT_TRUE(rig.cloud.started()) << rig.cloud.sim.errorText().toStdString();
+    // A third module of the site, first by its reference.
+    ASSERT_TRUE(rig.cloud.patch("Equipments/1000789", {{"Company", "Velmar Demo"}, {"Installer", "Instalador"},
+                                                       {"Reference", "AAA-1000789"}, {"Connection", "OFFLINE"}}));
+    MainWindow &w = rig.window();
+    auto *key = w.findChild<QLineEdit *>("EBuscaPassword");
+    auto *panel = w.findChild<QWidget *>("PBuscaPassword");
+    auto *show = w.findChild<QToolButton *>("BBMostraPassword");
+    auto *close = w.findChild<QToolButton *>("ISortirBuscaPasword");
+    ASSERT_TRUE(key && panel && show && close);
+
+    // Another reference: the key panel; the key in clear only while "Ver" is held.
+    w.findChild<QLineEdit *>("ELListatEmpresa")->setText("Velmar Demo");
+    w.findChild<QLineEdit *>("ELlistatInstal")->setText("Instalador");
+    w.findChild<QLineEdit *>("ELlistatRef")->setText("REF-1000123");
+    w.findChild<QStackedWidget *>("PVistes")->setCurrentWidget(w.findChild<CircuitSearchPage *>());
+    w.findChild<QPushButton *>("BBLlistatBusca")->click();
+    ASSERT_TRUE(waitFor([&] { return panel->isVisible(); }, kWaitMs));
+    key->setText("nave2026");
+    EXPECT_EQ(key->echoMode(), QLineEdit::Password);
+    QTest::mousePress(show, Qt::LeftButton);
+    EXPECT_EQ(key->echoMode(), QLineEdit::Normal);
+    QTest::mouseRelease(show, Qt::LeftButton);
+    EXPECT_EQ(key->echoMode(), QLineEdit::Password);
+    close->click();
+    EXPECT_FALSE(panel->isVisible());
+
+    // The account's site: listed in reference order, then by the clicked heading.
+    w.findChild<QPushButton *>("BBBuscar")->click();
+    ASSERT_TRUE(waitFor([&] { return rig.grid()->rowCount() == 3; }, kWaitMs)) << takeMessages().join('|').toStdString();
+    const auto column = [&](int c) {
+        QStringList cells;
+        for (int r = 0; r < rig.grid()->rowCount(); ++r)
+            cells << rig.row(r).at(c);
+        return cells;
+    };
+    EXPECT_EQ(column(CircuitSearch::Identifier), QStringList({"1000789", "1000123", "1000456"}));
+    QHeaderView *header = rig.grid()->horizontalHeader();
+    const auto clickHeading = [&](int c) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2));
+    };
+    clickHeading(CircuitSearch::Identifier);
+    EXPECT_EQ(column(CircuitSearch::Identifier), QStringList({"1000123", "1000456", "1000789"}));
+    EXPECT_TRUE(w.findChild<QToolButton *>("BBOrdreEquips")->isVisible());
+    clickHeading(CircuitSearch::Reference);
+    EXPECT_EQ(column(CircuitSearch::Reference), QStringList({"AAA-1000789", "REF-1000123", "REF-1000456"}));
+    // Each row keeps its own number and link cells through the sorts.
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(rig.row(r).at(CircuitSearch::Reference).right(7), rig.row(r).at(CircuitSearch::Identifier));
 }
 
 TEST(CircuitSearchWindow, AboutMovesTheAccountToASiteWhoseKeyItProves)

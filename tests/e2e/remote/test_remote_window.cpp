@@ -4,6 +4,7 @@
 
 #include "ui/shell/MainWindow.h"
 
+#include "e2e/window/Linked.h"
 #include "support/BrokerEndpoints.h"
 #include "support/MosquittoBroker.h"
 #include "support/SimProcess.h"
@@ -13,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +76,27 @@ TEST(RemoteWindow, StartsLinkedThroughTheBrokerAndItsButtonClosesTheSession)
     EXPECT_EQ(after.mid(after.size() - 2), QStringList({"vm+cdp=*", "vm+inf"}));
     EXPECT_FALSE(w->engine().state.isRemote());
     EXPECT_EQ(button->text(), QStringLiteral("Conectar"));
+}
+
+TEST(RemoteWindow, RemotaLetsTheModuleOnTheCableGo)
+{
+    test::Linked l;
+    ASSERT_TRUE(l.sim.ok());
+    ASSERT_TRUE(l.settled());
+    ui::MainWindow &w = *l.w;
+    auto *remote = w.findChild<QAction *>(QStringLiteral("MIIComunicacioRemota"));
+    auto *local = w.findChild<QAction *>(QStringLiteral("MIIComunicacioLocal"));
+    ASSERT_TRUE(remote && local);
+    const qsizetype mark = l.received().size();
+    remote->trigger();
+    // Its stream off, then the port closed and left alone: no more polls.
+    ASSERT_TRUE(l.receives(QStringLiteral("vm+inf"), mark));
+    ASSERT_TRUE(waitFor([&] { return !w.engine().state.circuit && !w.engine().state.circuittrobat; }, kWaitMs));
+    const qsizetype after = l.received().size();
+    QTest::qWait(6000); // longer than a polling round
+    EXPECT_EQ(l.received().mid(after), QStringList());
+    EXPECT_TRUE(remote->isChecked());
+    EXPECT_FALSE(local->isChecked());
 }
 
 } // namespace
