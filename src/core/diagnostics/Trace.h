@@ -14,13 +14,15 @@ class Trace : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    void write(const QString &text, TraceColour colour = TraceColour::Default)
+    // colourFrom: the character of text where the colour begins (before
+    // it the text has the default colour).
+    void write(const QString &text, TraceColour colour = TraceColour::Default, int colourFrom = 0)
     {
-        emit entry(text, colour);
+        emit entry(text, colour, colourFrom);
     }
 
 signals:
-    void entry(const QString &text, velmar::TraceColour colour);
+    void entry(const QString &text, velmar::TraceColour colour, int colourFrom);
 };
 
 } // namespace velmar

@@ -51,7 +51,7 @@ QString traceHexForm(const QString &entry, const QString &stamp)
 }
 
 QList<TraceLine> formatTraceEntry(const QString &entry, const QString &stamp, bool hexa,
-                                  TraceColour suggested)
+                                  TraceColour suggested, int colourFrom)
 {
     const QString &text = entry;
     QList<TraceLine> lines;
@@ -64,13 +64,22 @@ QList<TraceLine> formatTraceEntry(const QString &entry, const QString &stamp, bo
         const QString piece = text.mid(start, end - start);
         if (!piece.isEmpty()) {
             TraceColour c = suggested;
-            if (piece.contains(QLatin1String("APayload")))
+            // Where the colour begins in this line: the stamp and its blank come first.
+            int from = 0;
+            if (colourFrom >= end)
+                c = TraceColour::Default;
+            else if (colourFrom > start)
+                from = int(stamp.size() + 1 + colourFrom - start);
+            if (piece.contains(QLatin1String("APayload"))) {
                 c = TraceColour::Blue;
-            else if (piece.contains(QLatin1String("AGE44")))
+                from = 0;
+            } else if (piece.contains(QLatin1String("AGE44"))) {
                 c = TraceColour::Green;
+                from = 0;
+            }
             QString line = stamp + u' ' + piece + (last ? QStringLiteral("   ") : QString());
             keepOneLine(line);
-            lines.append({std::move(line), c});
+            lines.append({std::move(line), c, from});
         }
         if (last)
             break;

@@ -13,13 +13,13 @@ TraceLog::TraceLog(Trace &trace, TraceLimits limits, QObject *parent)
     connect(&trace, &Trace::entry, this, &TraceLog::add);
 }
 
-void TraceLog::add(const QString &entry, TraceColour colour)
+void TraceLog::add(const QString &entry, TraceColour colour, int colourFrom)
 {
     if (m_paused)
         return;
     bool starts = true;
     const quint64 before = endNumber();
-    for (TraceLine &l : formatTraceEntry(entry, stamp(), m_hexa, colour)) {
+    for (TraceLine &l : formatTraceEntry(entry, stamp(), m_hexa, colour, colourFrom)) {
         // A payload of megabytes must not take the whole trace for one line.
         if (l.text.size() > m_limits.chars) {
             l.text.truncate(m_limits.chars - 1);

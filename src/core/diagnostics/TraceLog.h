@@ -35,7 +35,7 @@ public:
     explicit TraceLog(Trace &trace, TraceLimits limits = {}, QObject *parent = nullptr);
 
     // Escriure_REPortserie: dropped while paused.
-    void add(const QString &entry, TraceColour colour = TraceColour::Default);
+    void add(const QString &entry, TraceColour colour = TraceColour::Default, int colourFrom = 0);
 
     // "Parar": entries are dropped, not held back.
     bool paused() const { return m_paused; }

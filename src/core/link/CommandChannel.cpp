@@ -16,7 +16,7 @@ CommandChannel::CommandChannel(LinkState &state, Scheduler &scheduler, Trace &tr
       m_serial(&trace),
       m_router(state, scheduler),
       m_framer([this](const QString &reply) { emit replyRouted(reply, m_router.route(reply)); },
-               [this](const QString &line, TraceColour c) { m_trace.write(line, c); })
+               [this](const QString &line, TraceColour c, int from) { m_trace.write(line, c, from); })
 {
     connect(&m_serial, &Transport::bytesReceived, this, &CommandChannel::receive);
     connect(&m_serial, &Transport::sent, this, [this] {

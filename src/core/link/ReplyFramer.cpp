@@ -54,7 +54,7 @@ void ReplyFramer::feed(QChar c)
             if (m_onConsole)
                 m_onConsole(QStringLiteral("Respuesta de más de %1 caracteres descartada")
                                 .arg(proto::kMaxReplyChars),
-                            TraceColour::Red);
+                            TraceColour::Red, 0);
         } else {
             m_reply.append(c);
         }
@@ -81,12 +81,16 @@ void ReplyFramer::flushConsole(int posAtTerminator)
 {
     if (m_onConsole) {
         TraceColour colour = TraceColour::Fuchsia;
-        if (posAtTerminator <= 3)
+        int from = 0;
+        if (posAtTerminator <= 3) {
             colour = TraceColour::Maroon;
-        else if (m_reply.size() >= 4 && m_reply.startsWith(QLatin1String("+in"))
-                 && m_reply.at(3).isDigit())
+        } else if (m_reply.size() >= 4 && m_reply.startsWith(QLatin1String("+in")) && m_reply.at(3).isDigit()) {
+            // An input report is blue from its digit on: "+in" keeps the plain colour.
             colour = TraceColour::Blue;
-        m_onConsole(kConsolePrefix + m_console, colour);
+            const qsizetype at = m_console.indexOf(m_reply);
+            from = int(kConsolePrefix.size() + qMax<qsizetype>(at, 0) + 3);
+        }
+        m_onConsole(kConsolePrefix + m_console, colour, from);
     }
     m_console.clear();
 }

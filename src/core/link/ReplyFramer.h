@@ -15,7 +15,8 @@ namespace velmar {
 class ReplyFramer {
 public:
     using ReplyFn = std::function<void(const QString &reply)>;
-    using ConsoleFn = std::function<void(const QString &line, TraceColour colour)>;
+    // colourFrom: the character of line where colour begins.
+    using ConsoleFn = std::function<void(const QString &line, TraceColour colour, int colourFrom)>;
 
     ReplyFramer(ReplyFn onReply, ConsoleFn onConsole = {});
 

@@ -249,7 +249,9 @@ void InfoWindow::draw()
         const TraceLine &line = log.line(m_drawnEnd);
         if (m_drawnEnd != m_drawnFirst)
             cursor.insertBlock();
-        cursor.insertText(line.text, m_formats[int(line.colour)]);
+        if (line.colourFrom > 0)
+            cursor.insertText(line.text.left(line.colourFrom), m_formats[int(TraceColour::Default)]);
+        cursor.insertText(line.text.mid(line.colourFrom), m_formats[int(line.colour)]);
         ++m_drawnEnd;
         if (m_drawnEnd % 16 == 0 && slice.elapsed() >= kDrawSliceMs)
             break;

@@ -45,6 +45,18 @@ TEST(TraceFormat, HexaAddsTheRedFormAndABlankLine)
     EXPECT_EQ(lines[2].text, QStringLiteral(" "));
 }
 
+TEST(TraceFormat, AColourThatBeginsInsideTheEntryBeginsThereInItsLine)
+{
+    // "ComPortRx --> : +in5:x" blue from the "5"; the line before it stays plain.
+    const QString entry = QStringLiteral("head\rComPortRx --> : +in5:x");
+    const int from = int(entry.indexOf(u'5'));
+    const auto lines = formatTraceEntry(entry, QStringLiteral("T"), false, TraceColour::Blue, from);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].colour, TraceColour::Default);
+    EXPECT_EQ(lines[1].colour, TraceColour::Blue);
+    EXPECT_EQ(lines[1].text.mid(lines[1].colourFrom), QStringLiteral("5:x   "));
+}
+
 TEST(TraceFormat, ColoursByContentAndNulBecomesOne)
 {
     const auto lines = formatTraceEntry(QStringLiteral("APayload x\nAGE44 y\n") + QChar(0),

@@ -10,8 +10,11 @@ namespace {
 struct Capture {
     QStringList replies;
     QList<QPair<QString, TraceColour>> console;
-    ReplyFramer framer{[this](const QString &r) { replies << r; },
-                       [this](const QString &l, TraceColour c) { console.append({l, c}); }};
+    QList<int> colourFrom;
+    ReplyFramer framer{[this](const QString &r) { replies << r; }, [this](const QString &l, TraceColour c, int from) {
+                           console.append({l, c});
+                           colourFrom.append(from);
+                       }};
 };
 
 struct FramingCase {
@@ -65,6 +68,12 @@ TEST(Framer, ConsoleColoursFollowTheReply)
     EXPECT_EQ(c.console[2].second, TraceColour::Fuchsia); // any other reply
     EXPECT_EQ(c.console[3].second, TraceColour::Maroon);  // reply of two characters
     EXPECT_EQ(c.console[2].first, QStringLiteral("ComPortRx --> : +0102:abc\r"));
+    // The input report is blue from its digit; "+in" and the prefix keep the plain colour.
+    EXPECT_EQ(c.console[1].first.mid(c.colourFrom[1]), QStringLiteral("5:x\r"));
+    EXPECT_EQ(c.colourFrom[2], 0);
+    // Noise before the reply on the same line does not move it.
+    c.framer.feed(QByteArray("??+in12:y\r"));
+    EXPECT_EQ(c.console.last().first.mid(c.colourFrom.last()), QStringLiteral("12:y\r"));
 }
 
 TEST(Framer, OverlongReplyIsDiscardedAndTheNextOneSurvives)

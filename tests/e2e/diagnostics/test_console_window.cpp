@@ -162,6 +162,32 @@ TEST(ConsoleWindow, HexaFollowsEachEntryInRedAndPauseDropsEverything)
     EXPECT_TRUE(shows(console, QStringLiteral("ComPortRx --> : +0104:")));
 }
 
+TEST(ConsoleWindow, AnInputReportIsBlueFromItsDigitAndOtherRepliesWhole)
+{
+    Engine engine{Endpoints{}};
+    InfoWindow console(engine);
+    console.show();
+    engine.channel.receive("+in5:x\r+0102:abc\r");
+    ASSERT_TRUE(shows(&console, QStringLiteral("+0102:abc")));
+    const auto fragments = [&](const QString &text) {
+        QList<QPair<QString, QColor>> out;
+        for (QTextBlock b = console.trace()->document()->begin(); b.isValid(); b = b.next())
+            if (b.text().contains(text))
+                for (auto f = b.begin(); !f.atEnd(); ++f)
+                    out.append({f.fragment().text(), f.fragment().charFormat().foreground().color()});
+        return out;
+    };
+    const auto input = fragments(QStringLiteral("+in5"));
+    ASSERT_EQ(input.size(), 2);
+    EXPECT_TRUE(input[0].first.endsWith(QStringLiteral("ComPortRx --> : +in")));
+    EXPECT_NE(input[0].second, QColor(Qt::blue));
+    EXPECT_TRUE(input[1].first.startsWith(QStringLiteral("5:x")));
+    EXPECT_EQ(input[1].second, QColor(Qt::blue));
+    const auto other = fragments(QStringLiteral("+0102"));
+    ASSERT_EQ(other.size(), 1);
+    EXPECT_EQ(other[0].second, QColor(0xC0, 0x00, 0xC0));
+}
+
 TEST(ConsoleWindow, GuardarSavesTheTraceAskingBeforeOverwritingAndBorrarEmptiesIt)
 {
     Linked l;
