@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,28 +38,47 @@ QStringList rx(const QString &transcript)
     return out;
 }
 
+// A broker, velmar-sim on it, and the window started for that module.
+struct RemoteRig {
+    MosquittoBroker broker;
+    QTemporaryDir dir;
+    QString transcript = dir.filePath(QStringLiteral("transcript.txt"));
+    std::optional<SimProcess> sim;
+    std::optional<ui::MainWindow> w;
+
+    bool start()
+    {
+        if (!broker.ok())
+            return false;
+        sim.emplace(QStringList{QStringLiteral("--transcript"), transcript, QStringLiteral("--mqtt"),
+                                QStringLiteral("%1:%2").arg(broker.host()).arg(broker.port()),
+                                QStringLiteral("--mqtt-user"), broker.user(), QStringLiteral("--mqtt-password"),
+                                broker.password()});
+        if (!sim->ok() || !waitFor([&] { return broker.log().contains(QStringLiteral("velmar-module-1000123")); },
+                                   kWaitMs))
+            return false;
+        ui::StartOptions opts;
+        opts.settings.file = dir.filePath("settings.ini");
+        opts.settings.secretFile = dir.filePath("secret.key");
+        opts.endpoints = velmar::test::brokerEndpoints(broker);
+        opts.remoteId = QStringLiteral("1000123");
+        w.emplace(opts);
+        w->show();
+        return waitFor([&] { return w->statusText() == QStringLiteral("CONECTADO"); }, kWaitMs);
+    }
+    template <typename T>
+    T *find(const char *name)
+    {
+        return w->findChild<T *>(QLatin1String(name));
+    }
+};
+
 TEST(RemoteWindow, StartsLinkedThroughTheBrokerAndItsButtonClosesTheSession)
 {
-    MosquittoBroker broker;
-    ASSERT_TRUE(broker.ok()) << broker.errorText().toStdString();
-    QTemporaryDir dir;
-    const QString transcript = dir.filePath(QStringLiteral("transcript.txt"));
-    SimProcess sim({QStringLiteral("--transcript"), transcript, QStringLiteral("--mqtt"),
-                    QStringLiteral("%1:%2").arg(broker.host()).arg(broker.port()), QStringLiteral("--mqtt-user"),
-                    broker.user(), QStringLiteral("--mqtt-password"), broker.password()});
-    ASSERT_TRUE(sim.ok()) << sim.errorText().toStdString();
-    ASSERT_TRUE(waitFor([&] { return broker.log().contains(QStringLiteral("velmar-module-1000123")); }, kWaitMs));
-
-    ui::StartOptions opts;
-    opts.settings.file = dir.filePath("settings.ini");
-    opts.settings.secretFile = dir.filePath("secret.key");
-    opts.endpoints = velmar::test::brokerEndpoints(broker);
-    opts.remoteId = QStringLiteral("1000123");
-    std::optional<ui::MainWindow> w;
-    w.emplace(opts);
-    w->show();
-
-    ASSERT_TRUE(waitFor([&] { return w->statusText() == QStringLiteral("CONECTADO"); }, kWaitMs));
+    RemoteRig rig;
+    ASSERT_TRUE(rig.start()) << rig.broker.errorText().toStdString();
+    std::optional<ui::MainWindow> &w = rig.w;
+    const QString &transcript = rig.transcript;
     auto *button = w->findChild<QAbstractButton *>(QStringLiteral("BBConnectarRemot"));
     ASSERT_NE(button, nullptr);
     EXPECT_FALSE(button->isHidden());
@@ -76,6 +96,36 @@ TEST(RemoteWindow, StartsLinkedThroughTheBrokerAndItsButtonClosesTheSession)
     EXPECT_EQ(after.mid(after.size() - 2), QStringList({"vm+cdp=*", "vm+inf"}));
     EXPECT_FALSE(w->engine().state.isRemote());
     EXPECT_EQ(button->text(), QStringLiteral("Conectar"));
+}
+
+TEST(RemoteWindow, LocalClosesTheSessionAndALostBrokerGivesTheNoLinkLook)
+{
+    {
+        RemoteRig rig;
+        ASSERT_TRUE(rig.start()) << rig.broker.errorText().toStdString();
+        const qsizetype mark = rx(rig.transcript).size();
+        rig.find<QAction>("MIIComunicacioLocal")->trigger();
+        // The module is left locked with its stream off, then the cable is back.
+        ASSERT_TRUE(waitFor([&] { return rx(rig.transcript).mid(mark).contains(QStringLiteral("vm+inf")); }, kWaitMs));
+        const QStringList after = rx(rig.transcript).mid(mark);
+        EXPECT_EQ(after.mid(after.size() - 2), QStringList({"vm+cdp=*", "vm+inf"}));
+        EXPECT_FALSE(rig.w->engine().state.isRemote());
+        EXPECT_TRUE(rig.find<QAction>("MIIComunicacioLocal")->isChecked());
+        EXPECT_FALSE(rig.find<QAction>("MIIComunicacioRemota")->isChecked());
+    }
+    RemoteRig rig;
+    ASSERT_TRUE(rig.start()) << rig.broker.errorText().toStdString();
+    EXPECT_EQ(rig.find<QWidget>("PIP")->palette().color(QPalette::Window), QColor(0x7D, 0xB8, 0xFF));
+    rig.broker.kill();
+    ASSERT_TRUE(waitFor([&] { return rig.w->statusText() == QStringLiteral("SIN   CONEXION"); }, kWaitMs));
+    EXPECT_EQ(rig.find<QWidget>("PIP")->palette().color(QPalette::Window), QColor(0xD4, 0xD4, 0xD4));
+    auto *button = rig.find<QAbstractButton>("BBConnectarRemot");
+    EXPECT_TRUE(button->isHidden());
+    EXPECT_EQ(button->text(), QStringLiteral("Conectar"));
+    EXPECT_FALSE(rig.w->engine().state.isRemote());
+    EXPECT_FALSE(rig.w->engine().state.circuit);
+    EXPECT_EQ(rig.w->findChild<QStackedWidget *>("PVistes")->currentWidget()->objectName(), "PEstat");
+    EXPECT_FALSE(rig.find<QAction>("MIIComunicacioRemota")->isChecked());
 }
 
 TEST(RemoteWindow, RemotaLetsTheModuleOnTheCableGo)
