@@ -167,6 +167,36 @@ TEST(RemoteSim, TheStreamFillsTheStatusAndAnOutputIsSwitched)
     EXPECT_TRUE(r.transcript().contains(QStringLiteral("mqtt ssts/%1/.").arg(kId)));
 }
 
+TEST(RemoteSim, ALockedModuleTakesItsCodeAndAFactoryResetEndsInANewReadOverTheBroker)
+{
+    Remote r({QStringLiteral("--lock"), QStringLiteral("4321")});
+    ASSERT_TRUE(r.started()) << r.error().toStdString();
+    ASSERT_TRUE(waitFor([&] { return r.transcript().contains("mqtt: on the broker"); }, kWaitMs));
+    // Recognised, but locked: its stream stays off until the code.
+    r.engine.state.identConnectar = kId;
+    r.engine.remote.BConnectarMQTTClick();
+    ASSERT_TRUE(waitFor([&] { return r.engine.identification.connectedShown() && r.engine.state.protegit; }, kWaitMs))
+        << r.transcript().toStdString();
+    QSignalSpy panel(&r.engine.programming, &ProgrammingState::accessPanelShown);
+    r.engine.commands.BBProgClick();
+    ASSERT_EQ(panel.size(), 1); // nothing is read from a locked module
+
+    qsizetype mark = r.received().size();
+    r.engine.commands.BBDesbloqueigAcceptarClick(QStringLiteral("4321"));
+    ASSERT_TRUE(waitFor([&] { return r.received(mark).contains(QStringLiteral("vm+cdp=4321")); }, kWaitMs));
+    ASSERT_TRUE(waitFor([&] { return !r.engine.state.protegit; }, kWaitMs));
+
+    r.engine.commands.BBProgClick();
+    ASSERT_TRUE(r.readDone());
+    mark = r.received().size();
+    r.engine.writer.MIIDefecteClick();
+    ASSERT_TRUE(waitFor([&] { return r.received(mark).contains(QStringLiteral("vm+Xxxx=0")); }, kWaitMs));
+    // The read after the pause, as on the cable.
+    ASSERT_TRUE(waitFor([&] { return r.received(mark).contains(QStringLiteral("vm+Xxxx")); }, kWaitMs));
+    ASSERT_TRUE(r.readDone());
+    EXPECT_EQ(r.engine.fields.edit(QStringLiteral("EProgEmpresa"))->text(), QStringLiteral("Velmar Demo"));
+}
+
 TEST(RemoteSim, ABrokerLostInTheMiddleOfAWriteDoesNotReportItDone)
 {
     Remote r;
