@@ -138,6 +138,16 @@ TEST(RemoteSim, IdentificationAndAFullReadOverTheBroker)
     EXPECT_EQ(r.row("SGOperadores", 3), QStringList({"Orange", "orangeworld", "orange", "orange"}));
     EXPECT_EQ(r.received().count(QStringLiteral("vm+Xxxx")), 1);
     EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join(u'|').toStdString();
+
+    // The page shown, read alone: one request a field, answered over the broker.
+    r.engine.programming.setCurrentTab(QStringLiteral("TSConfiguracio"));
+    r.engine.fields.edit(QStringLiteral("EProgEmpresa"))->setText(QString());
+    const qsizetype mark = r.received().size();
+    r.engine.reader.BBLlegirPagClick();
+    ASSERT_TRUE(waitFor([&] { return r.received(mark).contains(QStringLiteral("vm+0105")); }, kWaitMs));
+    ASSERT_TRUE(waitFor([&] { return !r.engine.reader.timerActive() && !r.engine.programming.busy(); }, kWaitMs));
+    EXPECT_EQ(r.engine.fields.edit(QStringLiteral("EProgEmpresa"))->text(), QStringLiteral("Velmar Demo"));
+    EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join(u'|').toStdString();
 }
 
 TEST(RemoteSim, AWriteIsCheckedAgainstItsEchoesOverTheBroker)
@@ -151,6 +161,17 @@ TEST(RemoteSim, AWriteIsCheckedAgainstItsEchoesOverTheBroker)
     ASSERT_TRUE(waitFor([&] { return !r.engine.writer.running(); }, kWaitMs));
     EXPECT_TRUE(r.received(mark).contains(QStringLiteral("vm+0104=Obra 9")));
     EXPECT_EQ(ref->colour(), FieldColour::Window); // the echo matched
+    EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join(u'|').toStdString();
+
+    // The page shown, written alone ("Programar" of the page).
+    r.engine.programming.setCurrentTab(QStringLiteral("TSConfiguracio"));
+    ref->setTextByUser(QStringLiteral("Obra 10"));
+    r.engine.fields.EditChange(ref, kUser);
+    const qsizetype page = r.received().size();
+    r.engine.writer.BBGravarPagClick();
+    ASSERT_TRUE(waitFor([&] { return !r.engine.writer.running() && r.received(page).contains("vm+0104=Obra 10"); },
+                        kWaitMs));
+    EXPECT_EQ(ref->colour(), FieldColour::Window);
     EXPECT_TRUE(r.messages.isEmpty()) << r.messages.join(u'|').toStdString();
 }
 
