@@ -53,7 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             longest = std::max(longest, r.size());
             router.route(r);
         },
-        [&](const QString &line, TraceColour) { sink.seen += line.size(); });
+        [&](const QString &line, TraceColour, int colourFrom) {
+            // Where the colour begins lies within the line.
+            if (colourFrom < 0 || colourFrom > line.size())
+                __builtin_trap();
+            sink.seen += line.size();
+        });
     for (size_t i = 0; i < size; i += chunk)
         framer.feed(QByteArray(reinterpret_cast<const char *>(data + i), int(std::min(chunk, size - i))));
     scheduler.advance(10000);
