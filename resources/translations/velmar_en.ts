@@ -4045,6 +4045,17 @@ Close this connection before changing the language</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::ParameterHints</name>
+    <message>
+        <source>Parámetro : </source>
+        <translation>Parameter: </translation>
+    </message>
+    <message>
+        <source>Parámetro : a partir de </source>
+        <translation>Parameters from </translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::ProgrammingView</name>
     <message>
         <source>Accesos</source>

@@ -4045,6 +4045,17 @@ Fermez cette connexion avant de changer de langue</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::ParameterHints</name>
+    <message>
+        <source>Parámetro : </source>
+        <translation>Paramètre : </translation>
+    </message>
+    <message>
+        <source>Parámetro : a partir de </source>
+        <translation>Paramètres à partir de </translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::ProgrammingView</name>
     <message>
         <source>Accesos</source>

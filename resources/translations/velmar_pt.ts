@@ -4045,6 +4045,17 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
     </message>
 </context>
 <context>
+    <name>velmar::ui::ParameterHints</name>
+    <message>
+        <source>Parámetro : </source>
+        <translation>Parâmetro: </translation>
+    </message>
+    <message>
+        <source>Parámetro : a partir de </source>
+        <translation>Parâmetros a partir de </translation>
+    </message>
+</context>
+<context>
     <name>velmar::ui::ProgrammingView</name>
     <message>
         <source>Accesos</source>
