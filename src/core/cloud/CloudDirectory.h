@@ -84,13 +84,16 @@ public:
     // last 1000 and only those later than `chosen` when it is valid.
     void LLegir_Historic(const QDate &chosen = {});
     void Llegir_Telefons();
+    // The writes and deletes of the door lists end with their signal and
+    // then `done`, called once whatever happened (ok false: not written,
+    // ErrorFirebase says why unless the user has been told already).
     void ActualitzaTelefons(const QString &ntel, const QString &username, const QString &boto,
-                            const QString &enabled);
-    void EsborraTelefons(const QString &ntel);
+                            const QString &enabled, std::function<void(bool ok)> done = {});
+    void EsborraTelefons(const QString &ntel, std::function<void()> done = {});
     void LLegir_Usuaris();
     void ActualitzaUsuaris(const QString &iduser, const QString &enabled, const QString &email,
-                           const QString &boto);
-    void EsborraUsuaris(const QString &iduser);
+                           const QString &boto, std::function<void(bool ok)> done = {});
+    void EsborraUsuaris(const QString &iduser, std::function<void()> done = {});
     void EsborrarEquip(const QString &equip);
     void AgafaPotObrirPortes();
     void AgafaEstatPortes(const QString &nboto);
@@ -143,6 +146,8 @@ private:
     void doorRead(const QString &path, std::function<void(const QJsonValue &)> done, bool dialog);
     QString localNow() const;
     void nextUser(QStringList uids, QList<cloud::UserRow> rows);
+    // DELETE at path (errors ignored), `deleted`, then `then`.
+    void removeThen(const QString &path, std::function<void()> then);
     QString modulePath(const QString &tail) const;
     QString rightsPath() const;
 

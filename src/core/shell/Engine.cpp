@@ -33,6 +33,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       listErase(state, channel, scheduler, fields, programming, writer),
       circuitSearch(cloud, account, state, remote),
       offlineStatus(state, status, eventLog, panelMonitor),
+      doorLists(cloud, fields),
       console(state, channel, programming)
 {
     catalogue.Llegir_parametres();

@@ -4,6 +4,7 @@
 #include "core/cloud/CircuitSearch.h"
 #include "core/cloud/OfflineStatus.h"
 #include "core/cloud/CloudDirectory.h"
+#include "core/cloud/DoorLists.h"
 #include "core/diagnostics/ConsoleCommands.h"
 #include "core/diagnostics/Trace.h"
 #include "core/diagnostics/TraceLog.h"
@@ -77,6 +78,7 @@ public:
     ListErase listErase; // the delete-all of the event texts, zones and operators
     CircuitSearch circuitSearch; // the directory's modules, opened over the broker
     OfflineStatus offlineStatus; // a module on neither link, from its stored record
+    DoorLists doorLists; // the door phones and users of the module in hand, in the cloud
     ConsoleCommands console; // the diagnostics console's commands to the module
 
     // Esborra_Camps: the core's share of the return to the disconnected
