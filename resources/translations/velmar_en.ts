@@ -2773,6 +2773,14 @@ Please enter the correct key</translation>
         <source>respuesta del servidor no válida</source>
         <translation>invalid server response</translation>
     </message>
+    <message>
+        <source>Número de teléfono no válido: </source>
+        <translation>Invalid telephone number: </translation>
+    </message>
+    <message>
+        <source>Usuario no válido: </source>
+        <translation>Invalid user: </translation>
+    </message>
 </context>
 <context>
     <name>velmar::CommandChannel</name>
@@ -2785,6 +2793,13 @@ Please enter the correct key</translation>
 Desconecte el cable y vuelva a conectarlo</source>
         <translation>This port cannot be opened<byte value="xd"/>
 Unplug the cable and plug it in again</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
     </message>
 </context>
 <context>
@@ -3787,6 +3802,22 @@ Close this connection before changing the language</translation>
     <message>
         <source>Salidas de cada botón</source>
         <translation>Outputs of each button</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Cargar tel.</source>
+        <translation>Load phones</translation>
+    </message>
+    <message>
+        <source>Cargar usuario</source>
+        <translation>Load users</translation>
     </message>
 </context>
 <context>

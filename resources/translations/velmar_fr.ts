@@ -2773,6 +2773,14 @@ Veuillez saisir la bonne clé</translation>
         <source>respuesta del servidor no válida</source>
         <translation>réponse du serveur non valide</translation>
     </message>
+    <message>
+        <source>Número de teléfono no válido: </source>
+        <translation>Numéro de téléphone non valide : </translation>
+    </message>
+    <message>
+        <source>Usuario no válido: </source>
+        <translation>Utilisateur non valide : </translation>
+    </message>
 </context>
 <context>
     <name>velmar::CommandChannel</name>
@@ -2785,6 +2793,13 @@ Veuillez saisir la bonne clé</translation>
 Desconecte el cable y vuelva a conectarlo</source>
         <translation>Impossible d&apos;ouvrir ce port<byte value="xd"/>
 Débranchez le câble puis rebranchez-le</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
     </message>
 </context>
 <context>
@@ -3787,6 +3802,22 @@ Fermez cette connexion avant de changer de langue</translation>
     <message>
         <source>Salidas de cada botón</source>
         <translation>Sorties de chaque bouton</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cargar tel.</source>
+        <translation>Charger tél.</translation>
+    </message>
+    <message>
+        <source>Cargar usuario</source>
+        <translation>Charger utilisateurs</translation>
     </message>
 </context>
 <context>
