@@ -441,11 +441,7 @@ void CloudDirectory::Llegir_Telefons()
 void CloudDirectory::ActualitzaTelefons(const QString &ntel, const QString &username, const QString &boto,
                                         const QString &enabled, std::function<void(bool)> done)
 {
-    auto answer = [this, done](bool ok) {
-        emit telephoneWritten(ok);
-        if (done)
-            done(ok);
-    };
+    auto answer = answering(&CloudDirectory::telephoneWritten, std::move(done));
     m_error.clear();
     if (!recordKey(m_state.identConnectar) || !recordKey(ntel)) {
         // No module in hand, or a number that would name the whole list.
@@ -458,6 +454,15 @@ void CloudDirectory::ActualitzaTelefons(const QString &ntel, const QString &user
         write("PATCH", modulePath(QStringLiteral("/MobileNumbers/")) + ntel, telephoneRecord(username, boto, enabled),
               answer);
     });
+}
+
+std::function<void(bool)> CloudDirectory::answering(void (CloudDirectory::*signal)(bool), std::function<void(bool)> done)
+{
+    return [this, signal, done](bool ok) {
+        emit(this->*signal)(ok);
+        if (done)
+            done(ok);
+    };
 }
 
 void CloudDirectory::removeThen(const QString &path, std::function<void()> then)
@@ -519,11 +524,7 @@ void CloudDirectory::nextUser(QStringList uids, QList<UserRow> rows)
 void CloudDirectory::ActualitzaUsuaris(const QString &iduser, const QString &enabled, const QString &email,
                                        const QString &boto, std::function<void(bool)> done)
 {
-    auto answer = [this, done](bool ok) {
-        emit userRightsWritten(ok);
-        if (done)
-            done(ok);
-    };
+    auto answer = answering(&CloudDirectory::userRightsWritten, std::move(done));
     m_error.clear();
     const QString ident = m_state.identConnectar;
     if (!recordKey(ident)) {

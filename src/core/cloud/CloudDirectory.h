@@ -146,6 +146,8 @@ private:
     void doorRead(const QString &path, std::function<void(const QJsonValue &)> done, bool dialog);
     QString localNow() const;
     void nextUser(QStringList uids, QList<cloud::UserRow> rows);
+    // An answer that emits the signal, then calls `done` (if any).
+    std::function<void(bool)> answering(void (CloudDirectory::*signal)(bool), std::function<void(bool)> done);
     // DELETE at path (errors ignored), `deleted`, then `then`.
     void removeThen(const QString &path, std::function<void()> then);
     QString modulePath(const QString &tail) const;

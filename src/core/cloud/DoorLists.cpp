@@ -151,55 +151,51 @@ void DoorLists::next(List list, QList<Step> steps, QStringList errors)
     });
 }
 
+void DoorLists::run(List list, const QList<int> &rows, const std::function<Step(const GridModel &, int)> &stepFor)
+{
+    const GridModel &g = grid(list);
+    QList<Step> steps;
+    for (int r : rows)
+        steps << stepFor(g, r);
+    run(list, steps);
+}
+
 void DoorLists::BBGuardarTelClick()
 {
-    const GridModel &g = grid(List::Phones);
-    QList<Step> steps;
-    for (int r : changedRows(g, kPhoneColumns)) {
-        const QString number = g.cell(1, r), reference = g.cell(2, r), enabled = g.cell(3, r), button = g.cell(4, r);
-        steps << [this, number, reference, enabled, button](std::function<void(bool)> done) {
+    run(List::Phones, changedRows(grid(List::Phones), kPhoneColumns), [this](const GridModel &g, int r) -> Step {
+        return [this, number = g.cell(1, r), reference = g.cell(2, r), enabled = g.cell(3, r),
+                button = g.cell(4, r)](std::function<void(bool)> done) {
             m_cloud.ActualitzaTelefons(number, reference, button, enabled, std::move(done));
         };
-    }
-    run(List::Phones, steps);
+    });
 }
 
 void DoorLists::BBEliminarTelClick()
 {
-    const GridModel &g = grid(List::Phones);
-    QList<Step> steps;
-    for (int r : markedRows(g)) {
-        const QString number = g.cell(1, r);
-        steps << [this, number](std::function<void(bool)> done) {
+    run(List::Phones, markedRows(grid(List::Phones)), [this](const GridModel &g, int r) -> Step {
+        return [this, number = g.cell(1, r)](std::function<void(bool)> done) {
             m_cloud.EsborraTelefons(number, [done] { done(true); });
         };
-    }
-    run(List::Phones, steps);
+    });
 }
 
 void DoorLists::BbGuardarUsuarisClick()
 {
-    const GridModel &g = grid(List::Users);
-    QList<Step> steps;
-    for (int r : changedRows(g, kUserColumns)) {
-        const QString key = g.cell(kUserKeyColumn, r), enabled = g.cell(3, r), email = g.cell(1, r),
-                      buttons = g.cell(4, r);
-        steps << [this, key, enabled, email, buttons](std::function<void(bool)> done) {
+    run(List::Users, changedRows(grid(List::Users), kUserColumns), [this](const GridModel &g, int r) -> Step {
+        return [this, key = g.cell(kUserKeyColumn, r), enabled = g.cell(3, r), email = g.cell(1, r),
+                buttons = g.cell(4, r)](std::function<void(bool)> done) {
             m_cloud.ActualitzaUsuaris(key, enabled, email, buttons, std::move(done));
         };
-    }
-    run(List::Users, steps);
+    });
 }
 
 void DoorLists::BBEliminarUsuarisClick()
 {
-    const GridModel &g = grid(List::Users);
-    QList<Step> steps;
-    for (int r : markedRows(g)) {
-        const QString key = g.cell(kUserKeyColumn, r);
-        steps << [this, key](std::function<void(bool)> done) { m_cloud.EsborraUsuaris(key, [done] { done(true); }); };
-    }
-    run(List::Users, steps);
+    run(List::Users, markedRows(grid(List::Users)), [this](const GridModel &g, int r) -> Step {
+        return [this, key = g.cell(kUserKeyColumn, r)](std::function<void(bool)> done) {
+            m_cloud.EsborraUsuaris(key, [done] { done(true); });
+        };
+    });
 }
 
 } // namespace velmar

@@ -86,6 +86,8 @@ private:
     void finishRead(List list);
     // The steps one after the other, then the list read again.
     void run(List list, QList<Step> steps);
+    // The same with one step for each of the grid's rows.
+    void run(List list, const QList<int> &rows, const std::function<Step(const GridModel &, int row)> &stepFor);
     void next(List list, QList<Step> steps, QStringList errors);
     GridModel &grid(List list) const;
 

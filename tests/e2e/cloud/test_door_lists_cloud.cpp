@@ -36,6 +36,17 @@ struct DoorRig {
                          [this](const QString &title, const QString &text, int) { told << title + u'|' + text; });
         return true;
     }
+    // Signed in with three phones in the cloud, the phone list read.
+    bool startWithPhones()
+    {
+        return start()
+               && cloud.patch(
+                   "Equipments/" + kModule + "/MobileNumbers",
+                   {{"600000001", QJsonObject{{"UserName", "Portero"}, {"Enabled", true}, {"Button", "1"}}},
+                    {"600000002", QJsonObject{{"UserName", "Ana"}, {"Enabled", false}, {"Button", "2"}}},
+                    {"+34600000003", QJsonObject{{"UserName", "Bruno"}, {"Enabled", true}, {"Button", "4"}}}})
+               && click(&DoorLists::BBLlegirTelClick);
+    }
     // Clicks one command and waits for the list read that ends it.
     bool click(void (DoorLists::*command)())
     {
@@ -71,22 +82,10 @@ struct DoorRig {
     QStringList told;
 };
 
-void seedPhones(DoorRig &rig)
-{
-    ASSERT_TRUE(rig.cloud.patch("Equipments/" + kModule + "/MobileNumbers",
-                                {{"600000001", QJsonObject{{"UserName", "Portero"}, {"Enabled", true}, {"Button", "1"}}},
-                                 {"600000002", QJsonObject{{"UserName", "Ana"}, {"Enabled", false}, {"Button", "2"}}},
-                                 {"+34600000003",
-                                  QJsonObject{{"UserName", "Bruno"}, {"Enabled", true}, {"Button", "4"}}}}));
-}
-
 TEST(DoorListsCloud, PhonesReadSavedAndDeleted)
 {
     DoorRig rig;
-    ASSERT_TRUE(rig.start()) << rig.cloud.sim.errorText().toStdString();
-    seedPhones(rig);
-
-    ASSERT_TRUE(rig.click(&DoorLists::BBLlegirTelClick));
+    ASSERT_TRUE(rig.startWithPhones()) << rig.cloud.sim.errorText().toStdString();
     GridModel &g = rig.phones();
     EXPECT_EQ(listLength(g), 3);
     EXPECT_EQ(rig.row(g, 1), QStringList({"", "+34600000003", "Bruno", "1", "4"}));
@@ -131,9 +130,7 @@ TEST(DoorListsCloud, PhonesReadSavedAndDeleted)
 TEST(DoorListsCloud, NothingChangedWritesNothingAndReadsAgain)
 {
     DoorRig rig;
-    ASSERT_TRUE(rig.start()) << rig.cloud.sim.errorText().toStdString();
-    seedPhones(rig);
-    ASSERT_TRUE(rig.click(&DoorLists::BBLlegirTelClick));
+    ASSERT_TRUE(rig.startWithPhones()) << rig.cloud.sim.errorText().toStdString();
     ASSERT_TRUE(rig.click(&DoorLists::BBLlegirUsuarisClick));
     const struct {
         void (DoorLists::*command)();
@@ -154,9 +151,7 @@ TEST(DoorListsCloud, NothingChangedWritesNothingAndReadsAgain)
 TEST(DoorListsCloud, OnASlowServerTheReadWaitsForEveryWriteAndASecondClickIsDropped)
 {
     DoorRig rig({"--slow", "150"});
-    ASSERT_TRUE(rig.start()) << rig.cloud.sim.errorText().toStdString();
-    seedPhones(rig);
-    ASSERT_TRUE(rig.click(&DoorLists::BBLlegirTelClick));
+    ASSERT_TRUE(rig.startWithPhones()) << rig.cloud.sim.errorText().toStdString();
     GridModel &g = rig.phones();
     for (int r = 1; r <= 3; ++r)
         g.setCell(2, r, QStringLiteral("Cambio %1").arg(r));
@@ -181,9 +176,7 @@ TEST(DoorListsCloud, OnASlowServerTheReadWaitsForEveryWriteAndASecondClickIsDrop
 TEST(DoorListsCloud, RefusedPhoneWritesAreToldAndTheOthersGoThrough)
 {
     DoorRig rig;
-    ASSERT_TRUE(rig.start()) << rig.cloud.sim.errorText().toStdString();
-    seedPhones(rig);
-    ASSERT_TRUE(rig.click(&DoorLists::BBLlegirTelClick));
+    ASSERT_TRUE(rig.startWithPhones()) << rig.cloud.sim.errorText().toStdString();
     GridModel &g = rig.phones();
     // A number emptied (the row kept by its reference) would name the whole list.
     g.setCell(1, 2, QString());
