@@ -94,7 +94,9 @@ TEST(PanelPagesUi, AddressTakesHexadecimalDigitsAndIsPaddedOnLeaving)
     QCoreApplication::processEvents();
     EXPECT_EQ(address->text(), QStringLiteral("07"));
     EXPECT_EQ(win.w->engine().fields.edit(u"EAdrAD300")->text(), QStringLiteral("07"));
-    EXPECT_EQ(baud->toolTip(), QStringLiteral("BaudRate,paritat (por ejemplo 19200,e)"));
+    // Its own hint, with its parameter under it.
+    EXPECT_EQ(baud->toolTip(), QStringLiteral("BaudRate,paritat (por ejemplo 19200,e)\nParámetro : ")
+                                   + QString::number(win.w->engine().fields.field(baud->objectName())->Tag));
 }
 
 // The door lists' commands: save and delete hidden until the list is edited
