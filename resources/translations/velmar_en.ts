@@ -2773,6 +2773,14 @@ Please enter the correct key</translation>
         <source>respuesta del servidor no válida</source>
         <translation>invalid server response</translation>
     </message>
+    <message>
+        <source>Número de teléfono no válido: </source>
+        <translation>Invalid telephone number: </translation>
+    </message>
+    <message>
+        <source>Usuario no válido: </source>
+        <translation>Invalid user: </translation>
+    </message>
 </context>
 <context>
     <name>velmar::CommandChannel</name>
@@ -2800,6 +2808,13 @@ Unplug the cable and plug it in again</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> No device connected</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
     </message>
 </context>
 <context>
@@ -3996,6 +4011,22 @@ Close this connection before changing the language</translation>
         <source>Salidas de cada botón</source>
         <translation>Outputs of each button</translation>
     </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Cargar tel.</source>
+        <translation>Load phones</translation>
+    </message>
+    <message>
+        <source>Cargar usuario</source>
+        <translation>Load users</translation>
+    </message>
 </context>
 <context>
     <name>velmar::ui::PanelView</name>
@@ -4042,6 +4073,17 @@ Close this connection before changing the language</translation>
     <message>
         <source>CENTRAL DE INCENDIOS </source>
         <translation>FIRE ALARM PANEL </translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::ParameterHints</name>
+    <message>
+        <source>Parámetro : </source>
+        <translation>Parameter: </translation>
+    </message>
+    <message>
+        <source>Parámetro : a partir de </source>
+        <translation>Parameters from </translation>
     </message>
 </context>
 <context>

@@ -2773,6 +2773,14 @@ Veuillez saisir la bonne clé</translation>
         <source>respuesta del servidor no válida</source>
         <translation>réponse du serveur non valide</translation>
     </message>
+    <message>
+        <source>Número de teléfono no válido: </source>
+        <translation>Numéro de téléphone non valide : </translation>
+    </message>
+    <message>
+        <source>Usuario no válido: </source>
+        <translation>Utilisateur non valide : </translation>
+    </message>
 </context>
 <context>
     <name>velmar::CommandChannel</name>
@@ -2800,6 +2808,13 @@ Débranchez le câble puis rebranchez-le</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Aucun équipement connecté</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
     </message>
 </context>
 <context>
@@ -3996,6 +4011,22 @@ Fermez cette connexion avant de changer de langue</translation>
         <source>Salidas de cada botón</source>
         <translation>Sorties de chaque bouton</translation>
     </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cargar tel.</source>
+        <translation>Charger tél.</translation>
+    </message>
+    <message>
+        <source>Cargar usuario</source>
+        <translation>Charger utilisateurs</translation>
+    </message>
 </context>
 <context>
     <name>velmar::ui::PanelView</name>
@@ -4042,6 +4073,17 @@ Fermez cette connexion avant de changer de langue</translation>
     <message>
         <source>CENTRAL DE INCENDIOS </source>
         <translation>CENTRALE INCENDIE </translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::ParameterHints</name>
+    <message>
+        <source>Parámetro : </source>
+        <translation>Paramètre : </translation>
+    </message>
+    <message>
+        <source>Parámetro : a partir de </source>
+        <translation>Paramètres à partir de </translation>
     </message>
 </context>
 <context>

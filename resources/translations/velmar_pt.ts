@@ -2773,6 +2773,14 @@ Introduza a chave correta</translation>
         <source>respuesta del servidor no válida</source>
         <translation>resposta do servidor inválida</translation>
     </message>
+    <message>
+        <source>Número de teléfono no válido: </source>
+        <translation>Número de telefone inválido: </translation>
+    </message>
+    <message>
+        <source>Usuario no válido: </source>
+        <translation>Utilizador inválido: </translation>
+    </message>
 </context>
 <context>
     <name>velmar::CommandChannel</name>
@@ -2800,6 +2808,13 @@ Desligue o cabo e volte a ligá-lo</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Não há nenhum equipamento ligado</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
     </message>
 </context>
 <context>
@@ -3996,6 +4011,22 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
         <source>Salidas de cada botón</source>
         <translation>Saídas de cada botão</translation>
     </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Cargar tel.</source>
+        <translation>Carregar tel.</translation>
+    </message>
+    <message>
+        <source>Cargar usuario</source>
+        <translation>Carregar utilizadores</translation>
+    </message>
 </context>
 <context>
     <name>velmar::ui::PanelView</name>
@@ -4042,6 +4073,17 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
     <message>
         <source>CENTRAL DE INCENDIOS </source>
         <translation>CENTRAL DE INCÊNDIO </translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::ParameterHints</name>
+    <message>
+        <source>Parámetro : </source>
+        <translation>Parâmetro: </translation>
+    </message>
+    <message>
+        <source>Parámetro : a partir de </source>
+        <translation>Parâmetros a partir de </translation>
     </message>
 </context>
 <context>

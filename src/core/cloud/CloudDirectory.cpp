@@ -400,8 +400,7 @@ void CloudDirectory::EsborrarEquip(const QString &equip)
     if (!recordKey(equip))
         return;
     signInThen([this, equip] {
-        const QString path = QStringLiteral("Equipments/") + equip;
-        m_client.remove(path, [this, path](const CloudResult &) { emit deleted(path); });
+        removeThen(QStringLiteral("Equipments/") + equip, {});
     });
 }
 
@@ -454,26 +453,49 @@ void CloudDirectory::Llegir_Telefons()
 }
 
 void CloudDirectory::ActualitzaTelefons(const QString &ntel, const QString &username, const QString &boto,
-                                        const QString &enabled)
+                                        const QString &enabled, std::function<void(bool)> done)
 {
+    auto answer = answering(&CloudDirectory::telephoneWritten, std::move(done));
+    m_error.clear();
     if (!recordKey(m_state.identConnectar) || !recordKey(ntel)) {
-        emit telephoneWritten(false);
+        // No module in hand, or a number that would name the whole list.
+        if (recordKey(m_state.identConnectar))
+            accessError(tr("Número de teléfono no válido: ") + ntel);
+        answer(false);
         return;
     }
-    signInThen([this, ntel, username, boto, enabled] {
+    signInThen([this, ntel, username, boto, enabled, answer] {
         write("PATCH", modulePath(QStringLiteral("/MobileNumbers/")) + ntel, telephoneRecord(username, boto, enabled),
-              [this](bool ok) { emit telephoneWritten(ok); });
+              answer);
     });
 }
 
-void CloudDirectory::EsborraTelefons(const QString &ntel)
+std::function<void(bool)> CloudDirectory::answering(void (CloudDirectory::*signal)(bool), std::function<void(bool)> done)
 {
-    if (!recordKey(m_state.identConnectar) || !recordKey(ntel))
-        return;
-    signInThen([this, ntel] {
-        const QString path = modulePath(QStringLiteral("/MobileNumbers/")) + ntel;
-        m_client.remove(path, [this, path](const CloudResult &) { emit deleted(path); });
+    return [this, signal, done](bool ok) {
+        emit(this->*signal)(ok);
+        if (done)
+            done(ok);
+    };
+}
+
+void CloudDirectory::removeThen(const QString &path, std::function<void()> then)
+{
+    m_client.remove(path, [this, path, then](const CloudResult &) {
+        emit deleted(path);
+        if (then)
+            then();
     });
+}
+
+void CloudDirectory::EsborraTelefons(const QString &ntel, std::function<void()> done)
+{
+    if (!recordKey(m_state.identConnectar) || !recordKey(ntel)) {
+        if (done)
+            done();
+        return;
+    }
+    signInThen([this, ntel, done] { removeThen(modulePath(QStringLiteral("/MobileNumbers/")) + ntel, done); });
 }
 
 // --- users ------------------------------------------------------------------------
@@ -514,42 +536,45 @@ void CloudDirectory::nextUser(QStringList uids, QList<UserRow> rows)
 }
 
 void CloudDirectory::ActualitzaUsuaris(const QString &iduser, const QString &enabled, const QString &email,
-                                       const QString &boto)
+                                       const QString &boto, std::function<void(bool)> done)
 {
+    auto answer = answering(&CloudDirectory::userRightsWritten, std::move(done));
+    m_error.clear();
     const QString ident = m_state.identConnectar;
     if (!recordKey(ident)) {
-        emit userRightsWritten(false);
+        answer(false);
         return;
     }
-    auto writeRights = [this, ident, enabled, boto](const QString &uid) {
+    auto writeRights = [this, ident, enabled, boto, answer](const QString &uid) {
         if (!recordKey(uid)) {
-            emit userRightsWritten(false);
+            accessError(tr("Usuario no válido: ") + uid);
+            answer(false);
             return;
         }
         write("PATCH", QStringLiteral("Users/") + uid + QStringLiteral("/Modulos/") + ident, userRights(boto, enabled),
-              [this, ident, uid, enabled](bool ok) {
+              [this, ident, uid, enabled, answer](bool ok) {
                   if (!ok) {
-                      emit userRightsWritten(false);
+                      answer(false);
                       return;
                   }
                   write("PATCH", QStringLiteral("Equipments/") + ident + QStringLiteral("/Users"),
-                        {{uid, enabled == QLatin1String("1")}}, [this](bool ok) { emit userRightsWritten(ok); });
+                        {{uid, enabled == QLatin1String("1")}}, answer);
               });
     };
-    signInThen([this, iduser, email, writeRights] {
+    signInThen([this, iduser, email, writeRights, answer] {
         if (!iduser.isEmpty()) {
             writeRights(iduser);
             return;
         }
-        readValue(QStringLiteral("Users"), {}, [this, email, writeRights](bool ok, const QJsonValue &v) {
+        readValue(QStringLiteral("Users"), {}, [this, email, writeRights, answer](bool ok, const QJsonValue &v) {
             if (!ok) {
-                emit userRightsWritten(false);
+                answer(false);
                 return;
             }
             const QString uid = uidForEmail(v, email);
             if (uid.isEmpty()) {
                 emit message(tr("ERROR"), tr("Este email no existe"), 0);
-                emit userRightsWritten(false);
+                answer(false);
                 return;
             }
             writeRights(uid);
@@ -557,18 +582,18 @@ void CloudDirectory::ActualitzaUsuaris(const QString &iduser, const QString &ena
     });
 }
 
-void CloudDirectory::EsborraUsuaris(const QString &iduser)
+void CloudDirectory::EsborraUsuaris(const QString &iduser, std::function<void()> done)
 {
     const QString ident = m_state.identConnectar;
-    if (!recordKey(ident) || !recordKey(iduser))
+    if (!recordKey(ident) || !recordKey(iduser)) {
+        if (done)
+            done();
         return;
-    signInThen([this, ident, iduser] {
-        const QString first = QStringLiteral("Equipments/") + ident + QStringLiteral("/Users/") + iduser;
+    }
+    signInThen([this, ident, iduser, done] {
         const QString second = QStringLiteral("Users/") + iduser + QStringLiteral("/Modulos/") + ident;
-        m_client.remove(first, [this, first, second](const CloudResult &) {
-            emit deleted(first);
-            m_client.remove(second, [this, second](const CloudResult &) { emit deleted(second); });
-        });
+        removeThen(QStringLiteral("Equipments/") + ident + QStringLiteral("/Users/") + iduser,
+                   [this, second, done] { removeThen(second, done); });
     });
 }
 

@@ -91,13 +91,16 @@ public:
     // The same read with its rows handed back (ok false: the server failed, told already).
     void LLegir_Historic(const QDate &chosen, std::function<void(bool ok, const QList<cloud::HistoryRow> &)> done);
     void Llegir_Telefons();
+    // The writes and deletes of the door lists end with their signal and
+    // then `done`, called once whatever happened (ok false: not written,
+    // ErrorFirebase says why unless the user has been told already).
     void ActualitzaTelefons(const QString &ntel, const QString &username, const QString &boto,
-                            const QString &enabled);
-    void EsborraTelefons(const QString &ntel);
+                            const QString &enabled, std::function<void(bool ok)> done = {});
+    void EsborraTelefons(const QString &ntel, std::function<void()> done = {});
     void LLegir_Usuaris();
     void ActualitzaUsuaris(const QString &iduser, const QString &enabled, const QString &email,
-                           const QString &boto);
-    void EsborraUsuaris(const QString &iduser);
+                           const QString &boto, std::function<void(bool ok)> done = {});
+    void EsborraUsuaris(const QString &iduser, std::function<void()> done = {});
     void EsborrarEquip(const QString &equip);
     void AgafaPotObrirPortes();
     void AgafaEstatPortes(const QString &nboto);
@@ -150,6 +153,10 @@ private:
     void doorRead(const QString &path, std::function<void(const QJsonValue &)> done, bool dialog);
     QString localNow() const;
     void nextUser(QStringList uids, QList<cloud::UserRow> rows);
+    // An answer that emits the signal, then calls `done` (if any).
+    std::function<void(bool)> answering(void (CloudDirectory::*signal)(bool), std::function<void(bool)> done);
+    // DELETE at path (errors ignored), `deleted`, then `then`.
+    void removeThen(const QString &path, std::function<void()> then);
     QString modulePath(const QString &tail) const;
     QString rightsPath() const;
 

@@ -32,9 +32,8 @@ int sortList(GridModel &grid, int column)
 
     const int columns = grid.columns();
     QList<Row> rows;
-    for (int r = 1; r <= grid.dataRows(); ++r) {
-        if (grid.cell(1, r).isEmpty() && grid.cell(2, r).isEmpty())
-            break;
+    const int length = listLength(grid);
+    for (int r = 1; r <= length; ++r) {
         Row row;
         for (int c = 0; c < columns; ++c) {
             row.cells << grid.cell(c, r);

@@ -16,16 +16,6 @@ class ListText {
 constexpr int kZoneNameChars = 32;
 constexpr int kZoneCodeChars = 8;
 
-// The phone, user and zone lists end at the first row whose second and
-// third columns are both empty (row 0 being the heading row).
-int listRows(const GridModel &grid)
-{
-    int r = 1;
-    while (r <= grid.dataRows() && !(grid.cell(1, r).isEmpty() && grid.cell(2, r).isEmpty()))
-        ++r;
-    return r - 1;
-}
-
 QStringList headingsOf(const GridModel &grid)
 {
     QStringList h;
@@ -157,7 +147,7 @@ void importList(FieldModel &fields, ListKind kind, const ParsedRows &file, const
 QByteArray exportList(const GridModel &grid, ListKind kind)
 {
     QList<QStringList> lines{headingsOf(grid)};
-    const int rows = kind == ListKind::Operators ? grid.dataRows() : listRows(grid);
+    const int rows = kind == ListKind::Operators ? grid.dataRows() : listLength(grid);
     for (int r = 1; r <= rows; ++r) {
         QStringList line;
         for (int c = 0; c < grid.columns(); ++c)

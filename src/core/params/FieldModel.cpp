@@ -498,6 +498,7 @@ void FieldModel::Esborra_Portes(int opcio)
         clearGrids({"SGTelefons"});
     if (opcio == 0 || opcio == 2)
         clearGrids({"SGUsuaris"});
+    emit doorListsCleared(opcio);
 }
 
 } // namespace velmar

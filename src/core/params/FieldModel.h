@@ -165,7 +165,9 @@ public:
     void Esborra_CentralMA2000();
     void Esborra_CentralJadeBird();
     void Esborra_CentralPL1000();
-    // 0: both door lists; 1: the phone list; 2: the user list.
+    // 0: both door lists; 1: the phone list; 2: the user list. Headings,
+    // cells and stores are cleared; the page hides the lists' save and
+    // delete commands on doorListsCleared.
     void Esborra_Portes(int opcio);
 
 signals:
@@ -174,6 +176,8 @@ signals:
     // Esborra_Camps ran: views, status bar and commands go to the
     // disconnected state.
     void disconnectedReset();
+    // Esborra_Portes ran with this option.
+    void doorListsCleared(int opcio);
 
 private:
     void clearGrids(std::initializer_list<const char *> names);

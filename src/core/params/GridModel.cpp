@@ -26,6 +26,14 @@ QString recordFieldText(const QString &text)
     return kept;
 }
 
+int listLength(const GridModel &grid)
+{
+    int r = 1;
+    while (r <= grid.dataRows() && !(grid.cell(1, r).isEmpty() && grid.cell(2, r).isEmpty()))
+        ++r;
+    return r - 1;
+}
+
 GridModel::GridModel(const GridDesign &design, QObject *parent)
     : QAbstractTableModel(parent), Tag(design.offset), m_design(design)
 {

@@ -56,6 +56,12 @@ struct GridDesign {
 // and line breaks (a break ends the command on the wire) are left out.
 QString recordFieldText(const QString &text);
 
+class GridModel;
+// The rows of a list grid (phones, users, zones): data rows from 1 down to,
+// not including, the first row whose second and third columns are both
+// empty; rows after it are not part of the list.
+int listLength(const GridModel &grid);
+
 // One grid: the cells the user sees and edits, the field store (the text of
 // every cell as last read from or written to the module), the changed marker
 // of every cell and the flag words of check-box cells.

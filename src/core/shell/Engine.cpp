@@ -34,6 +34,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       circuitSearch(cloud, account, state, remote),
       offlineStatus(state, status, eventLog, panelMonitor),
       history(cloud, state, programming),
+      doorLists(cloud, fields),
       console(state, channel, programming)
 {
     catalogue.Llegir_parametres();

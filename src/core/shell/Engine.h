@@ -5,6 +5,7 @@
 #include "core/cloud/OfflineStatus.h"
 #include "core/history/EventHistory.h"
 #include "core/cloud/CloudDirectory.h"
+#include "core/cloud/DoorLists.h"
 #include "core/diagnostics/ConsoleCommands.h"
 #include "core/diagnostics/Trace.h"
 #include "core/diagnostics/TraceLog.h"
@@ -79,6 +80,7 @@ public:
     CircuitSearch circuitSearch; // the directory's modules, opened over the broker
     OfflineStatus offlineStatus; // a module on neither link, from its stored record
     EventHistory history;        // the "Registro" page: the module's events in the cloud
+    DoorLists doorLists; // the door phones and users of the module in hand, in the cloud
     ConsoleCommands console; // the diagnostics console's commands to the module
 
     // Esborra_Camps: the core's share of the return to the disconnected

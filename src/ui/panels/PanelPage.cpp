@@ -1,5 +1,6 @@
 #include "ui/panels/PanelPage.h"
 
+#include "core/cloud/DoorLists.h"
 #include "core/files/EventTextFile.h"
 
 #include "ui/editor/GridEditor.h"
@@ -252,28 +253,51 @@ QWidget *buildDoorPage(FieldModel &fields, FieldBinder &binder, std::function<Ch
     }
     layout->addWidget(functions);
 
+    // Each cloud list with its commands beneath (ui/cloud/DoorListsUi.cpp;
+    // the phone list's files: ui/files); save and delete show up as the
+    // list is edited.
+    using Command = std::pair<const char *, const char *>;
+    auto commands = [&](std::initializer_list<Command> left, std::initializer_list<Command> right) {
+        auto *row = new QHBoxLayout;
+        auto add = [&](const Command &c) {
+            auto *b = texts.text(new QPushButton(page), [text = c.second] { return PanelPage::tr(text); });
+            b->setObjectName(QLatin1String(c.first));
+            row->addWidget(b);
+        };
+        for (const Command &c : left)
+            add(c);
+        row->addStretch();
+        for (const Command &c : right)
+            add(c);
+        return row;
+    };
+    const char *save = QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Guardar");
+    const char *remove = QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Eliminar");
     auto *lists = new QHBoxLayout;
     for (const char *name : {"SGTelefons", "SGUsuaris"}) {
         GridEditor *g = gridOf(name, page);
         g->setVisibleRows(8);
         g->setFill(GridEditor::Fill::LastColumn);
-        if (qstrcmp(name, "SGTelefons") != 0) {
-            lists->addWidget(g, 1);
-            continue;
+        auto *column = new QVBoxLayout;
+        column->addWidget(g, 1);
+        if (qstrcmp(name, "SGTelefons") == 0) {
+            column->addLayout(commands(
+                {{"BBLlegirTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Cargar tel.")},
+                 {"BBGuardarTel", save},
+                 {"BBEliminarTel", remove}},
+                {{"BBImportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Importar")},
+                 {"BBExportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Exportar")}}));
+        } else {
+            // The last column holds the user key the writes go to.
+            g->setColumnHidden(doorlists::kUserKeyColumn, true);
+            QObject::connect(&g->grid(), &QAbstractItemModel::modelReset, g,
+                             [g] { g->setColumnHidden(doorlists::kUserKeyColumn, true); });
+            column->addLayout(commands({{"BBLlegirUsuaris", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Cargar usuario")},
+                                        {"BbGuardarUsuaris", save},
+                                        {"BBEliminarUsuaris", remove}},
+                                       {}));
         }
-        // The phone list's file commands (ui/files).
-        auto *phones = new QVBoxLayout;
-        phones->addWidget(g, 1);
-        auto *row = new QHBoxLayout;
-        row->addStretch();
-        for (const auto &[button, text] : {std::pair{"BBImportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Importar")},
-                                           std::pair{"BBExportarTel", QT_TRANSLATE_NOOP("velmar::ui::PanelPage", "Exportar")}}) {
-            auto *b = texts.text(new QPushButton(page), [text = text] { return PanelPage::tr(text); });
-            b->setObjectName(QLatin1String(button));
-            row->addWidget(b);
-        }
-        phones->addLayout(row);
-        lists->addLayout(phones, 1);
+        lists->addLayout(column, 1);
     }
     layout->addLayout(lists);
     layout->addStretch();

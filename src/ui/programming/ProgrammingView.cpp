@@ -1,5 +1,7 @@
 #include "ui/programming/ProgrammingView.h"
 
+#include "ui/programming/ParameterHints.h"
+
 #include "ui/editor/FieldColours.h"
 #include "ui/editor/GridEditor.h"
 #include "ui/programming/FieldBinder.h"
@@ -203,6 +205,9 @@ ProgrammingView::ProgrammingView(FieldModel &fields, const LinkState &link, QWid
     m_defaults = m_texts.text(new QAction(this), [] { return tr("Restaurar los valores de fábrica"); });
     m_defaults->setObjectName(QStringLiteral("MIIDefecte"));
     connect(m_defaults, &QAction::triggered, this, &ProgrammingView::factoryResetRequested);
+
+    // Last, so that the hints are made from the captions just set.
+    InicialitzaHint(this, m_fields, m_texts);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &ProgrammingView::PCProgramacioChange);
     setCommandsEnabled(false);

@@ -3,6 +3,7 @@
 #include "core/link/ProtocolTimes.h"
 #include "core/shell/DadesPC.h"
 #include "core/shell/Version.h"
+#include "ui/cloud/DoorListsUi.h"
 #include "ui/diagnostics/InfoWindow.h"
 #include "ui/link/PortComboBox.h"
 #include "ui/programming/ProgrammingView.h"
@@ -131,6 +132,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
             &ProgrammingView::refreshMarks);
     wireProgramming();
     wireFiles();
+    new DoorListsUi(m_engine.doorLists, m_engine.fields, m_programming, this);
     wireLink();
     connect(&e.channel, &CommandChannel::transmitted, this, [this] { m_tx->setOn(true); });
     connect(&e.channel, &CommandChannel::received, this, [this] { m_rx->setOn(true); });

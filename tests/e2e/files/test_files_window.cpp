@@ -40,24 +40,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-// The module recognised, its programming read once ("Prog.") and the named
-// tab in front.
 bool programmingOn(Linked &l, const char *tab)
 {
-    if (!l.sim.ok() || !l.settled())
-        return false;
-    MainWindow &w = *l.w;
-    const Engine &e = w.engine();
-    l.find<QPushButton>("BBProg")->click();
-    if (!waitFor([&] { return w.programmingShown() && !e.programming.busy() && e.programming.progllegida; }, 20000))
-        return false;
-    QTabWidget *tabs = w.programming()->tabs();
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->widget(i)->objectName() == QLatin1String(tab)) {
-            tabs->setCurrentIndex(i);
-            return true;
-        }
-    return false;
+    return l.programmingOn(tab);
 }
 
 // "Borrar" of a page, confirmed: the module receives `first`, then `next`,

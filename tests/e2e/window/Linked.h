@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 
 #include "support/SimProcess.h"
@@ -7,7 +8,9 @@
 #include "support/Wait.h"
 
 #include <QFile>
+#include <QPushButton>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -62,6 +65,24 @@ struct Linked {
         const Engine &e = w->engine();
         return waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000)
                && receives(QStringLiteral("vm+vEr")) && receives(QStringLiteral("vm+INf"));
+    }
+    // Recognised, its programming read once ("Prog.") and the named tab in front.
+    bool programmingOn(const char *tab)
+    {
+        if (!sim.ok() || !settled())
+            return false;
+        const Engine &e = w->engine();
+        find<QPushButton>("BBProg")->click();
+        if (!waitFor([&] { return w->programmingShown() && !e.programming.busy() && e.programming.progllegida; },
+                     20000))
+            return false;
+        QTabWidget *tabs = w->programming()->tabs();
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->objectName() == QLatin1String(tab)) {
+                tabs->setCurrentIndex(i);
+                return true;
+            }
+        return false;
     }
     template <typename T>
     T *find(const char *name) const

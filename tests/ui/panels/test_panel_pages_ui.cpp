@@ -2,6 +2,7 @@
 // caption and title, and the address fields' keys.
 #include "core/panels/PanelCatalogue.h"
 #include "core/programming/ModuleCommands.h"
+#include "ui/editor/GridEditor.h"
 #include "ui/programming/ProgrammingView.h"
 #include "ui/shell/MainWindow.h"
 
@@ -9,6 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,7 +94,63 @@ TEST(PanelPagesUi, AddressTakesHexadecimalDigitsAndIsPaddedOnLeaving)
     QCoreApplication::processEvents();
     EXPECT_EQ(address->text(), QStringLiteral("07"));
     EXPECT_EQ(win.w->engine().fields.edit(u"EAdrAD300")->text(), QStringLiteral("07"));
-    EXPECT_EQ(baud->toolTip(), QStringLiteral("BaudRate,paritat (por ejemplo 19200,e)"));
+    // Its own hint, with its parameter under it.
+    EXPECT_EQ(baud->toolTip(), QStringLiteral("BaudRate,paritat (por ejemplo 19200,e)\nParámetro : ")
+                                   + QString::number(win.w->engine().fields.field(baud->objectName())->Tag));
+}
+
+// The door lists' commands: save and delete hidden until the list is edited
+// or a row marked, hidden again when that list (and only it) is cleared.
+TEST(PanelPagesUi, DoorListCommandsFollowEditsMarksAndClearing)
+{
+    Window win;
+    win.attach("Puertas");
+    win.w->showProgramming();
+    win.tabs()->setCurrentWidget(win.w->findChild<QWidget *>(QStringLiteral("TSPortes")));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&*win.w));
+    Engine &e = win.w->engine();
+    e.state.circuit = true;
+    auto button = [&](const char *name) { return win.w->findChild<QPushButton *>(QLatin1String(name)); };
+    // Shown on the page (the view in front may change under the test).
+    auto shown = [&](const char *name) { return !button(name)->isHidden(); };
+    auto grid = [&](const char *name) { return win.w->findChild<GridEditor *>(QLatin1String(name)); };
+    const struct {
+        const char *grid;
+        const char *read;
+        const char *save;
+        const char *remove;
+        int option;
+    } lists[] = {{"SGTelefons", "BBLlegirTel", "BBGuardarTel", "BBEliminarTel", 1},
+                 {"SGUsuaris", "BBLlegirUsuaris", "BbGuardarUsuaris", "BBEliminarUsuaris", 2}};
+    for (const auto &l : lists) {
+        SCOPED_TRACE(l.grid);
+        ASSERT_NE(button(l.read), nullptr);
+        EXPECT_TRUE(shown(l.read));
+        EXPECT_FALSE(shown(l.save));
+        EXPECT_FALSE(shown(l.remove));
+        GridEditor *g = grid(l.grid);
+        g->grid().load(1, 1, QStringLiteral("600000001"));
+        g->grid().load(2, 1, QStringLiteral("Ref"));
+        EXPECT_FALSE(shown(l.save)) << "what was read is no change";
+        g->setCellByUser(g->cellIndex(4, 1), QStringLiteral("2"));
+        EXPECT_TRUE(shown(l.save));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->cellIndex(0, 1)).center());
+        EXPECT_TRUE(shown(l.remove));
+    }
+    // Each list's clearing hides its own commands.
+    for (const auto &l : lists) {
+        e.fields.Esborra_Portes(l.option);
+        EXPECT_FALSE(shown(l.save)) << l.save;
+        EXPECT_FALSE(shown(l.remove)) << l.remove;
+        for (const auto &other : lists)
+            if (other.option > l.option) {
+                EXPECT_TRUE(shown(other.save)) << other.save;
+                EXPECT_TRUE(shown(other.remove)) << other.remove;
+            }
+    }
+    // The user list's key column stays hidden after a clearing.
+    EXPECT_TRUE(grid("SGUsuaris")->isColumnHidden(5));
+    EXPECT_EQ(grid("SGUsuaris")->grid().heading(1), QStringLiteral("Email"));
 }
 
 // Pictures of every panel page with sample values (scripts/screenshots.sh).

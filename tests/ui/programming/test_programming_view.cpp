@@ -240,6 +240,29 @@ TEST_F(Pages, EveryControlOfTheThreePagesIsThereByItsName)
 
 // Long city lists of the zone selector wrap onto more lines instead of
 // being cut: entry 10 (Dublin ... Casablanca) is taller than Hawaii.
+TEST_F(Pages, ParameterControlsAreHintedWithTheirSectionCaptionAndNumber)
+{
+    const auto number = [&](const char *name) { return QString::number(fields().field(QString::fromLatin1(name))->Tag); };
+    struct Case {
+        const char *control;
+        QString hint;
+    } cases[] = {
+        {"EProgEmpresa", "Identificación\nEmpresa\nParámetro : " + number("EProgEmpresa")},
+        // Its own hint stays, the parameter under it.
+        {"ETelSMS2", "Varios teléfonos separados por \";\"\nParámetro : " + number("ETelSMS2")},
+        // A grid's rows are consecutive parameters from its number on.
+        {"SGOperadores", "Operadoras GPRS\nParámetro : a partir de "
+                             + QString::number(fields().grid(u"SGOperadores")->Tag)},
+    };
+    for (const Case &c : cases) {
+        ASSERT_NE(find<QWidget>(c.control), nullptr) << c.control;
+        EXPECT_EQ(find<QWidget>(c.control)->toolTip().toStdString(), c.hint.toStdString()) << c.control;
+    }
+    EXPECT_GE(fields().field(u"EProgEmpresa")->Tag, 100);
+    // A command is no parameter.
+    EXPECT_EQ(find<QWidget>("BBLlegirPag")->toolTip(), QStringLiteral("Lee del equipo los valores de la página mostrada"));
+}
+
 TEST_F(Pages, ZoneSelectorEntriesWrapInTheListWidth)
 {
     auto *hora = find<QComboBox>("CBHora");
