@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ clang pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
-  qt6-l10n-tools libgl-dev
+  qt6-l10n-tools qt6-translations-l10n libgl-dev
   libmosquitto-dev mosquitto mosquitto-clients
   libssl-dev zlib1g-dev libxlsxwriter-dev tzdata
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -2796,6 +2796,13 @@ Unplug the cable and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2815,6 @@ Unplug the cable and plug it in again</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> No device connected</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
     </message>
 </context>
 <context>
@@ -3042,6 +3042,23 @@ Checking the access code ... <byte value="xd"/>
     <message>
         <source>Leyendo</source>
         <translation>Reading</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::SingleInstance</name>
+    <message>
+        <source>Velmar Q7R2T CLOUD<byte value="xd"/>
+<byte value="xd"/>
+Ya hay una versión de este programa ejecutándose <byte value="xd"/>
+maximícelo desde la barra de tareas de Windows.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Velmar Q7R2T CLOUD<byte value="xd"/>
+<byte value="xd"/>
+Another copy of this program is already running <byte value="xd"/>
+maximise it from the Windows taskbar.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -3608,6 +3625,10 @@ Programming code too short. Minimum 4 characters<byte value="xd"/>
     <message>
         <source>    Aceptar   </source>
         <translation>    OK   </translation>
+    </message>
+    <message>
+        <source>Informació port sèrie i TCP</source>
+        <translation>Serial port and TCP information</translation>
     </message>
 </context>
 <context>

@@ -2796,6 +2796,13 @@ Débranchez le câble puis rebranchez-le</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2815,6 @@ Débranchez le câble puis rebranchez-le</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Aucun équipement connecté</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERREUR</translation>
     </message>
 </context>
 <context>
@@ -3042,6 +3042,23 @@ Vérification du code d&apos;accès ... <byte value="xd"/>
     <message>
         <source>Leyendo</source>
         <translation>Lecture</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::SingleInstance</name>
+    <message>
+        <source>Velmar Q7R2T CLOUD<byte value="xd"/>
+<byte value="xd"/>
+Ya hay una versión de este programa ejecutándose <byte value="xd"/>
+maximícelo desde la barra de tareas de Windows.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Velmar Q7R2T CLOUD<byte value="xd"/>
+<byte value="xd"/>
+Une autre copie de ce programme est déjà en cours d’exécution <byte value="xd"/>
+agrandissez-la depuis la barre des tâches de Windows.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -3608,6 +3625,10 @@ Code de programmation trop court. 4 caractères minimum<byte value="xd"/>
     <message>
         <source>    Aceptar   </source>
         <translation>    Valider   </translation>
+    </message>
+    <message>
+        <source>Informació port sèrie i TCP</source>
+        <translation>Informations port série et TCP</translation>
     </message>
 </context>
 <context>

@@ -2796,6 +2796,13 @@ Desligue o cabo e volte a ligá-lo</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2815,6 @@ Desligue o cabo e volte a ligá-lo</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Não há nenhum equipamento ligado</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERRO</translation>
     </message>
 </context>
 <context>
@@ -3042,6 +3042,23 @@ A verificar o código de acesso ... <byte value="xd"/>
     <message>
         <source>Leyendo</source>
         <translation>A ler</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::SingleInstance</name>
+    <message>
+        <source>Velmar Q7R2T CLOUD<byte value="xd"/>
+<byte value="xd"/>
+Ya hay una versión de este programa ejecutándose <byte value="xd"/>
+maximícelo desde la barra de tareas de Windows.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Velmar Q7R2T CLOUD<byte value="xd"/>
+<byte value="xd"/>
+Já existe uma cópia deste programa em execução <byte value="xd"/>
+maximize-a a partir da barra de tarefas do Windows.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -3608,6 +3625,10 @@ Código de programação demasiado curto. Mínimo 4 caracteres<byte value="xd"/>
     <message>
         <source>    Aceptar   </source>
         <translation>    Aceitar   </translation>
+    </message>
+    <message>
+        <source>Informació port sèrie i TCP</source>
+        <translation>Informação da porta série e TCP</translation>
     </message>
 </context>
 <context>

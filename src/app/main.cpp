@@ -1,5 +1,7 @@
 #include "core/shell/CommandLine.h"
 #include "core/base/Endpoints.h"
+#include "core/shell/Languages.h"
+#include "core/shell/SettingsStore.h"
 #include "core/shell/SingleInstance.h"
 #include "ui/shell/MessageDialogs.h"
 #include "ui/shell/MainWindow.h"
@@ -44,6 +46,14 @@ int main(int argc, char **argv)
     velmar::SingleInstance instance;
     if (!instance.acquire()) {
         instance.notifyFirst();
+        // Told in the language the user chose, as the running copy shows it.
+        velmar::LanguageModules languages;
+        const velmar::SettingsStore store(velmar::SettingsLocation::perUser(), QString());
+        velmar::ConfigInicial stored;
+        const bool firstStart = !store.holdsLanguage();
+        store.LLegirConfigInicial(stored);
+        if (const velmar::Language *l = velmar::languages::atStartUp(stored.Idioma, firstStart, options.locale))
+            languages.switchTo(l->identifier);
         velmar::ui::ElMeuMessageDlg(QString(), velmar::SingleInstance::alreadyRunningText(),
                                     velmar::ui::DlgType::Information, {}, QMessageBox::Ok);
         return 0;

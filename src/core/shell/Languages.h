@@ -20,6 +20,9 @@ struct Language {
     QString keyword;    // "SPANISH", ...
     QStringList suffixes;
     bool builtIn = false; // Spanish: the texts of the program itself
+    // Qt's own catalogues (file dialogs, edit menus, standard buttons), in
+    // the order tried; none for English, Qt's own language.
+    QStringList qtLocales;
 };
 
 namespace languages {
@@ -37,6 +40,10 @@ const Language *byKeyword(const QString &keyword);
 // The language of a first start: the locale's language when it is one of the
 // four (whatever its country), else the built-in Spanish.
 const Language &forLocale(const QLocale &locale);
+// The language to start in: the stored keyword ("REG8") when there is one
+// and it is not a first start, else the locale's (forLocale); a stored text
+// that is no keyword gives nullptr (the built-in texts stay).
+const Language *atStartUp(const QString &stored, bool firstStart, const QLocale &locale);
 
 } // namespace languages
 
@@ -47,11 +54,15 @@ class LanguageModules {
 public:
     // prefix: where the modules are looked for, the suffix and ".qm" follow.
     explicit LanguageModules(QString prefix = QStringLiteral(":/translations/velmar_"));
+    // qtDirectory: where Qt's own catalogues ("qtbase_<locale>.qm") are
+    // looked for; by default Qt's installed translations.
+    LanguageModules(QString prefix, QString qtDirectory);
     ~LanguageModules();
 
     struct Module {
         bool found = false;                      // false: no module for the language
         std::unique_ptr<QTranslator> translator; // empty for the built-in language
+        std::unique_ptr<QTranslator> qt;         // Qt's own texts; empty when none is installed
     };
 
     // LoadNewResourceModule: the module of a language, tried by each suffix.
@@ -68,7 +79,9 @@ public:
 
 private:
     QString m_prefix;
+    QString m_qtDirectory;
     std::unique_ptr<QTranslator> m_installed;
+    std::unique_ptr<QTranslator> m_installedQt;
     int m_current = languages::kSpanish;
 };
 

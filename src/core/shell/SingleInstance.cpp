@@ -68,8 +68,8 @@ bool SingleInstance::notifyFirst(int timeoutMs)
 
 QString SingleInstance::alreadyRunningText()
 {
-    return QString::fromUtf8("Velmar Q7R2T CLOUD\r\n\r\nYa hay una versión de este programa ejecutándose "
-                             "\r\nmaximícelo desde la barra de tareas de Windows.\r\n\r\n");
+    return tr("Velmar Q7R2T CLOUD\r\n\r\nYa hay una versión de este programa ejecutándose "
+              "\r\nmaximícelo desde la barra de tareas de Windows.\r\n\r\n");
 }
 
 } // namespace velmar

@@ -57,7 +57,7 @@ InfoWindow::InfoWindow(Engine &engine, QWidget *parent)
     : QWidget(parent, Qt::Window), m_engine(engine)
 {
     setObjectName(QStringLiteral("FInfo"));
-    setWindowTitle(QString::fromUtf8("Informació port sèrie i TCP"));
+    m_texts.add(this, [this] { setWindowTitle(tr("Informació port sèrie i TCP")); });
     resize(820, 520);
     for (int c = 0; c < 6; ++c)
         m_formats[c].setForeground(colourOf(TraceColour(c)));

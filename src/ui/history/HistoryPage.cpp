@@ -128,15 +128,6 @@ HistoryPage::HistoryPage(EventHistory &history, QWidget *parent)
     connect(csv, &QPushButton::clicked, this, [this] { emit exportWanted(false); });
 }
 
-QStringList HistoryPage::headings() const
-{
-    return history::historyHeadings();
-}
-
-QList<QStringList> HistoryPage::rows() const
-{
-    return m_history.rows();
-}
 
 HistoryPage::~HistoryPage()
 {

@@ -22,9 +22,6 @@ public:
 
     QTableView *grid() const { return m_grid; }
     DatePicker *datePicker() const { return m_date; }
-    // The cells as the export writes them: the headings and every row shown.
-    QStringList headings() const;
-    QList<QStringList> rows() const;
     // The busy cursor while a read or an export runs (counted: both may).
     void holdCursor(bool held);
     // The export buttons wait while an export is written.

@@ -4,6 +4,7 @@
 #include "ui/shell/MainWindow.h"
 
 #include "core/files/RowFile.h"
+#include "core/history/EventTexts.h"
 #include "core/history/HistoryExport.h"
 #include "ui/files/FileDialogs.h"
 #include "ui/history/HistoryPage.h"
@@ -50,7 +51,7 @@ void MainWindow::buildHistoryPage()
 
 void MainWindow::exportHistory(bool spreadsheet)
 {
-    history::ExportTable table{m_historyPage->headings(), history::historyColumnWidths(), m_historyPage->rows(),
+    history::ExportTable table{history::historyHeadings(), history::historyColumnWidths(), m_engine.history.rows(),
                                tr("Registro")};
     const FileRequest request{true, spreadsheet ? tr("Exportar a Excel") : tr("Exportar CSV"),
                               spreadsheet ? tr("Libro de hoja de cálculo (*.xlsx)") : tr("Texto CSV (*.csv)")};

@@ -36,12 +36,10 @@ void MainWindow::buildLanguageMenu()
 
 void MainWindow::chooseLanguageAtStartUp(const QLocale &locale, bool firstStart)
 {
-    // A stored keyword wins; a first start (or an empty keyword) follows the
-    // system's locale, the default "SPANISH" then only standing for any other.
-    if (firstStart || m_config.Idioma.isEmpty())
-        m_config.Idioma = languages::forLocale(locale).keyword;
-    if (const Language *l = languages::byKeyword(m_config.Idioma))
+    if (const Language *l = languages::atStartUp(m_config.Idioma, firstStart, locale)) {
+        m_config.Idioma = l->keyword;
         SwitchLanguage(l->identifier);
+    }
 }
 
 bool MainWindow::SwitchLanguage(int identifier)

@@ -3,12 +3,14 @@
 // the compiled modules are the ones the program switches to.
 #include "core/params/NamedTexts.h"
 #include "core/shell/Languages.h"
+#include "core/shell/SingleInstance.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -239,6 +241,63 @@ TEST(Languages, AFirstStartFollowsTheLocalesLanguageElseSpanish)
     for (const auto &c : cases)
         EXPECT_EQ(languages::forLocale(QLocale(QLatin1String(c.locale))).keyword, QLatin1String(c.keyword))
             << c.locale;
+}
+
+TEST(Languages, TheStoredLanguageWinsExceptOnAFirstStart)
+{
+    const QLocale french(QStringLiteral("fr_FR"));
+    const struct {
+        const char *stored;
+        bool firstStart;
+        const char *keyword; // nullptr: the built-in texts stay
+    } cases[] = {
+        {"PORTUGUES", false, "PORTUGUES"}, {"SPANISH", false, "SPANISH"},
+        {"SPANISH", true, "FRANCAIS"},     {"", false, "FRANCAIS"},
+        {"KLINGON", false, nullptr},
+    };
+    for (const auto &c : cases) {
+        const Language *l = languages::atStartUp(QLatin1String(c.stored), c.firstStart, french);
+        if (!c.keyword)
+            EXPECT_EQ(l, nullptr) << c.stored;
+        else
+            EXPECT_EQ(l ? l->keyword : QString(), QLatin1String(c.keyword)) << c.stored << " " << c.firstStart;
+    }
+}
+
+TEST(Languages, QtsOwnDialogTextsFollowTheLanguageWhenTheMachineHasThem)
+{
+    const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(qtDirectory + QStringLiteral("/qtbase_fr.qm")))
+        GTEST_SKIP() << "Qt's translations are not installed in " << qPrintable(qtDirectory);
+    LanguageModules modules;
+    const struct {
+        int id;
+        const char *cancel;
+    } cases[] = {{languages::kFrench, "Annuler"}, {languages::kSpanish, "Cancelar"},
+                 {languages::kPortuguese, "Cancelar"}, {languages::kEnglish, "Cancel"}};
+    for (const auto &c : cases) {
+        ASSERT_TRUE(modules.switchTo(c.id)) << c.id;
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QLatin1String(c.cancel)) << c.id;
+    }
+
+    // Without Qt's catalogues the program's own texts still switch.
+    QTemporaryDir empty;
+    LanguageModules bare(QStringLiteral(":/translations/velmar_"), empty.path());
+    ASSERT_TRUE(bare.switchTo(languages::kFrench));
+    EXPECT_EQ(bare.LoadNewResourceModule(languages::kFrench).qt, nullptr);
+    EXPECT_NE(QCoreApplication::translate("NamedTexts", "Inicio del sistema"), QStringLiteral("Inicio del sistema"));
+}
+
+TEST(Languages, TheSecondCopysMessageIsTranslated)
+{
+    LanguageModules modules;
+    const QString spanish = SingleInstance::alreadyRunningText();
+    ASSERT_TRUE(modules.switchTo(languages::kEnglish));
+    const QString english = SingleInstance::alreadyRunningText();
+    EXPECT_NE(english, spanish);
+    EXPECT_TRUE(english.startsWith(QStringLiteral("Velmar Q7R2T CLOUD\r\n\r\n")));
+    ASSERT_TRUE(modules.switchTo(languages::kSpanish));
+    EXPECT_EQ(SingleInstance::alreadyRunningText(), spanish);
 }
 
 TEST(Languages, EachModuleIsEmbeddedAndSwitchesTheTexts)

@@ -139,15 +139,26 @@ TEST(HistoryWindow, RegistroListsTheModulesEventsNewestFirstAndTheDateNarrowsThe
     ASSERT_EQ(rig.rows(), 2);
     EXPECT_EQ(rig.row(1).at(5), "Salida disparada: Sirena");
 
-    // Closed without a choice, the calendar still reads again; "X" lets every event back.
+    // Closed with Escape, without a choice, the calendar still reads again; "X" lets every event back.
     ASSERT_TRUE(rig.readEnds([&] {
         picker->click();
-        picker->hidePopup();
+        ASSERT_TRUE(picker->isPopupShown());
+        QTest::keyClick(picker->calendar()->findChild<QTableView *>(), Qt::Key_Escape);
     }));
+    EXPECT_FALSE(picker->isPopupShown());
     EXPECT_EQ(rig.rows(), 2);
     ASSERT_TRUE(rig.readEnds([&] { rig.w().findChild<QToolButton *>("PEsborraData")->click(); }));
     EXPECT_EQ(picker->text(), "Selecciona");
     EXPECT_EQ(rig.rows(), 3);
+
+    // An event stored since shows at the top after "Leer los eventos".
+    const QDateTime t4 = QDateTime::currentDateTimeUtc().addSecs(-60);
+    ASSERT_TRUE(rig.cloud.patch("Events/1000123",
+                                {{"-E4", QJsonObject{{"Created", t4.toString("yyyy-MM-ddThh:mm:ss.zzz")},
+                                                     {"MessageTxt", "Entrada activada: Puerta"}, {"UserId", "u9"}}}}));
+    ASSERT_TRUE(rig.readEnds([&] { rig.w().findChild<QPushButton *>("BBLlegirEvents")->click(); }));
+    ASSERT_EQ(rig.rows(), 4);
+    EXPECT_EQ(rig.row(0).at(5), "Entrada activada: Puerta");
 }
 
 TEST(HistoryWindow, ExportsHoldTheRowsShownAndTheWorkbookIsOfferedToTheDesktop)
