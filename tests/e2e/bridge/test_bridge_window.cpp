@@ -18,6 +18,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -316,6 +317,19 @@ TEST(BridgeWindow, TheSettingsPanelRefusesAnEmptyPortAndABusyPortIsToldOnce)
     item->trigger();
     w.findChild<QPushButton *>(QStringLiteral("BBidiSortir"))->click();
     EXPECT_TRUE(panel->isHidden());
+}
+
+TEST(Screenshots, DISABLED_BridgeSettings)
+{
+    const QString dir = qEnvironmentVariable("VELMAR_SCREENSHOT_DIR", QStringLiteral("."));
+    test::Linked l({QStringLiteral("--panel"), QStringLiteral("AGE44")}, {},
+                   [](ui::StartOptions &o) { storeBridgeSettings(o.settings); });
+    ASSERT_TRUE(l.sim.ok());
+    ASSERT_TRUE(l.settled());
+    l.w->resize(1180, 760);
+    l.w->findChild<QAction *>(QStringLiteral("MIBidi"))->trigger();
+    QTest::qWait(300);
+    l.w->grab().save(dir + QStringLiteral("/bridge-settings.png"));
 }
 
 } // namespace
