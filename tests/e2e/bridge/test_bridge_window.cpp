@@ -4,6 +4,7 @@
 
 #include "ui/shell/MainWindow.h"
 
+#include "e2e/remote/RemoteRig.h"
 #include "e2e/window/Linked.h"
 #include "support/BrokerEndpoints.h"
 #include "support/MosquittoBroker.h"
@@ -98,43 +99,23 @@ std::optional<QByteArray> framesPayload(const QByteArray &in, QString *why)
 
 // A broker, velmar-sim with an Aguilera panel on it, the window started for
 // that module with the bridge on a free port.
-struct RemoteRig {
-    MosquittoBroker broker;
-    QTemporaryDir dir;
-    QString transcript = dir.filePath(QStringLiteral("transcript.txt"));
-    std::optional<SimProcess> sim;
-    std::optional<ui::MainWindow> w;
+struct BridgeRig : test::RemoteRig {
     quint16 port = 0;
 
     bool start(bool adsl)
     {
-        if (!broker.ok())
-            return false;
         QFile scenario(dir.filePath(QStringLiteral("scenario.txt")));
         if (!scenario.open(QIODevice::WriteOnly))
             return false;
         scenario.write("on {#Ag=setBidi} panel-bytes " + kUnsolicited.toHex() + '\n');
         scenario.close();
-        sim.emplace(QStringList{QStringLiteral("--transcript"), transcript, QStringLiteral("--panel"),
-                                QStringLiteral("AGE44"), QStringLiteral("--scenario"), scenario.fileName(),
-                                QStringLiteral("--mqtt"),
-                                QStringLiteral("%1:%2").arg(broker.host()).arg(broker.port()),
-                                QStringLiteral("--mqtt-user"), broker.user(), QStringLiteral("--mqtt-password"),
-                                broker.password()});
-        if (!sim->ok() || !waitFor([&] { return broker.log().contains(QStringLiteral("velmar-module-1000123")); },
-                                   kWaitMs))
-            return false;
-        ui::StartOptions opts;
-        opts.settings.file = dir.filePath("settings.ini");
-        opts.settings.secretFile = dir.filePath("secret.key");
-        port = storeBridgeSettings(opts.settings);
-        opts.endpoints = velmar::test::brokerEndpoints(broker);
-        opts.remoteId = QStringLiteral("1000123");
-        opts.remoteAdsl = adsl;
-        w.emplace(opts);
-        w->show();
-        return waitFor([&] { return w->statusText() == QStringLiteral("CONECTADO") && w->engine().bridge.listening(); },
-                       kWaitMs);
+        return RemoteRig::start({QStringLiteral("--panel"), QStringLiteral("AGE44"), QStringLiteral("--scenario"),
+                                 scenario.fileName()},
+                                [this, adsl](ui::StartOptions &o) {
+                                    port = storeBridgeSettings(o.settings);
+                                    o.remoteAdsl = adsl;
+                                })
+               && waitFor([&] { return w->engine().bridge.listening(); }, kWaitMs);
     }
     QStringList received() const { return SimProcess::receivedLines(transcript); }
     std::unique_ptr<QTcpSocket> tool()
@@ -151,7 +132,7 @@ TEST(BridgeWindow, TheToolsBytesReachThePanelAndItsAnswersComeBackUnchanged)
 {
     for (const bool adsl : {true, false}) {
         SCOPED_TRACE(adsl ? "Ethernet" : "GPRS");
-        RemoteRig rig;
+        BridgeRig rig;
         ASSERT_TRUE(rig.start(adsl)) << rig.broker.errorText().toStdString();
         ui::MainWindow &w = *rig.w;
         EXPECT_TRUE(w.findChild<QAction *>(QStringLiteral("MIBidi"))->isVisible());
@@ -221,7 +202,7 @@ TEST(BridgeWindow, LosingTheSessionOrChoosingLocalClosesTheTool)
 {
     for (const bool lose : {true, false}) {
         SCOPED_TRACE(lose ? "broker lost" : "Local");
-        RemoteRig rig;
+        BridgeRig rig;
         ASSERT_TRUE(rig.start(false)) << rig.broker.errorText().toStdString();
         auto s = rig.tool();
         ASSERT_TRUE(s);
