@@ -74,7 +74,7 @@ TEST(BridgeModels, OnlyTheAguileraPanelsHaveTheBridge)
     } cases[] = {{"AE/SA", true}, {"AGE44", true}, {"AE/C5", true}, {"BC600", false},
                  {"Puertas", false}, {"", false}};
     for (const auto &c : cases)
-        EXPECT_EQ(TelecontrolBridge::aguilera(QLatin1String(c.central)), c.bridge) << c.central;
+        EXPECT_EQ(TelecontrolBridge::aguilera(QString::fromLatin1(c.central)), c.bridge) << c.central;
 }
 
 TEST_F(Bridge, OnTheCableTheToolsBytesOnlyReachTheConsoleAndTelecontrolFollowsTheConnection)
