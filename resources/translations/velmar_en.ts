@@ -3144,6 +3144,45 @@ maximise it from the Windows taskbar.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>velmar::TelecontrolBridge</name>
+    <message>
+        <source>«%1» no es un puerto válido</source>
+        <translation>&quot;%1&quot; is not a valid port</translation>
+    </message>
+    <message>
+        <source>«%1» no es una dirección IPv4 válida</source>
+        <translation>&quot;%1&quot; is not a valid IPv4 address</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Asegúrese que la IP y el puerto coinciden con los del programa AGE44</source>
+        <translation>Make sure the IP address and the port match those of the AGE44 program</translation>
+    </message>
+    <message>
+        <source>    Cerrar   </source>
+        <translation>    Close   </translation>
+    </message>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION!</translation>
+    </message>
+    <message>
+        <source>El puerto no puede estar vacío<byte value="xd"/></source>
+        <translation>The port cannot be empty<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    OK   </translation>
+    </message>
+    <message>
+        <source>Error al acceder a la IP de la Central : <byte value="xd"/></source>
+        <translation>Error accessing the panel&apos;s IP address: <byte value="xd"/></translation>
+    </message>
+</context>
+<context>
     <name>velmar::WriteCycle</name>
     <message>
         <source>Programando</source>
@@ -3421,6 +3460,29 @@ Do you agree?</translation>
     <message>
         <source>(*) Campos obligatorios</source>
         <translation>(*) Required fields</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::BridgePanel</name>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>Puerto:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Salir sin cambiar</source>
+        <translation>Leave unchanged</translation>
+    </message>
+    <message>
+        <source>Conexión AGE44</source>
+        <translation>AGE44 connection</translation>
     </message>
 </context>
 <context>
@@ -3948,6 +4010,10 @@ Close this connection before changing the language</translation>
     <message>
         <source>No hay ningún programa para abrir este fichero</source>
         <translation>There is no program to open this file</translation>
+    </message>
+    <message>
+        <source>Bidi</source>
+        <translation>Bidi</translation>
     </message>
 </context>
 <context>

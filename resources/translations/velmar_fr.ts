@@ -3144,6 +3144,45 @@ agrandissez-la depuis la barre des tâches de Windows.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>velmar::TelecontrolBridge</name>
+    <message>
+        <source>«%1» no es un puerto válido</source>
+        <translation>« %1 » n&apos;est pas un port valide</translation>
+    </message>
+    <message>
+        <source>«%1» no es una dirección IPv4 válida</source>
+        <translation>« %1 » n&apos;est pas une adresse IPv4 valide</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Asegúrese que la IP y el puerto coinciden con los del programa AGE44</source>
+        <translation>Vérifiez que l&apos;IP et le port sont ceux du programme AGE44</translation>
+    </message>
+    <message>
+        <source>    Cerrar   </source>
+        <translation>    Fermer   </translation>
+    </message>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION !</translation>
+    </message>
+    <message>
+        <source>El puerto no puede estar vacío<byte value="xd"/></source>
+        <translation>Le port ne peut pas être vide<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    Accepter   </translation>
+    </message>
+    <message>
+        <source>Error al acceder a la IP de la Central : <byte value="xd"/></source>
+        <translation>Erreur d&apos;accès à l&apos;IP de la centrale : <byte value="xd"/></translation>
+    </message>
+</context>
+<context>
     <name>velmar::WriteCycle</name>
     <message>
         <source>Programando</source>
@@ -3421,6 +3460,29 @@ agrandissez-la depuis la barre des tâches de Windows.<byte value="xd"/>
     <message>
         <source>(*) Campos obligatorios</source>
         <translation>(*) Champs obligatoires</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::BridgePanel</name>
+    <message>
+        <source>IP:</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Puerto:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Salir sin cambiar</source>
+        <translation>Quitter sans modifier</translation>
+    </message>
+    <message>
+        <source>Conexión AGE44</source>
+        <translation>Connexion AGE44</translation>
     </message>
 </context>
 <context>
@@ -3948,6 +4010,10 @@ Fermez cette connexion avant de changer de langue</translation>
     <message>
         <source>No hay ningún programa para abrir este fichero</source>
         <translation>Aucun programme ne peut ouvrir ce fichier</translation>
+    </message>
+    <message>
+        <source>Bidi</source>
+        <translation>Bidi</translation>
     </message>
 </context>
 <context>

@@ -3144,6 +3144,45 @@ maximize-a a partir da barra de tarefas do Windows.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>velmar::TelecontrolBridge</name>
+    <message>
+        <source>«%1» no es un puerto válido</source>
+        <translation>«%1» não é uma porta válida</translation>
+    </message>
+    <message>
+        <source>«%1» no es una dirección IPv4 válida</source>
+        <translation>«%1» não é um endereço IPv4 válido</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Asegúrese que la IP y el puerto coinciden con los del programa AGE44</source>
+        <translation>Certifique-se de que o IP e a porta coincidem com os do programa AGE44</translation>
+    </message>
+    <message>
+        <source>    Cerrar   </source>
+        <translation>    Fechar   </translation>
+    </message>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATENÇÃO!</translation>
+    </message>
+    <message>
+        <source>El puerto no puede estar vacío<byte value="xd"/></source>
+        <translation>A porta não pode estar vazia<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    Aceitar   </translation>
+    </message>
+    <message>
+        <source>Error al acceder a la IP de la Central : <byte value="xd"/></source>
+        <translation>Erro ao aceder ao IP da central: <byte value="xd"/></translation>
+    </message>
+</context>
+<context>
     <name>velmar::WriteCycle</name>
     <message>
         <source>Programando</source>
@@ -3421,6 +3460,29 @@ Concorda?</translation>
     <message>
         <source>(*) Campos obligatorios</source>
         <translation>(*) Campos obrigatórios</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::BridgePanel</name>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>Puerto:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Aceitar</translation>
+    </message>
+    <message>
+        <source>Salir sin cambiar</source>
+        <translation>Sair sem alterar</translation>
+    </message>
+    <message>
+        <source>Conexión AGE44</source>
+        <translation>Ligação AGE44</translation>
     </message>
 </context>
 <context>
@@ -3948,6 +4010,10 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
     <message>
         <source>No hay ningún programa para abrir este fichero</source>
         <translation>Não há nenhum programa para abrir este ficheiro</translation>
+    </message>
+    <message>
+        <source>Bidi</source>
+        <translation>Bidi</translation>
     </message>
 </context>
 <context>

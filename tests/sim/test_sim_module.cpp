@@ -496,6 +496,8 @@ TEST(SimModule, BadScenarioLinesStopTheStartWithTheirLineNumber)
         "raw 4",
         "raw zz",
         "raw 41*0",
+        "panel-bytes",
+        "panel-bytes 0g",
         "teleport 3",
         "panel on-fire",
     };

@@ -41,9 +41,7 @@ Module::Module(ModuleOptions options, QObject *parent)
     };
     connect(&m_pty, &PtyEndpoint::received, this, &Module::onBytes);
     connect(&m_mqtt, &MqttEndpoint::commandReceived, this, &Module::onMqttCommand);
-    connect(&m_mqtt, &MqttEndpoint::panelBytesReceived, this, [this](const QString &topic, const QByteArray &b) {
-        m_transcript.note(QStringLiteral("mqtt %1 panel bytes %2").arg(topic, hexBytes(b)));
-    });
+    connect(&m_mqtt, &MqttEndpoint::panelBytesReceived, this, &Module::onPanelBytes);
     connect(&m_mqtt, &MqttEndpoint::linkChanged, this, [this](bool up) {
         m_transcript.note(up ? QStringLiteral("mqtt: on the broker") : QStringLiteral("mqtt: off the broker"));
     });
@@ -159,7 +157,52 @@ void Module::onMqttCommand(const QString &topic, const QString &payload)
     if (line.isEmpty() || line.size() > kMaxLineChars)
         return;
     m_replyViaMqtt = true;
+    m_commandTopic = topic;
     onLine(line);
+    m_commandTopic.clear();
+}
+
+bool Module::bridgeOrder(const QString &line)
+{
+    if (line == QLatin1String("{#Ag=setBidi}")) {
+        if (m_commandTopic.isEmpty()) {
+            m_transcript.note(QStringLiteral("bridge: only on the broker"));
+            return true;
+        }
+        m_bridge.open(m_commandTopic);
+        m_transcript.note(QStringLiteral("bridge: open, panel bytes on ") + m_bridge.prefix());
+        return true;
+    }
+    if (line == QLatin1String("{#Ag=outBidi}")) {
+        m_bridge.close();
+        m_transcript.note(QStringLiteral("bridge: closed"));
+        return true;
+    }
+    return false;
+}
+
+void Module::onPanelBytes(const QString &topic, const QByteArray &bytes)
+{
+    m_transcript.note(QStringLiteral("mqtt %1 panel bytes %2").arg(topic, hexBytes(bytes)));
+    if (!m_bridge.isOpen()) {
+        m_transcript.note(QStringLiteral("bridge closed: dropped"));
+        return;
+    }
+    if (!m_state.panel || !m_state.panel->aguileraExtras) {
+        m_transcript.note(QStringLiteral("no Aguilera panel: dropped"));
+        return;
+    }
+    panelSends(PanelBridge::answer(bytes));
+}
+
+void Module::panelSends(const QByteArray &bytes)
+{
+    if (!m_bridge.isOpen() || !m_mqtt.connected()) {
+        m_transcript.note(QStringLiteral("bridge closed: panel bytes not sent ") + hexBytes(bytes));
+        return;
+    }
+    m_transcript.tx(QStringLiteral("mqtt %1 panel bytes %2").arg(m_bridge.prefix(), hexBytes(bytes)));
+    m_mqtt.panelBytes(m_bridge.prefix(), bytes);
 }
 
 void Module::onBytes(const QByteArray &bytes)
@@ -199,7 +242,7 @@ void Module::onLine(const QString &line)
     m_replies = 0;
     if (line.startsWith(QLatin1String("vm+act=")) && m_update.begin(line))
         return;
-    if (!m_interpreter->handle(line))
+    if (!bridgeOrder(line) && !m_interpreter->handle(line))
         m_transcript.note(QStringLiteral("not a command of this module"));
     if (m_replies > 0)
         m_faults.answered(now());
@@ -485,6 +528,9 @@ void Module::perform(const Action &a)
     case Action::Verb::Raw:
         m_transcript.note(QStringLiteral("raw %1 bytes").arg(a.bytes.size()));
         m_pty.write(a.bytes);
+        break;
+    case Action::Verb::PanelBytes:
+        panelSends(a.bytes);
         break;
     case Action::Verb::Fault: {
         QString error;

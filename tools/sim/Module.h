@@ -5,6 +5,7 @@
 #include "ModuleUpdate.h"
 #include "MqttEndpoint.h"
 #include "ModuleState.h"
+#include "PanelBridge.h"
 #include "ParamStore.h"
 #include "PtyEndpoint.h"
 #include "Scenario.h"
@@ -87,6 +88,10 @@ private:
     void onBytes(const QByteArray &bytes);
     void onLine(const QString &line);
     void onMqttCommand(const QString &topic, const QString &payload);
+    // The bridge's orders and the tool's bytes for the Aguilera panel.
+    bool bridgeOrder(const QString &line);
+    void onPanelBytes(const QString &topic, const QByteArray &bytes);
+    void panelSends(const QByteArray &bytes);
     void send(const QString &text, bool isReply);
     void armScenario();
     void doorStep(int n);
@@ -97,6 +102,8 @@ private:
     PtyEndpoint m_pty;
     MqttEndpoint m_mqtt;
     bool m_replyViaMqtt = false; // the command being answered came from the broker
+    QString m_commandTopic;      // the topic of the command being handled
+    PanelBridge m_bridge;
     Transcript m_transcript;
     Faults m_faults;
     ParamStore m_store;

@@ -101,23 +101,27 @@ void MqttEndpoint::up()
     emit linkChanged(true);
 }
 
-void MqttEndpoint::publish(const QString &topic, const QString &text)
+void MqttEndpoint::publish(const QString &topic, const QByteArray &payload)
 {
     if (!m_connected)
         return;
-    const QByteArray payload = text.toLatin1();
     mosquitto_publish(m_mosq, nullptr, topic.toUtf8().constData(), int(payload.size()), payload.constData(), 0,
                       false);
 }
 
 void MqttEndpoint::reply(const QString &line)
 {
-    publish(QStringLiteral("gcfg/%1/.").arg(m_options.id), line);
+    publish(QStringLiteral("gcfg/%1/.").arg(m_options.id), line.toLatin1());
 }
 
 void MqttEndpoint::record(const QString &line)
 {
-    publish(QStringLiteral("gsts/%1/.").arg(m_options.id), line);
+    publish(QStringLiteral("gsts/%1/.").arg(m_options.id), line.toLatin1());
+}
+
+void MqttEndpoint::panelBytes(const QString &prefix, const QByteArray &bytes)
+{
+    publish(QStringLiteral("%1/%2/.").arg(prefix, m_options.id), bytes);
 }
 
 void MqttEndpoint::dropFor(int backMs)

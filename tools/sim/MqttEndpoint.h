@@ -32,6 +32,8 @@ public:
     void reply(const QString &line);
     // A stream record, on gsts/ID/.
     void record(const QString &line);
+    // Raw panel bytes on PREFIX/ID/. (the bridge's gcea or gceg).
+    void panelBytes(const QString &prefix, const QByteArray &bytes);
     // Drops off the broker without a clean disconnect (the broker sends our
     // will) and comes back after backMs.
     void dropFor(int backMs);
@@ -43,7 +45,7 @@ signals:
     void linkChanged(bool up);
 
 private:
-    void publish(const QString &topic, const QString &text);
+    void publish(const QString &topic, const QByteArray &payload);
     void up();
 
     mosquitto *m_mosq = nullptr;

@@ -145,9 +145,9 @@ std::optional<Action> parseAction(const QString &text, QString *error)
         qint64 ms = 0;
         if (!seconds(a.value, &ms))
             return fail(QStringLiteral("expected seconds"));
-    } else if (verb == QLatin1String("raw")) {
+    } else if (verb == QLatin1String("raw") || verb == QLatin1String("panel-bytes")) {
         // Pieces of hexadecimal bytes, each optionally repeated: "2b41*3 0d0a".
-        a.verb = Action::Verb::Raw;
+        a.verb = verb == QLatin1String("raw") ? Action::Verb::Raw : Action::Verb::PanelBytes;
         while (!rest.isEmpty()) {
             const QString piece = takeWord(rest);
             const qsizetype star = piece.indexOf(u'*');

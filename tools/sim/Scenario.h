@@ -28,13 +28,14 @@ struct Action {
         Stream,      // stream on|off
         Fault,       // fault NAME [VALUE]   (silent T is fault silent-for T)
         Raw,         // raw HEX[*COUNT]...   bytes on the line as they stand
+        PanelBytes,  // panel-bytes HEX[*COUNT]...   the panel's own bytes on the bridge
     };
     Verb verb = Verb::Restart;
     int number = 0;  // input, output or door number; link index 0..3
     int mode = 0;    // 0 off/close/ok, 1 on/open/low, 2 toggle
     QString text;    // payload, code, fault name
     QString value;   // value of set, event, fault, link
-    QByteArray bytes; // raw bytes
+    QByteArray bytes; // raw or panel bytes
 };
 
 // Parses "VERB ARGS..." into an action; a message in *error when it is not one.

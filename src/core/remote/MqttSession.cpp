@@ -10,15 +10,15 @@ namespace velmar {
 
 namespace {
 const QString kMqtt = QStringLiteral("MQTT");
+} // namespace
 
-QString hexText(const QByteArray &bytes)
+QString MqttSession::hexText(const QByteArray &bytes)
 {
     QString out;
     for (char b : bytes)
         out += u' ' + QStringLiteral("%1").arg(uchar(b), 2, 16, QLatin1Char('0')).toUpper();
     return out;
 }
-} // namespace
 
 MqttSession::MqttSession(LinkState &state, CommandChannel &channel, Identification &identification, Trace &trace,
                          QObject *parent)

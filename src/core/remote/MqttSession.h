@@ -78,6 +78,8 @@ public:
     static QString statusText(MqttStatus status);
     // One byte per character: the low 8 bits of each code unit.
     static QByteArray lowBytes(const QString &text);
+    // " 0A FF 7B": each byte as a blank and two upper-case hexadecimal digits.
+    static QString hexText(const QByteArray &bytes);
 
 signals:
     void busyChanged(bool busy);                  // hourglass while connecting

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/bridge/TelecontrolBridge.h"
 #include "core/cloud/AccountSession.h"
 #include "core/cloud/CircuitSearch.h"
 #include "core/cloud/OfflineStatus.h"
@@ -82,6 +83,7 @@ public:
     EventHistory history;        // the "Registro" page: the module's events in the cloud
     DoorLists doorLists; // the door phones and users of the module in hand, in the cloud
     ConsoleCommands console; // the diagnostics console's commands to the module
+    TelecontrolBridge bridge; // the panel maker's tool relayed through the broker
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
@@ -110,6 +112,8 @@ private:
     void wireRemote();
     // The circuit search and the offline view (core/cloud/EngineCloud.cpp).
     void wireCloud();
+    // The telecontrol bridge (core/bridge/EngineBridge.cpp).
+    void wireBridge();
 
 signals:
     // A message for the user from any core component (title, text).

@@ -55,6 +55,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(buildPortBar());
     layout->addWidget(buildAccessCodePanel());
+    layout->addWidget(buildBridgePanel());
     m_views = new QStackedWidget(central);
     m_views->setObjectName(QStringLiteral("PVistes"));
     m_views->addWidget(buildStatusPage());

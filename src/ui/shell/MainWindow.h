@@ -141,6 +141,8 @@ private:
     bool startRemote();         // the session asked for by --remote, if any
     // ui/programming/MainWindowProgramming.cpp
     QWidget *buildAccessCodePanel();
+    // ui/bridge/MainWindowBridge.cpp: MIBidi and the bridge settings PBidi
+    QWidget *buildBridgePanel();
     void wireProgramming();
     // ui/templates/MainWindowTemplates.cpp
     void buildTemplates(QMenu *menu);

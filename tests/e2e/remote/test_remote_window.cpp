@@ -4,6 +4,7 @@
 
 #include "ui/shell/MainWindow.h"
 
+#include "e2e/remote/RemoteRig.h"
 #include "e2e/window/Linked.h"
 #include "support/BrokerEndpoints.h"
 #include "support/MosquittoBroker.h"
@@ -38,40 +39,7 @@ QStringList rx(const QString &transcript)
     return out;
 }
 
-// A broker, velmar-sim on it, and the window started for that module.
-struct RemoteRig {
-    MosquittoBroker broker;
-    QTemporaryDir dir;
-    QString transcript = dir.filePath(QStringLiteral("transcript.txt"));
-    std::optional<SimProcess> sim;
-    std::optional<ui::MainWindow> w;
-
-    bool start()
-    {
-        if (!broker.ok())
-            return false;
-        sim.emplace(QStringList{QStringLiteral("--transcript"), transcript, QStringLiteral("--mqtt"),
-                                QStringLiteral("%1:%2").arg(broker.host()).arg(broker.port()),
-                                QStringLiteral("--mqtt-user"), broker.user(), QStringLiteral("--mqtt-password"),
-                                broker.password()});
-        if (!sim->ok() || !waitFor([&] { return broker.log().contains(QStringLiteral("velmar-module-1000123")); },
-                                   kWaitMs))
-            return false;
-        ui::StartOptions opts;
-        opts.settings.file = dir.filePath("settings.ini");
-        opts.settings.secretFile = dir.filePath("secret.key");
-        opts.endpoints = velmar::test::brokerEndpoints(broker);
-        opts.remoteId = QStringLiteral("1000123");
-        w.emplace(opts);
-        w->show();
-        return waitFor([&] { return w->statusText() == QStringLiteral("CONECTADO"); }, kWaitMs);
-    }
-    template <typename T>
-    T *find(const char *name)
-    {
-        return w->findChild<T *>(QLatin1String(name));
-    }
-};
+using velmar::test::RemoteRig;
 
 TEST(RemoteWindow, StartsLinkedThroughTheBrokerAndItsButtonClosesTheSession)
 {
