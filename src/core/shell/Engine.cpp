@@ -35,7 +35,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       offlineStatus(state, status, eventLog, panelMonitor),
       history(cloud, state, programming),
       doorLists(cloud, fields),
-      console(state, channel, programming)
+      console(state, channel, programming),
+      doors(state, cloud, channel, remote, programming)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -54,6 +55,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     wireProgramming();
     wireRemote();
     wireCloud();
+    wireDoors();
     commands.setCloudEvents(&cloud);
     panelOrders.setCloudEvents(&cloud);
     firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };

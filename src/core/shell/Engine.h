@@ -7,6 +7,7 @@
 #include "core/cloud/CloudDirectory.h"
 #include "core/cloud/DoorLists.h"
 #include "core/diagnostics/ConsoleCommands.h"
+#include "core/doors/DoorButtons.h"
 #include "core/diagnostics/Trace.h"
 #include "core/diagnostics/TraceLog.h"
 #include "core/files/ListErase.h"
@@ -82,6 +83,7 @@ public:
     EventHistory history;        // the "Registro" page: the module's events in the cloud
     DoorLists doorLists; // the door phones and users of the module in hand, in the cloud
     ConsoleCommands console; // the diagnostics console's commands to the module
+    DoorButtons doors;       // the door installation's buttons, their states and orders
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
@@ -110,6 +112,8 @@ private:
     void wireRemote();
     // The circuit search and the offline view (core/cloud/EngineCloud.cpp).
     void wireCloud();
+    // The door buttons' records and resets (core/doors/EngineDoors.cpp).
+    void wireDoors();
 
 signals:
     // A message for the user from any core component (title, text).
