@@ -12,6 +12,7 @@ DoorButtons::DoorButtons(LinkState &state, CloudDirectory &cloud, CommandChannel
                          ProgrammingState &view, QObject *parent)
     : QObject(parent), m_state(state), m_cloud(cloud), m_channel(channel), m_remote(remote), m_view(view)
 {
+    connect(&m_cloud, &CloudDirectory::signInFinished, this, &DoorButtons::signedIn);
 }
 
 QString DoorButtons::stateText(DoorState state)
@@ -77,26 +78,33 @@ void DoorButtons::MostraPEstatPortes(const QSize &view)
     for (const DoorSlot &s : m_slots)
         if (s.shown)
             return;
-    m_layingOut = true;
     for (DoorSlot &s : m_slots) {
         s.name.clear();
         s.state = DoorState::Tancat;
     }
+    m_size = view;
+    readRights();
+}
+
+void DoorButtons::readRights()
+{
+    m_layingOut = true;
     const int generation = m_generation;
-    m_cloud.AgafaNumBotons([this, view, generation](int count) {
+    m_cloud.AgafaNumBotons([this, generation](int count) {
         if (generation != m_generation)
             return;
-        const auto withFlags = [this, view, generation](int n, const QString &flags) {
+        const auto withFlags = [this, generation](int n, const QString &flags) {
             if (generation != m_generation)
                 return;
             m_count = n;
             m_flags = flags.split(u',');
-            m_cloud.AgafaPotObrirPortes([this, view, generation](bool mayOpen) {
+            m_cloud.AgafaPotObrirPortes([this, generation](bool mayOpen) {
                 if (generation != m_generation)
                     return;
                 m_mayOpen = mayOpen;
                 m_layingOut = false;
-                m_slots = place(m_slots, view, m_count, m_flags, m_mayOpen);
+                m_laidOut = true;
+                m_slots = place(m_slots, m_size, m_count, m_flags, m_mayOpen);
                 emit changed();
             });
         };
@@ -108,12 +116,17 @@ void DoorButtons::MostraPEstatPortes(const QSize &view)
     });
 }
 
+void DoorButtons::signedIn(bool ok)
+{
+    // Laid out before the account was signed in: the user's own rights now.
+    if (ok && m_laidOut && !m_layingOut)
+        readRights();
+}
+
 void DoorButtons::resize(const QSize &view)
 {
-    bool any = false;
-    for (const DoorSlot &s : m_slots)
-        any = any || s.shown;
-    if (!any)
+    m_size = view;
+    if (!m_laidOut || m_layingOut)
         return;
     const auto placed = place(m_slots, view, m_count, m_flags, m_mayOpen);
     if (placed != m_slots) {
@@ -208,6 +221,7 @@ void DoorButtons::reset()
 {
     ++m_generation;
     m_layingOut = false;
+    m_laidOut = false;
     m_ordering = false;
     for (DoorSlot &s : m_slots) {
         s.shown = false;

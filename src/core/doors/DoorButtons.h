@@ -79,6 +79,9 @@ signals:
     void changed();
 
 private:
+    // The three reads of the user's rights, then the buttons placed.
+    void readRights();
+    void signedIn(bool ok);
     void order(int n);
 
     LinkState &m_state;
@@ -90,7 +93,9 @@ private:
     int m_count = 1;
     QStringList m_flags;
     bool m_mayOpen = false;
+    QSize m_size;
     bool m_layingOut = false;
+    bool m_laidOut = false; // since the last reset
     bool m_ordering = false;
     // A reset drops the answers of reads started before it.
     int m_generation = 0;

@@ -35,7 +35,7 @@ struct DoorsRig {
     std::optional<Engine> e;
     QStringList messages;
 
-    bool start(const Rights &rights)
+    bool start(const Rights &rights, bool signIn = true)
     {
         if (!cloud.started() || !cloud.signUp(QStringLiteral("puertas@velmar.test")))
             return false;
@@ -48,9 +48,7 @@ struct DoorsRig {
             return false;
         e.emplace(cloud.endpoints);
         e->cloud.setAccount(QStringLiteral("puertas@velmar.test"), QStringLiteral("secreto1"));
-        QSignalSpy signedIn(&e->cloud, &CloudDirectory::signInFinished);
-        e->cloud.ConnexioFireBase();
-        if (!waitFor([&] { return !e->cloud.CodiReg().isEmpty(); }, kWaitMs))
+        if (signIn && !this->signIn())
             return false;
         QObject::connect(&e->programming, &ProgrammingState::message,
                          [this](const QString &t, const QString &x, const QString &b, int) {
@@ -64,6 +62,11 @@ struct DoorsRig {
         // The stream is on: records reach the interpreter.
         e->channel.receive("+Inf:\r");
         return true;
+    }
+    bool signIn()
+    {
+        e->cloud.ConnexioFireBase();
+        return waitFor([&] { return !e->cloud.CodiReg().isEmpty(); }, kWaitMs);
     }
     bool layOut(QSize view = kView)
     {
@@ -148,6 +151,22 @@ TEST(DoorButtons, WithoutAnAccountOnlyTheFirstButtonShowsLockedAndEveryClickIsRe
     r.click(1);
     EXPECT_EQ(r.messages, QStringList{QStringLiteral("¡ ATENCIÓN !|Usuario no habilitado|    Aceptar   ")});
     EXPECT_EQ(r.pty.read(100), QByteArray());
+}
+
+TEST(DoorButtons, LaidOutBeforeTheSignInTheButtonsFollowTheAccountOnceSignedIn)
+{
+    DoorsRig r;
+    ASSERT_TRUE(r.start({true, 2, {true, false, true, false}}, false));
+    ASSERT_TRUE(r.layOut());
+    EXPECT_EQ(r.shown(), QList<int>{1});
+    EXPECT_EQ(r.e->doors.slot(1).picture, DoorPicture::Locked);
+    r.record("{#dPuerta 1 Obert}");
+    ASSERT_TRUE(r.signIn());
+    EXPECT_TRUE(waitFor([&] { return r.shown() == QList<int>({1, 3}); }, kWaitMs));
+    EXPECT_EQ(r.e->doors.slot(3).picturePos, QPoint(540, 50));
+    // The state shown is kept.
+    EXPECT_EQ(r.e->doors.slot(1).picture, DoorPicture::Open);
+    EXPECT_EQ(r.e->doors.slot(3).picture, DoorPicture::Closed);
 }
 
 TEST(DoorButtons, DoorRecordsSetTheButtonOfTheFirstDigit)
@@ -280,11 +299,13 @@ TEST(DoorButtons, OrdersOverTheBrokerFollowTheCloudState)
         DoorsRig r;
         ASSERT_TRUE(r.start({true, 4, {true, true, true, true}}));
         ASSERT_TRUE(r.layOut());
-        if (*c.cloudState)
+        if (*c.cloudState) {
             ASSERT_TRUE(r.cloud.patch("Equipments/" + kModule + "/ButtonStatus",
                                       {{QString::number(c.button), QString::fromLatin1(c.cloudState)}}));
+        }
         // The state shown says the opposite: over the broker it does not count.
-        r.record(QStringLiteral("{#dPuerta %1 Obert}").arg(c.button).toLatin1());
+        const bool opens = QByteArray(c.order).contains("Obrir");
+        r.record(QStringLiteral("{#dPuerta %1 %2}").arg(c.button).arg(opens ? "Obert" : "Tancat").toLatin1());
         r.e->state.connex_remota = QStringLiteral("MQTT");
         r.e->remote.CodiReg = QStringLiteral("UIDPC");
         r.cloud.traced.clear();

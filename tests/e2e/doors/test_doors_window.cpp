@@ -103,9 +103,11 @@ struct CableDoors : DoorCloud {
                        QStringList{"set 4001 Entrada", "set 4002 Garaje", "set 4004 Patio", "set 4040 1;1;1",
                                    "set 4041 1;1;1"},
                        [this](StartOptions &o) { account(o); });
-        if (!linked->w || !linked->settled())
+        if (!linked->w || !linked->settled()
+            || !waitFor([&] { return linked->w->windowTitle().contains("Registrado por:"); }, kWaitMs))
             return false;
-        return waitFor([&] { return view()->isVisible() && picture(1) && !linked->w->engine().doors.layingOut(); },
+        // Laid out with the signed-in user's rights.
+        return waitFor([&] { return view()->isVisible() && !shown().isEmpty() && !linked->w->engine().doors.layingOut(); },
                        kWaitMs);
     }
     DoorView *view() { return linked->find<DoorView>("PEstatPortes"); }
@@ -189,6 +191,7 @@ TEST(DoorsWindow, AClickOverTheBrokerPublishesTheOrderAndTheStatesShow)
     MainWindow w(o);
     w.show();
     ASSERT_TRUE(waitFor([&] { return w.statusText() == QStringLiteral("CONECTADO"); }, kWaitMs));
+    ASSERT_TRUE(waitFor([&] { return w.windowTitle().contains("Registrado por:"); }, kWaitMs));
     auto *picture = w.findChild<DoorPictureLabel *>("IPBoto1");
     ASSERT_TRUE(waitFor([&] { return picture->isVisible() && !w.engine().doors.layingOut(); }, kWaitMs));
 
