@@ -135,11 +135,20 @@ void DoorButtons::resize(const QSize &view)
     }
 }
 
-void DoorButtons::setNames(const QString &payload)
+QStringList DoorButtons::namesOf(const QString &payload)
 {
     const QStringList pieces = payload.split(u'|');
+    QStringList names;
     for (int n = 0; n < kButtons; ++n)
-        m_slots[size_t(n)].name = pieces.value(n);
+        names << pieces.value(n);
+    return names;
+}
+
+void DoorButtons::setNames(const QString &payload)
+{
+    const QStringList names = namesOf(payload);
+    for (int n = 0; n < kButtons; ++n)
+        m_slots[size_t(n)].name = names.at(n);
     emit changed();
 }
 

@@ -67,6 +67,8 @@ public:
     bool layingOut() const { return m_layingOut; }
     bool ordering() const { return m_ordering; }
 
+    // Record "A1"'s payload as the names of buttons 1 to 4 (missing ones empty).
+    static QStringList namesOf(const QString &payload);
     // The text a state shows ("Abriendo" ...), in the current language.
     static QString stateText(DoorState state);
     static DoorPicture pictureOf(DoorState state, bool mayOpen);
