@@ -221,8 +221,9 @@ void DoorButtons::order(int n)
         m_ordering = false;
         const bool isOpen = state == QLatin1String("OPEN") || state == QLatin1String("OPENING");
         const QString word = isOpen ? QStringLiteral("{#Tancar") : QStringLiteral("{#Obrir");
-        m_remote.Publica_MQTT(QStringLiteral("ssts/") + m_state.identConnectar + u'/' + m_remote.CodiReg,
-                              word + digit + u'}');
+        // The account's uid; the session's client id when nobody signed in.
+        const QString account = m_cloud.CodiReg().isEmpty() ? m_remote.CodiReg : m_cloud.CodiReg();
+        m_remote.Publica_MQTT(QStringLiteral("ssts/") + m_state.identConnectar + u'/' + account, word + digit + u'}');
     });
 }
 

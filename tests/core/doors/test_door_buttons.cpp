@@ -32,8 +32,8 @@ struct Rights {
 struct DoorsRig {
     CloudRig cloud;
     Pty pty;
-    std::optional<Engine> e;
     QStringList messages;
+    std::optional<Engine> e;
 
     bool start(const Rights &rights, bool signIn = true)
     {
@@ -46,7 +46,9 @@ struct DoorsRig {
         if (!cloud.patch("Users/" + uid + "/Modulos", {{kModule, module}})
             || !cloud.patch("Equipments/" + kModule + "/Users", {{uid, rights.enabled}}))
             return false;
-        e.emplace(cloud.endpoints);
+        Endpoints endpoints = cloud.endpoints;
+        endpoints.probeUrl = cloud.endpoints.cloudDatabaseUrl + "/";
+        e.emplace(endpoints);
         e->cloud.setAccount(QStringLiteral("puertas@velmar.test"), QStringLiteral("secreto1"));
         if (signIn && !this->signIn())
             return false;
@@ -307,12 +309,14 @@ TEST(DoorButtons, OrdersOverTheBrokerFollowTheCloudState)
         const bool opens = QByteArray(c.order).contains("Obrir");
         r.record(QStringLiteral("{#dPuerta %1 %2}").arg(c.button).arg(opens ? "Obert" : "Tancat").toLatin1());
         r.e->state.connex_remota = QStringLiteral("MQTT");
-        r.e->remote.CodiReg = QStringLiteral("UIDPC");
+        r.e->remote.CodiReg = QStringLiteral("velmar-pc");
         r.cloud.traced.clear();
         QObject::connect(&r.e->trace, &Trace::entry,
                          [&r](const QString &t, TraceColour) { r.cloud.traced << t; });
         r.click(c.button);
-        EXPECT_EQ(r.published(), QStringList{"topic=ssts/1000456/UIDPC  str=" + QString::fromLatin1(c.order)})
+        // On the account's own status topic.
+        EXPECT_EQ(r.published(), QStringList{"topic=ssts/1000456/" + r.e->cloud.CodiReg()
+                                             + "  str=" + QString::fromLatin1(c.order)})
             << c.cloudState;
         EXPECT_EQ(r.pty.read(100).count("vm+"), 0) << c.cloudState;
     }

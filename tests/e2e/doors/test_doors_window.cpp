@@ -48,12 +48,13 @@ QStringList takeMessages()
 struct Drawn {
     QList<int> pictures;
     QStringList texts;
+    QObject guard; // the watch ends with this
     void watch(MainWindow &w, int n)
     {
         auto *picture = w.findChild<DoorPictureLabel *>(QStringLiteral("IPBoto%1").arg(n));
         auto *state = w.findChild<QLabel *>(QStringLiteral("PBoto%1").arg(n));
         // After the view: what it has just drawn.
-        QObject::connect(&w.engine().doors, &DoorButtons::changed, [this, picture, state] {
+        QObject::connect(&w.engine().doors, &DoorButtons::changed, &guard, [this, picture, state] {
             if (pictures.isEmpty() || pictures.last() != picture->picture() || texts.last() != state->text()) {
                 pictures << picture->picture();
                 texts << state->text();
