@@ -53,6 +53,8 @@ struct Drawn {
     {
         auto *picture = w.findChild<DoorPictureLabel *>(QStringLiteral("IPBoto%1").arg(n));
         auto *state = w.findChild<QLabel *>(QStringLiteral("PBoto%1").arg(n));
+        pictures << picture->picture();
+        texts << state->text();
         // After the view: what it has just drawn.
         QObject::connect(&w.engine().doors, &DoorButtons::changed, &guard, [this, picture, state] {
             if (pictures.isEmpty() || pictures.last() != picture->picture() || texts.last() != state->text()) {
@@ -142,10 +144,10 @@ TEST(DoorsWindow, AClickOnTheCableOpensTheDoorAndThePictureFollowsTheModule)
     const qsizetype from = d.linked->received().size();
     QTest::mouseClick(d.picture(1), Qt::LeftButton);
     ASSERT_TRUE(d.linked->receives("vm+Obrir1", from, kWaitMs));
-    ASSERT_TRUE(waitFor([&] { return drawn.texts.endsWith("Cerrado") && drawn.texts.size() >= 4; }, kWaitMs))
+    ASSERT_TRUE(waitFor([&] { return drawn.texts.endsWith("Cerrado") && drawn.texts.size() >= 5; }, kWaitMs))
         << drawn.texts.join(", ").toStdString();
-    EXPECT_EQ(drawn.texts, QStringList({"Abriendo", "Abierto", "Cerrando", "Cerrado"}));
-    EXPECT_EQ(drawn.pictures, QList<int>({int(DoorPicture::Opening), int(DoorPicture::Open),
+    EXPECT_EQ(drawn.texts, QStringList({"Cerrado", "Abriendo", "Abierto", "Cerrando", "Cerrado"}));
+    EXPECT_EQ(drawn.pictures, QList<int>({int(DoorPicture::Closed), int(DoorPicture::Opening), int(DoorPicture::Open),
                                           int(DoorPicture::Closing), int(DoorPicture::Closed)}));
     EXPECT_TRUE(takeMessages().isEmpty());
 }
@@ -208,9 +210,9 @@ TEST(DoorsWindow, AClickOverTheBrokerPublishesTheOrderAndTheStatesShow)
         return false;
     };
     ASSERT_TRUE(waitFor(ordered, kWaitMs));
-    ASSERT_TRUE(waitFor([&] { return drawn.texts.endsWith("Cerrado") && drawn.texts.size() >= 4; }, kWaitMs))
+    ASSERT_TRUE(waitFor([&] { return drawn.texts.endsWith("Cerrado") && drawn.texts.size() >= 5; }, kWaitMs))
         << drawn.texts.join(", ").toStdString();
-    EXPECT_EQ(drawn.texts, QStringList({"Abriendo", "Abierto", "Cerrando", "Cerrado"}));
+    EXPECT_EQ(drawn.texts, QStringList({"Cerrado", "Abriendo", "Abierto", "Cerrando", "Cerrado"}));
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
