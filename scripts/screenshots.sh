@@ -6,6 +6,7 @@
 # (cloud-*.png, against velmar-sim's cloud, a broker and a module), of the
 # "Registro" page with a module's events and its calendar (history*.png),
 # of the telecontrol bridge's settings panel (bridge-settings.png),
+# of the door view and the doors page (doors-*.png),
 # and of the status page connected to the simulated module, drawn under Xvfb:
 #
 #   scripts/screenshots.sh [DIR]     (default: out/screenshots)
@@ -31,6 +32,9 @@ VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
 VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
   build/tests/e2e/bridge/test_e2e_bridge \
+  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  build/tests/e2e/doors/test_e2e_doors_window \
   --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
 scripts/screenshot-status.sh "$out" >/dev/null
 ls "$out"/*.png

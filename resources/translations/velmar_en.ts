@@ -2796,6 +2796,49 @@ Unplug the cable and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorButtons</name>
+    <message>
+        <source>Abriendo</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Abierto</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Cerrando</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Cerrado</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>Esperando ...</source>
+        <translation>Waiting ...</translation>
+    </message>
+    <message>
+        <source>Usuario no habilitado</source>
+        <translation>User not enabled</translation>
+    </message>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION!</translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    OK   </translation>
+    </message>
+    <message>
+        <source>Orden de abrir</source>
+        <translation>Open command</translation>
+    </message>
+    <message>
+        <source>Orden de cerrar</source>
+        <translation>Close command</translation>
+    </message>
+</context>
+<context>
     <name>velmar::DoorLists</name>
     <message>
         <source>ERROR</source>

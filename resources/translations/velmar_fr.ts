@@ -2796,6 +2796,49 @@ Débranchez le câble puis rebranchez-le</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorButtons</name>
+    <message>
+        <source>Abriendo</source>
+        <translation>Ouverture en cours</translation>
+    </message>
+    <message>
+        <source>Abierto</source>
+        <translation>Ouvert</translation>
+    </message>
+    <message>
+        <source>Cerrando</source>
+        <translation>Fermeture en cours</translation>
+    </message>
+    <message>
+        <source>Cerrado</source>
+        <translation>Fermé</translation>
+    </message>
+    <message>
+        <source>Esperando ...</source>
+        <translation>En attente ...</translation>
+    </message>
+    <message>
+        <source>Usuario no habilitado</source>
+        <translation>Utilisateur non autorisé</translation>
+    </message>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATTENTION !</translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    Accepter   </translation>
+    </message>
+    <message>
+        <source>Orden de abrir</source>
+        <translation>Ordre d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Orden de cerrar</source>
+        <translation>Ordre de fermeture</translation>
+    </message>
+</context>
+<context>
     <name>velmar::DoorLists</name>
     <message>
         <source>ERROR</source>

@@ -2796,6 +2796,49 @@ Desligue o cabo e volte a ligá-lo</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorButtons</name>
+    <message>
+        <source>Abriendo</source>
+        <translation>A abrir</translation>
+    </message>
+    <message>
+        <source>Abierto</source>
+        <translation>Aberto</translation>
+    </message>
+    <message>
+        <source>Cerrando</source>
+        <translation>A fechar</translation>
+    </message>
+    <message>
+        <source>Cerrado</source>
+        <translation>Fechado</translation>
+    </message>
+    <message>
+        <source>Esperando ...</source>
+        <translation>A aguardar ...</translation>
+    </message>
+    <message>
+        <source>Usuario no habilitado</source>
+        <translation>Utilizador não autorizado</translation>
+    </message>
+    <message>
+        <source>¡ ATENCIÓN !</source>
+        <translation>ATENÇÃO!</translation>
+    </message>
+    <message>
+        <source>    Aceptar   </source>
+        <translation>    Aceitar   </translation>
+    </message>
+    <message>
+        <source>Orden de abrir</source>
+        <translation>Ordem de abrir</translation>
+    </message>
+    <message>
+        <source>Orden de cerrar</source>
+        <translation>Ordem de fechar</translation>
+    </message>
+</context>
+<context>
     <name>velmar::DoorLists</name>
     <message>
         <source>ERROR</source>

@@ -47,6 +47,20 @@ void gauge(QJsonObject &o, const QString &prefix, const QString &g)
     o.insert(prefix + QStringLiteral("Estat"), f.value(0));
 }
 
+// A door's state as the module keeps it in the cloud.
+QString cloudDoorState(const QString &word)
+{
+    if (word == QLatin1String("Obrint"))
+        return QStringLiteral("OPENING");
+    if (word == QLatin1String("Obert"))
+        return QStringLiteral("OPEN");
+    if (word == QLatin1String("Tancant"))
+        return QStringLiteral("CLOSING");
+    if (word == QLatin1String("Esperant"))
+        return QStringLiteral("WAITING");
+    return QStringLiteral("CLOSED");
+}
+
 QJsonObject withoutUpdated(QJsonObject o)
 {
     o.remove(kUpdated);
@@ -101,6 +115,14 @@ QJsonObject cloudRecord(const ModuleState &s, const ParamStore &store, const QDa
         for (const PanelObject &p : kPanelObjects) {
             if (qstrcmp(s.panel->name, p.model) == 0)
                 o.insert(QLatin1String(p.object), QJsonObject{{QLatin1String(p.member), s.panelStatus}});
+        }
+        if (qstrcmp(s.panel->name, "Puertas") == 0) {
+            // One state per button; OpenStatus is the first door's.
+            QJsonObject buttons;
+            for (size_t n = 0; n < s.doors.size(); ++n)
+                buttons.insert(QString::number(n + 1), cloudDoorState(s.doors[n]));
+            o.insert(QStringLiteral("ButtonStatus"), buttons);
+            o.insert(QStringLiteral("OpenStatus"), cloudDoorState(s.doors[0]));
         }
     }
     return o;

@@ -154,6 +154,10 @@ void Module::onMqttCommand(const QString &topic, const QString &payload)
         line.chop(1);
     if (line.startsWith(QLatin1String("{#S")) && line.endsWith(u'}'))
         line = QStringLiteral("vm+sor=") + line.mid(3, line.size() - 4);
+    // A door order from the app or the program: "{#Obrir1}", "{#Tancar2}".
+    else if ((line.startsWith(QLatin1String("{#Obrir")) || line.startsWith(QLatin1String("{#Tancar")))
+             && line.endsWith(u'}'))
+        line = QStringLiteral("vm+") + line.mid(2, line.size() - 3);
     if (line.isEmpty() || line.size() > kMaxLineChars)
         return;
     m_replyViaMqtt = true;

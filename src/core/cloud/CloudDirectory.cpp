@@ -611,25 +611,43 @@ void CloudDirectory::doorRead(const QString &path, std::function<void(const QJso
     });
 }
 
-void CloudDirectory::AgafaPotObrirPortes()
+namespace {
+
+// The signal, then the caller's own answer.
+template <typename T>
+std::function<void(T)> thenDone(std::function<void(T)> emitIt, std::function<void(T)> done)
 {
+    return [emitIt = std::move(emitIt), done = std::move(done)](T v) {
+        emitIt(v);
+        if (done)
+            done(v);
+    };
+}
+
+} // namespace
+
+void CloudDirectory::AgafaPotObrirPortes(std::function<void(bool)> done)
+{
+    const auto answer = thenDone<bool>([this](bool v) { emit doorsPermission(v); }, std::move(done));
     if (!recordKey(m_state.identConnectar) || !recordKey(CodiReg())) {
-        emit doorsPermission(false);
+        answer(false);
         return;
     }
     doorRead(modulePath(QStringLiteral("/Users/")) + CodiReg(),
-             [this](const QJsonValue &v) { emit doorsPermission(readBoolean(v)); }, false);
+             [answer](const QJsonValue &v) { answer(readBoolean(v)); }, false);
 }
 
-void CloudDirectory::AgafaEstatPortes(const QString &nboto)
+void CloudDirectory::AgafaEstatPortes(const QString &nboto, std::function<void(const QString &)> done)
 {
+    const auto answer =
+        thenDone<const QString &>([this](const QString &v) { emit doorState(v); }, std::move(done));
     const QString path = nboto.isEmpty() ? modulePath(QStringLiteral("/OpenStatus"))
                                          : modulePath(QStringLiteral("/ButtonStatus/")) + nboto;
     if (!recordKey(m_state.identConnectar) || (!nboto.isEmpty() && !recordKey(nboto))) {
-        emit doorState({});
+        answer({});
         return;
     }
-    doorRead(path, [this](const QJsonValue &v) { emit doorState(scalarText(v).remove(u'"')); }, true);
+    doorRead(path, [answer](const QJsonValue &v) { answer(scalarText(v).remove(u'"')); }, true);
 }
 
 QString CloudDirectory::rightsPath() const
@@ -637,23 +655,26 @@ QString CloudDirectory::rightsPath() const
     return QStringLiteral("Users/") + CodiReg() + QStringLiteral("/Modulos/") + m_state.identConnectar;
 }
 
-void CloudDirectory::AgafaNumBotons()
+void CloudDirectory::AgafaNumBotons(std::function<void(int)> done)
 {
+    const auto answer = thenDone<int>([this](int v) { emit buttonCount(v); }, std::move(done));
     if (!recordKey(m_state.identConnectar) || !recordKey(CodiReg())) {
-        emit buttonCount(0);
+        answer(0);
         return;
     }
     doorRead(rightsPath() + QStringLiteral("/numButtonsEnabled"),
-             [this](const QJsonValue &v) { emit buttonCount(readInteger(v)); }, true);
+             [answer](const QJsonValue &v) { answer(readInteger(v)); }, true);
 }
 
-void CloudDirectory::AgafaBotonsMarcats()
+void CloudDirectory::AgafaBotonsMarcats(std::function<void(const QString &)> done)
 {
+    const auto answer =
+        thenDone<const QString &>([this](const QString &v) { emit buttonsMarked(v); }, std::move(done));
     if (!recordKey(m_state.identConnectar) || !recordKey(CodiReg())) {
-        emit buttonsMarked(cloud::buttonsMarked(QJsonValue()));
+        answer(cloud::buttonsMarked(QJsonValue()));
         return;
     }
-    doorRead(rightsPath(), [this](const QJsonValue &v) { emit buttonsMarked(cloud::buttonsMarked(v)); }, true);
+    doorRead(rightsPath(), [answer](const QJsonValue &v) { answer(cloud::buttonsMarked(v)); }, true);
 }
 
 } // namespace velmar

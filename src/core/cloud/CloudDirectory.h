@@ -102,10 +102,12 @@ public:
                            const QString &boto, std::function<void(bool ok)> done = {});
     void EsborraUsuaris(const QString &iduser, std::function<void()> done = {});
     void EsborrarEquip(const QString &equip);
-    void AgafaPotObrirPortes();
-    void AgafaEstatPortes(const QString &nboto);
-    void AgafaNumBotons();
-    void AgafaBotonsMarcats();
+    // The door reads end with their signal and then `done`, called once
+    // with the same answer (false, empty, 0 when the cloud could not tell).
+    void AgafaPotObrirPortes(std::function<void(bool mayOpen)> done = {});
+    void AgafaEstatPortes(const QString &nboto, std::function<void(const QString &state)> done = {});
+    void AgafaNumBotons(std::function<void(int count)> done = {});
+    void AgafaBotonsMarcats(std::function<void(const QString &flags)> done = {});
 
     // CloudEvents: an order sent from the PC to the module in hand.
     void addEvent(const QString &code, const QString &text) override;

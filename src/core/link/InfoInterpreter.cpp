@@ -123,6 +123,9 @@ bool InfoInterpreter::segment(const QString &seg)
     case u'8': eventMessage(seg); break;
     case u'A':
     case u'C':
+        // The door-button names count whatever panel the module names.
+        if (seg.startsWith(QLatin1String("A1")))
+            emit doorButtonNames(seg.mid(3));
         if (m_panels)
             m_panels->panelRecord(seg.at(0), seg.size() > 1 ? seg.at(1) : QChar(), seg.mid(3));
         break;

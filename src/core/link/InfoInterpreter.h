@@ -56,6 +56,8 @@ signals:
     void commandRequested(const QString &word);
     // The module-to-panel link state (connex_velmar_Agui) was set.
     void panelLinkChanged(int state);
+    // Record "A1": the door-button names, "|" between them.
+    void doorButtonNames(const QString &payload);
 
 private:
     void doorState(const QString &record);

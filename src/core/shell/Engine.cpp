@@ -36,7 +36,8 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       history(cloud, state, programming),
       doorLists(cloud, fields),
       console(state, channel, programming),
-      bridge(state, remote, scheduler, trace, programming)
+      bridge(state, remote, scheduler, trace, programming),
+      doors(state, cloud, channel, remote, programming)
 {
     catalogue.Llegir_parametres();
     for (const QString &unbound : fields.InicialitzaPunters(catalogue))
@@ -56,6 +57,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     wireRemote();
     wireCloud();
     wireBridge();
+    wireDoors();
     commands.setCloudEvents(&cloud);
     panelOrders.setCloudEvents(&cloud);
     firmwareUpdate.accountUid = [this] { return cloud.CodiReg(); };

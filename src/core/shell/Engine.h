@@ -8,6 +8,7 @@
 #include "core/cloud/CloudDirectory.h"
 #include "core/cloud/DoorLists.h"
 #include "core/diagnostics/ConsoleCommands.h"
+#include "core/doors/DoorButtons.h"
 #include "core/diagnostics/Trace.h"
 #include "core/diagnostics/TraceLog.h"
 #include "core/files/ListErase.h"
@@ -84,6 +85,7 @@ public:
     DoorLists doorLists; // the door phones and users of the module in hand, in the cloud
     ConsoleCommands console; // the diagnostics console's commands to the module
     TelecontrolBridge bridge; // the panel maker's tool relayed through the broker
+    DoorButtons doors;       // the door installation's buttons, their states and orders
 
     // Esborra_Camps: the core's share of the return to the disconnected
     // state (the window clears its views on FieldModel::disconnectedReset).
@@ -114,6 +116,8 @@ private:
     void wireCloud();
     // The telecontrol bridge (core/bridge/EngineBridge.cpp).
     void wireBridge();
+    // The door buttons' records and resets (core/doors/EngineDoors.cpp).
+    void wireDoors();
 
 signals:
     // A message for the user from any core component (title, text).

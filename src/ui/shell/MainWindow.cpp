@@ -60,6 +60,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_views->setObjectName(QStringLiteral("PVistes"));
     m_views->addWidget(buildStatusPage());
     wirePanels();
+    wireDoors();
     buildRemote();
     m_programming = new ProgrammingView(m_engine.fields, m_engine.state, m_views);
     m_views->addWidget(m_programming);

@@ -134,6 +134,7 @@ private:
     void buildHistoryPage();
     void exportHistory(bool spreadsheet);
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
+    void wireDoors();           // ui/doors/MainWindowDoors.cpp
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);
     QWidget *buildUpdatePage();
