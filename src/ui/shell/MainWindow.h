@@ -134,6 +134,10 @@ private:
     void buildHistoryPage();
     void exportHistory(bool spreadsheet);
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
+    // ui/panels/MainWindowAguilera.cpp: the Aguilera views; telecontrol
+    // (an open AGE44 session) turns them busy
+    void wireAguilera();
+    void AguileraTelecontrol(bool on);
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);
     QWidget *buildUpdatePage();
