@@ -169,8 +169,9 @@ TEST(PanelOrders, AguileraFrontOrdersAndTheQuietTestStep)
                 EXPECT_EQ(r.sent(), QStringList{QStringLiteral("vm+ord=") + word});
             }
             EXPECT_EQ(r.answers.asked.size(), *c.question ? 1 : 0);
-            if (*c.question)
+            if (*c.question) {
                 EXPECT_EQ(r.answers.asked[0].text, QString::fromUtf8(c.question));
+            }
             if (*c.logged) {
                 ASSERT_EQ(r.history.events.size(), 1);
                 EXPECT_EQ(r.history.events[0].second, QString::fromUtf8(c.logged));
