@@ -199,4 +199,10 @@ PanelStatus aec5Lamps(const Aec5Status &s)
     return st;
 }
 
+InterCentralLook interfaceLook(bool error)
+{
+    return error ? InterCentralLook{true, AguileraStatus::tr("ERROR INTERFACE"), colours::Red}
+                 : InterCentralLook{true, AguileraStatus::tr("INTERFACE OK"), colours::Green};
+}
+
 } // namespace velmar::panels

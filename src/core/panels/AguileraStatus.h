@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/panels/StatusDecoders.h"
+#include "core/status/StatusDisplay.h"
 
 #include <QMetaType>
 #include <QString>
@@ -72,6 +73,9 @@ Aec5Status Info_Central_AEC5(const QString &text);
 // "REInterCentral" in `named` (1 interface error, 0 interface ok) when the
 // polling flags could be read.
 PanelStatus aec5Lamps(const Aec5Status &status);
+
+// The module view's REInterCentral line for the AE/C5 interface state.
+InterCentralLook interfaceLook(bool error);
 
 } // namespace velmar::panels
 

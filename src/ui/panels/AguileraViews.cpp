@@ -300,12 +300,6 @@ AguileraC5View::AguileraC5View(const LampBoard &board, QWidget *parent) : QFrame
     title->setObjectName(QStringLiteral("LAgui2Titol"));
     title->setFont(bold(title->font()));
     top->addWidget(title, 1);
-    m_interface = new QLabel(this);
-    m_interface->setObjectName(QStringLiteral("REInterCentral"));
-    m_interface->setFont(bold(m_interface->font()));
-    m_interface->setMargin(3);
-    m_interface->hide();
-    top->addWidget(m_interface);
     m_caption = m_texts.label(this, [] { return tr("CENTRAL EN TELECONTROL"); });
     m_caption->setObjectName(QStringLiteral("LAgui2Telecontrol"));
     m_caption->setFont(bold(m_caption->font(), 14));
@@ -394,11 +388,8 @@ AguileraC5View::AguileraC5View(const LampBoard &board, QWidget *parent) : QFrame
 
 void AguileraC5View::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::LanguageChange) {
+    if (e->type() == QEvent::LanguageChange)
         m_texts.retranslate();
-        if (m_interfaceShown)
-            setInterface(m_interface->property("error").toBool());
-    }
     QFrame::changeEvent(e);
 }
 
@@ -408,27 +399,11 @@ void AguileraC5View::refreshLamps()
         r();
 }
 
-void AguileraC5View::setInterface(bool error)
-{
-    m_interfaceShown = true;
-    m_interface->setProperty("error", error);
-    m_interface->setText(error ? tr("ERROR INTERFACE") : tr("INTERFACE OK"));
-    paint(m_interface, error ? kRed : kGreen, Qt::white);
-    m_interface->setVisible(!m_telecontrol);
-}
-
-void AguileraC5View::hideInterface()
-{
-    m_interfaceShown = false;
-    m_interface->hide();
-}
-
 void AguileraC5View::setTelecontrol(bool on)
 {
     m_telecontrol = on;
     for (QWidget *w : std::as_const(m_parts))
         w->setVisible(!on);
-    m_interface->setVisible(!on && m_interfaceShown);
     m_caption->setVisible(on);
 }
 

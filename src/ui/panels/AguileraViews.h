@@ -66,16 +66,12 @@ private:
     QLabel *m_caption = nullptr;   // "CENTRAL EN TELECONTROL"
 };
 
-// PEstatAgui2, the Aguilera AE/C5 front: the interface state, seven panel
-// lamps and sixteen zones of the blink board, and the five orders.
+// PEstatAgui2, the Aguilera AE/C5 front: seven panel lamps and sixteen zones of the blink board, and the five orders.
 class AguileraC5View : public QFrame {
     Q_OBJECT
 public:
     AguileraC5View(const LampBoard &board, QWidget *parent = nullptr);
 
-    // REInterCentral, written while the panel talks to the module.
-    void setInterface(bool error);
-    void hideInterface();
     // MostraPEstaAgui2: in telecontrol only the caption shows.
     void setTelecontrol(bool on);
     bool telecontrol() const { return m_telecontrol; }
@@ -95,9 +91,7 @@ private:
     LayoutTexts m_texts;
     bool m_telecontrol = false;
     bool m_live = false;
-    QLabel *m_interface = nullptr; // REInterCentral
     QLabel *m_caption = nullptr;
-    bool m_interfaceShown = false;
     QList<QWidget *> m_parts;       // everything MostraPEstaAgui2 hides
     std::vector<std::function<void()>> m_refresh; // lamps, pictures and numbers of the board
 };

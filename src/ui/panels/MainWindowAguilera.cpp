@@ -39,7 +39,6 @@ void MainWindow::wireAguilera()
     connect(&e.fields, &FieldModel::disconnectedReset, this, [sa, c5] {
         sa->hide();
         c5->hide();
-        c5->hideInterface();
     });
 
     // The panel link greys the views and, for AE/SA, empties its list.
@@ -61,7 +60,7 @@ void MainWindow::wireAguilera()
                     return;
                 const auto iface = st.named.constFind(QStringLiteral("REInterCentral"));
                 if (m_engine.state.connex_velmar_Agui == 2 && iface != st.named.cend())
-                    c5->setInterface(*iface != 0);
+                    m_engine.display.setInterCentral(panels::interfaceLook(*iface != 0));
                 if (c5->live() != live())
                     c5->setLive(live());
             });

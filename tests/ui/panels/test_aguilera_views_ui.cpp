@@ -161,15 +161,13 @@ TEST(AguileraViewsUi, TelecontrolShowsOnlyTheBusyTexts)
     win.attach(QStringLiteral("AE/C5"));
     win.record(QStringLiteral("{#A3|00|0|0000001|81}"));
     auto *c5 = win.find<AguileraC5View>("PEstatAgui2");
-    auto *iface = win.find<QLabel>("REInterCentral");
-    ASSERT_TRUE(iface->isVisible());
     c5->setTelecontrol(true);
-    EXPECT_FALSE(iface->isVisible());
-    EXPECT_FALSE(win.find<QWidget>("SEstatAlarma")->isVisible());
-    EXPECT_FALSE(win.find<QWidget>("PConnectar")->isVisible());
+    for (const char *name : {"SEstatAlarma", "SZona1", "IZona1", "PZona1", "PConnectar", "PSirenes"})
+        EXPECT_FALSE(win.find<QWidget>(name)->isVisible()) << name;
     EXPECT_TRUE(win.find<QWidget>("LAgui2Telecontrol")->isVisible());
+    // The module's own interface line is not the view's: it stays.
+    EXPECT_FALSE(win.find<QLabel>("REInterCentral")->isHidden());
     c5->setTelecontrol(false);
-    EXPECT_TRUE(iface->isVisible());
     EXPECT_TRUE(win.find<QWidget>("PConnectar")->isVisible());
     EXPECT_FALSE(win.find<QWidget>("LAgui2Telecontrol")->isVisible());
 }
@@ -179,10 +177,10 @@ TEST(AguileraViewsUi, C5LampsZonesAndInterfaceFromItsRecord)
     Window win;
     win.attach(QStringLiteral("AE/C5"));
     auto *iface = win.find<QLabel>("REInterCentral");
-    EXPECT_FALSE(iface->isVisible());
+    EXPECT_TRUE(iface->isHidden());
     // Zone 1 alarm lit, zone 2 absent, zone 3 a marked call point in fault.
     win.record(QStringLiteral("{#A3|20|0|1000001|8100E4}"));
-    EXPECT_TRUE(iface->isVisible());
+    EXPECT_FALSE(iface->isHidden());
     EXPECT_EQ(iface->text(), QStringLiteral("ERROR INTERFACE"));
     win.ticks(2);
     const auto colour = [&](const char *lamp) { return win.find<BlinkLamp>(lamp)->colour(); };
