@@ -1,7 +1,8 @@
-// Feeds arbitrary text to every panel status and event decoder: status
-// records and event records come from the panel through the module, event
-// lists from the cloud. The first byte chooses the list kind and whether
+// Feeds arbitrary text to every panel status and event decoder, the
+// Aguilera lists too: status records and event records come from the panel
+// through the module, event lists from the cloud. The first byte chooses the list kind and whether
 // the text is split as a cloud list first.
+#include "core/panels/AguileraStatus.h"
 #include "core/panels/EventDecoders.h"
 #include "core/panels/PanelCatalogue.h"
 #include "core/panels/StatusDecoders.h"
@@ -31,6 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             applyLamps(board, d(text));
     }
     board.tick();
+
+    // The AE/SA record has no lamp Tags: its lists instead.
+    const AesaStatus aesa = Info_Central_AESA(text);
+    for (int l = 1; l <= 4; ++l)
+        (void)aguileraListText(aesa, AguiList(l));
 
     int n = 1;
     for (const QString &e : entries) {

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es_ES">
 <context>
+    <name>AguileraStatus</name>
+    <message>
+        <source>Zona de sistema</source>
+        <translation>System zone</translation>
+    </message>
+    <message>
+        <source> ESTADO DE ALARMA: </source>
+        <translation> ALARM STATE: </translation>
+    </message>
+    <message>
+        <source> ESTADO DE AVERIA: </source>
+        <translation> FAULT STATE: </translation>
+    </message>
+    <message>
+        <source> ESTADO DE DESCONEXION: </source>
+        <translation> DISCONNECTION STATE: </translation>
+    </message>
+    <message>
+        <source> ESTADO DE PRUEBAS: </source>
+        <translation> TEST STATE: </translation>
+    </message>
+    <message>
+        <source> ZONA EN ALARMA</source>
+        <translation> ZONE IN ALARM</translation>
+    </message>
+    <message>
+        <source> ZONA EN AVERIA</source>
+        <translation> ZONE IN FAULT</translation>
+    </message>
+    <message>
+        <source> ZONA DESCONECTADA</source>
+        <translation> ZONE DISCONNECTED</translation>
+    </message>
+    <message>
+        <source> ZONA EN PRUEBA</source>
+        <translation> ZONE IN TEST</translation>
+    </message>
+    <message>
+        <source>zonas</source>
+        <translation>zones</translation>
+    </message>
+    <message>
+        <source> (PRUEBAS)</source>
+        <translation> (TEST)</translation>
+    </message>
+    <message>
+        <source>ERROR INTERFACE</source>
+        <translation>INTERFACE ERROR</translation>
+    </message>
+    <message>
+        <source>INTERFACE OK</source>
+        <translation>INTERFACE OK</translation>
+    </message>
+</context>
+<context>
     <name>CircuitSearch</name>
     <message>
         <source>Desactivado</source>
@@ -3503,6 +3558,120 @@ Do you agree?</translation>
     <message>
         <source>(*) Campos obligatorios</source>
         <translation>(*) Required fields</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::AguileraC5View</name>
+    <message>
+        <source>CENTRAL DE INCENDIOS AGUILERA AE/C5</source>
+        <translation>AGUILERA AE/C5 FIRE ALARM PANEL</translation>
+    </message>
+    <message>
+        <source>CENTRAL EN TELECONTROL</source>
+        <translation>PANEL UNDER REMOTE CONTROL</translation>
+    </message>
+    <message>
+        <source>ALARMA</source>
+        <translation>ALARM</translation>
+    </message>
+    <message>
+        <source>AVERIA</source>
+        <translation>FAULT</translation>
+    </message>
+    <message>
+        <source>SIRENAS</source>
+        <translation>SIRENS</translation>
+    </message>
+    <message>
+        <source>RETARDO</source>
+        <translation>DELAY</translation>
+    </message>
+    <message>
+        <source>DESCONEXION</source>
+        <translation>DISCONNECTION</translation>
+    </message>
+    <message>
+        <source>PRUEBA</source>
+        <translation>TEST</translation>
+    </message>
+    <message>
+        <source>220V</source>
+        <translation>230V</translation>
+    </message>
+    <message>
+        <source>Alarma</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Avería</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>CONECTAR DESCONECTAR</source>
+        <translation>CONNECT DISCONNECT</translation>
+    </message>
+    <message>
+        <source>       PRUEBA AVANCE</source>
+        <translation>       WALK TEST</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>DISPARO SIRENAS      </source>
+        <translation>SOUND SIRENS      </translation>
+    </message>
+    <message>
+        <source>SILENCIAR SIRENAS    </source>
+        <translation>SILENCE SIRENS    </translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::AguileraSaView</name>
+    <message>
+        <source>CENTRAL DE INCENDIOS AGUILERA AE/SA</source>
+        <translation>AGUILERA AE/SA FIRE ALARM PANEL</translation>
+    </message>
+    <message>
+        <source>CENTRAL EN TELECONTROL</source>
+        <translation>PANEL UNDER REMOTE CONTROL</translation>
+    </message>
+    <message>
+        <source>ALARMA</source>
+        <translation>ALARM</translation>
+    </message>
+    <message>
+        <source>AVERIA</source>
+        <translation>FAULT</translation>
+    </message>
+    <message>
+        <source>DESCONEC.</source>
+        <translation>DISCONN.</translation>
+    </message>
+    <message>
+        <source>PRUEBA</source>
+        <translation>TEST</translation>
+    </message>
+    <message>
+        <source>  PROCESO EN CURSO</source>
+        <translation>  PROCESS RUNNING</translation>
+    </message>
+    <message>
+        <source>  Espere un momento, por favor ...</source>
+        <translation>  Please wait a moment ...</translation>
+    </message>
+    <message>
+        <source>SILENCIO</source>
+        <translation>SILENCE</translation>
+    </message>
+    <message>
+        <source>REPOSICION</source>
+        <translation>RESTORE</translation>
+    </message>
+    <message>
+        <source>REARME</source>
+        <translation>RESET</translation>
     </message>
 </context>
 <context>

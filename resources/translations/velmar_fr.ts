@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="es_ES">
 <context>
+    <name>AguileraStatus</name>
+    <message>
+        <source>Zona de sistema</source>
+        <translation>Zone système</translation>
+    </message>
+    <message>
+        <source> ESTADO DE ALARMA: </source>
+        <translation> ÉTAT D&apos;ALARME : </translation>
+    </message>
+    <message>
+        <source> ESTADO DE AVERIA: </source>
+        <translation> ÉTAT DE DÉFAUT : </translation>
+    </message>
+    <message>
+        <source> ESTADO DE DESCONEXION: </source>
+        <translation> ÉTAT DE DÉCONNEXION : </translation>
+    </message>
+    <message>
+        <source> ESTADO DE PRUEBAS: </source>
+        <translation> ÉTAT D&apos;ESSAI : </translation>
+    </message>
+    <message>
+        <source> ZONA EN ALARMA</source>
+        <translation> ZONE EN ALARME</translation>
+    </message>
+    <message>
+        <source> ZONA EN AVERIA</source>
+        <translation> ZONE EN DÉFAUT</translation>
+    </message>
+    <message>
+        <source> ZONA DESCONECTADA</source>
+        <translation> ZONE DÉCONNECTÉE</translation>
+    </message>
+    <message>
+        <source> ZONA EN PRUEBA</source>
+        <translation> ZONE EN ESSAI</translation>
+    </message>
+    <message>
+        <source>zonas</source>
+        <translation>zones</translation>
+    </message>
+    <message>
+        <source> (PRUEBAS)</source>
+        <translation> (ESSAI)</translation>
+    </message>
+    <message>
+        <source>ERROR INTERFACE</source>
+        <translation>ERREUR INTERFACE</translation>
+    </message>
+    <message>
+        <source>INTERFACE OK</source>
+        <translation>INTERFACE OK</translation>
+    </message>
+</context>
+<context>
     <name>CircuitSearch</name>
     <message>
         <source>Desactivado</source>
@@ -3503,6 +3558,120 @@ agrandissez-la depuis la barre des tâches de Windows.<byte value="xd"/>
     <message>
         <source>(*) Campos obligatorios</source>
         <translation>(*) Champs obligatoires</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::AguileraC5View</name>
+    <message>
+        <source>CENTRAL DE INCENDIOS AGUILERA AE/C5</source>
+        <translation>CENTRALE INCENDIE AGUILERA AE/C5</translation>
+    </message>
+    <message>
+        <source>CENTRAL EN TELECONTROL</source>
+        <translation>CENTRALE EN TÉLÉCOMMANDE</translation>
+    </message>
+    <message>
+        <source>ALARMA</source>
+        <translation>ALARME</translation>
+    </message>
+    <message>
+        <source>AVERIA</source>
+        <translation>DÉFAUT</translation>
+    </message>
+    <message>
+        <source>SIRENAS</source>
+        <translation>SIRÈNES</translation>
+    </message>
+    <message>
+        <source>RETARDO</source>
+        <translation>RETARD</translation>
+    </message>
+    <message>
+        <source>DESCONEXION</source>
+        <translation>DÉCONNEXION</translation>
+    </message>
+    <message>
+        <source>PRUEBA</source>
+        <translation>ESSAI</translation>
+    </message>
+    <message>
+        <source>220V</source>
+        <translation>230V</translation>
+    </message>
+    <message>
+        <source>Alarma</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Avería</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>CONECTAR DESCONECTAR</source>
+        <translation>CONNECTER DÉCONNECTER</translation>
+    </message>
+    <message>
+        <source>       PRUEBA AVANCE</source>
+        <translation>       ESSAI PAS À PAS</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RÉARMER</translation>
+    </message>
+    <message>
+        <source>DISPARO SIRENAS      </source>
+        <translation>DÉCLENCHER SIRÈNES      </translation>
+    </message>
+    <message>
+        <source>SILENCIAR SIRENAS    </source>
+        <translation>FAIRE TAIRE SIRÈNES    </translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::AguileraSaView</name>
+    <message>
+        <source>CENTRAL DE INCENDIOS AGUILERA AE/SA</source>
+        <translation>CENTRALE INCENDIE AGUILERA AE/SA</translation>
+    </message>
+    <message>
+        <source>CENTRAL EN TELECONTROL</source>
+        <translation>CENTRALE EN TÉLÉCOMMANDE</translation>
+    </message>
+    <message>
+        <source>ALARMA</source>
+        <translation>ALARME</translation>
+    </message>
+    <message>
+        <source>AVERIA</source>
+        <translation>DÉFAUT</translation>
+    </message>
+    <message>
+        <source>DESCONEC.</source>
+        <translation>DÉCONN.</translation>
+    </message>
+    <message>
+        <source>PRUEBA</source>
+        <translation>ESSAI</translation>
+    </message>
+    <message>
+        <source>  PROCESO EN CURSO</source>
+        <translation>  TRAITEMENT EN COURS</translation>
+    </message>
+    <message>
+        <source>  Espere un momento, por favor ...</source>
+        <translation>  Veuillez patienter un instant ...</translation>
+    </message>
+    <message>
+        <source>SILENCIO</source>
+        <translation>SILENCE</translation>
+    </message>
+    <message>
+        <source>REPOSICION</source>
+        <translation>RÉTABLIR</translation>
+    </message>
+    <message>
+        <source>REARME</source>
+        <translation>RÉARMER</translation>
     </message>
 </context>
 <context>

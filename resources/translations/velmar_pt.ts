@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT" sourcelanguage="es_ES">
 <context>
+    <name>AguileraStatus</name>
+    <message>
+        <source>Zona de sistema</source>
+        <translation>Zona de sistema</translation>
+    </message>
+    <message>
+        <source> ESTADO DE ALARMA: </source>
+        <translation> ESTADO DE ALARME: </translation>
+    </message>
+    <message>
+        <source> ESTADO DE AVERIA: </source>
+        <translation> ESTADO DE AVARIA: </translation>
+    </message>
+    <message>
+        <source> ESTADO DE DESCONEXION: </source>
+        <translation> ESTADO DE DESLIGAMENTO: </translation>
+    </message>
+    <message>
+        <source> ESTADO DE PRUEBAS: </source>
+        <translation> ESTADO DE TESTE: </translation>
+    </message>
+    <message>
+        <source> ZONA EN ALARMA</source>
+        <translation> ZONA EM ALARME</translation>
+    </message>
+    <message>
+        <source> ZONA EN AVERIA</source>
+        <translation> ZONA EM AVARIA</translation>
+    </message>
+    <message>
+        <source> ZONA DESCONECTADA</source>
+        <translation> ZONA DESLIGADA</translation>
+    </message>
+    <message>
+        <source> ZONA EN PRUEBA</source>
+        <translation> ZONA EM TESTE</translation>
+    </message>
+    <message>
+        <source>zonas</source>
+        <translation>zonas</translation>
+    </message>
+    <message>
+        <source> (PRUEBAS)</source>
+        <translation> (TESTE)</translation>
+    </message>
+    <message>
+        <source>ERROR INTERFACE</source>
+        <translation>ERRO DE INTERFACE</translation>
+    </message>
+    <message>
+        <source>INTERFACE OK</source>
+        <translation>INTERFACE OK</translation>
+    </message>
+</context>
+<context>
     <name>CircuitSearch</name>
     <message>
         <source>Desactivado</source>
@@ -3503,6 +3558,120 @@ Concorda?</translation>
     <message>
         <source>(*) Campos obligatorios</source>
         <translation>(*) Campos obrigatórios</translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::AguileraC5View</name>
+    <message>
+        <source>CENTRAL DE INCENDIOS AGUILERA AE/C5</source>
+        <translation>CENTRAL DE INCÊNDIO AGUILERA AE/C5</translation>
+    </message>
+    <message>
+        <source>CENTRAL EN TELECONTROL</source>
+        <translation>CENTRAL EM TELECOMANDO</translation>
+    </message>
+    <message>
+        <source>ALARMA</source>
+        <translation>ALARME</translation>
+    </message>
+    <message>
+        <source>AVERIA</source>
+        <translation>AVARIA</translation>
+    </message>
+    <message>
+        <source>SIRENAS</source>
+        <translation>SIRENES</translation>
+    </message>
+    <message>
+        <source>RETARDO</source>
+        <translation>RETARDO</translation>
+    </message>
+    <message>
+        <source>DESCONEXION</source>
+        <translation>DESLIGAMENTO</translation>
+    </message>
+    <message>
+        <source>PRUEBA</source>
+        <translation>TESTE</translation>
+    </message>
+    <message>
+        <source>220V</source>
+        <translation>230V</translation>
+    </message>
+    <message>
+        <source>Alarma</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Avería</source>
+        <translation>Avaria</translation>
+    </message>
+    <message>
+        <source>CONECTAR DESCONECTAR</source>
+        <translation>LIGAR DESLIGAR</translation>
+    </message>
+    <message>
+        <source>       PRUEBA AVANCE</source>
+        <translation>       TESTE DE PASSAGEM</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>REARMAR</translation>
+    </message>
+    <message>
+        <source>DISPARO SIRENAS      </source>
+        <translation>DISPARAR SIRENES      </translation>
+    </message>
+    <message>
+        <source>SILENCIAR SIRENAS    </source>
+        <translation>SILENCIAR SIRENES    </translation>
+    </message>
+</context>
+<context>
+    <name>velmar::ui::AguileraSaView</name>
+    <message>
+        <source>CENTRAL DE INCENDIOS AGUILERA AE/SA</source>
+        <translation>CENTRAL DE INCÊNDIO AGUILERA AE/SA</translation>
+    </message>
+    <message>
+        <source>CENTRAL EN TELECONTROL</source>
+        <translation>CENTRAL EM TELECOMANDO</translation>
+    </message>
+    <message>
+        <source>ALARMA</source>
+        <translation>ALARME</translation>
+    </message>
+    <message>
+        <source>AVERIA</source>
+        <translation>AVARIA</translation>
+    </message>
+    <message>
+        <source>DESCONEC.</source>
+        <translation>DESLIG.</translation>
+    </message>
+    <message>
+        <source>PRUEBA</source>
+        <translation>TESTE</translation>
+    </message>
+    <message>
+        <source>  PROCESO EN CURSO</source>
+        <translation>  PROCESSO EM CURSO</translation>
+    </message>
+    <message>
+        <source>  Espere un momento, por favor ...</source>
+        <translation>  Aguarde um momento, por favor ...</translation>
+    </message>
+    <message>
+        <source>SILENCIO</source>
+        <translation>SILÊNCIO</translation>
+    </message>
+    <message>
+        <source>REPOSICION</source>
+        <translation>REPOSIÇÃO</translation>
+    </message>
+    <message>
+        <source>REARME</source>
+        <translation>REARMAR</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,21 @@ QString panelStateStatus(const PanelModel &panel, const QString &state)
         f[countField[i]] = QStringLiteral("1");
         return f.join(u'|');
     }
+    if (name == QLatin1String("AE/SA") || name == QLatin1String("AGE")) {
+        // The count of the state and zone 1 in its list ("*" marks a zone in test).
+        QStringList counts(4, QStringLiteral("0"));
+        QStringList lists(4);
+        counts[i] = QStringLiteral("1");
+        lists[i] = i == 3 ? QStringLiteral("1=*Zona 1") : QStringLiteral("1=Zona 1");
+        return counts.join(u'|') + u':' + lists.join(u'|');
+    }
+    if (name == QLatin1String("AE/C5")) {
+        // Front lamps: alarm flashing, fault, disconnection, test; mains always on.
+        static const char *const lamps[] = {"2000001", "0100001", "0000101", "0000011"};
+        static const char *const zone[] = {"82", "88", "A0", "C0"};
+        return QStringLiteral("00|0|") + QLatin1String(lamps[i]) + u'|'
+               + zoneOne(QLatin1String(zone[i]), QStringLiteral("80"), 16);
+    }
     if (name == QLatin1String("C-TecXFP")) {
         static const int lampField[] = {1, 6, 7, 9};
         QStringList f = QString::fromLatin1(panel.quietStatus).split(u'|');

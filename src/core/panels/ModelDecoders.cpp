@@ -1,5 +1,7 @@
 #include "core/panels/ModelDecoders.h"
 
+#include "core/panels/AguileraStatus.h"
+
 #include <QCoreApplication>
 
 namespace velmar::panels {
@@ -30,6 +32,7 @@ DecodedEvent bc216Entry(const QString &e, const QString &, int, int) { return de
 DecodedEvent avenarEntry(const QString &e, const QString &k, int n, int) { return decodeAvenar(e, avenarHeading(k), n); }
 DecodedEvent syncroEntry(const QString &e, const QString &, int, int) { return decodeSyncroEntry(e); }
 DecodedEvent jadeBirdEntry(const QString &e, const QString &, int, int) { return decodeJadeBird(e); }
+PanelStatus aec5Status(const QString &text) { return aec5Lamps(Info_Central_AEC5(text)); }
 DecodedEvent ctecEntry(const QString &e, const QString &k, int, int) { return decodeCtec(e, k); }
 
 using namespace status;
@@ -37,6 +40,7 @@ using O = OnEvent;
 
 // A model sharing another's texts adds a row naming the same functions.
 const ModelDecoders kModels[] = {
+    {"Aguilera AE/C5", aec5Status, nullptr, false, O::None, nullptr},
     {"BC600", bc600Status, bc600Entry, false, O::RefetchKind, nullptr},
     {"BC216", bc216Status, bc216Entry, false, O::RefetchKind, nullptr},
     {"Cofem CLVR / K-CONECTA", cofemStatus, nullptr, false, O::None, nullptr},

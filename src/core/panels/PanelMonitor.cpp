@@ -40,6 +40,11 @@ void PanelMonitor::panelRecord(QChar type, QChar kind, const QString &payload)
 
 void PanelMonitor::statusText(const PanelModel &m, const QString &text)
 {
+    // Its lamps are the view's own, coloured from the counts.
+    if (QLatin1String(m.statusRecord) == QLatin1String("A2")) {
+        emit aesaDecoded(Info_Central_AESA(text));
+        return;
+    }
     const StatusDecoder decode = statusDecoderFor(QLatin1String(m.model));
     if (!decode)
         return;

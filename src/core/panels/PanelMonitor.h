@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/InfoInterpreter.h"
+#include "core/panels/AguileraStatus.h"
 #include "core/panels/EventDecoders.h"
 #include "core/panels/StatusDecoders.h"
 
@@ -38,6 +39,8 @@ public:
 
 signals:
     void statusDecoded(const QString &model, const velmar::panels::PanelStatus &status);
+    // An Aguilera AE/SA (or AGE) status: counts and zone lists for its view.
+    void aesaDecoded(const velmar::panels::AesaStatus &status);
     // Lines for the model's event display; replace: the display is cleared first.
     void eventLines(const QString &model, const QList<velmar::panels::EventLine> &lines, bool replace);
     // The cloud list of `kind` under `node` is wanted (Events/<kind>).

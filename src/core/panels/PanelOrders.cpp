@@ -22,6 +22,11 @@ const PanelOrder kCofemSirens{"Silensir", QT_TRANSLATE_NOOP("PanelOrders", "¿Es
 const PanelOrder kActiveSir{"ActiveSir", "", QT_TRANSLATE_NOOP("PanelOrders", "Disparo sirena desde PC"), false};
 const PanelOrder kActivesir{"Activesir", "", QT_TRANSLATE_NOOP("PanelOrders", "Activar sirenas desde PC"), false};
 const PanelOrder kEvacuacio{"Evacuacio", "", QT_TRANSLATE_NOOP("PanelOrders", "Evacuación manual desde PC"), false};
+// The Aguilera AE/C5 front's own orders.
+const PanelOrder kConnex{"Connex", "", "", false};
+const PanelOrder kTest{"Test", "", "", false, true};
+const PanelOrder kResetAgui{"Reset", QT_TRANSLATE_NOOP("PanelOrders", "¿Está seguro que quiere hacer Reset a la Central?"), QT_TRANSLATE_NOOP("PanelOrders", "Reset a la Central desde PC"), false};
+const PanelOrder kSirena{"Sirena", "", QT_TRANSLATE_NOOP("PanelOrders", "Disparo sirena desde PC"), false};
 const PanelOrder kBotoZona{"BotoZona", "", QT_TRANSLATE_NOOP("PanelOrders", "Activar modo pruebas/anulado desde PC"), false};
 
 // Buttons and their orders, one row per order; the names of the views'
@@ -49,6 +54,10 @@ const struct {
     {&kActiveSir, {"PAD600DisparSirenes"}},
     {&kActivesir, {"BDetnovActivarSirenes"}},
     {&kEvacuacio, {"PAD600Evacuacio"}},
+    {&kConnex, {"PConnectar"}},
+    {&kTest, {"PProva"}},
+    {&kResetAgui, {"PReset"}},
+    {&kSirena, {"PDisparSirenes"}},
 };
 
 QString say(const char *text)
@@ -100,6 +109,8 @@ bool PanelCommands::press(const QString &button, bool sirensSilenced)
     if (!order)
         return false;
     if (!panelLive(m_link)) {
+        if (order->quiet)
+            return false;
         m_view.tell(QStringLiteral("  ") + say("¡ ATENCIÓN !"), say("Central no conectada"));
         return false;
     }

@@ -18,12 +18,14 @@ namespace panels {
 // One operator order of a panel view's buttons: the word the module passes
 // to the panel, the question asked first (none when empty), the text written
 // to the cloud history and shown afterwards (none when empty), and whether
-// it is a reset that a second press within 3 s must not repeat.
+// it is a reset that a second press within 3 s must not repeat. quiet: a
+// panel that is not live ignores the press without a message.
 struct PanelOrder {
     const char *word;
     const char *question;
     const char *logged;
     bool resetGuard;
+    bool quiet = false;
 };
 
 // The order a button sends; null when the button sends none. Zone buttons

@@ -459,6 +459,8 @@ void applyLamps(LampBoard &board, const PanelStatus &status)
         board.tempsLedZones = LampBoard::kSlowReload;
     if (changed && status.reloadFast)
         board.tempsLedZonesRapid = LampBoard::kFastReload;
+    if (changed && status.reloadEstat)
+        board.tempsLedEstat = LampBoard::kSlowReload;
 }
 
 } // namespace velmar::panels

@@ -41,6 +41,7 @@ struct PanelStatus {
     int total = 0;              // AD300/AD600: events announced
     bool reloadSlow = false;    // a lamp started flashing: tempsLedZones to 6
     bool reloadFast = false;    // ... fast: tempsLedZonesRapid to 3
+    bool reloadEstat = false;   // an Aguilera front lamp started flashing: tempsLedEstat to 6
 
     int tagOf(LampGroup g, int index) const;
 };

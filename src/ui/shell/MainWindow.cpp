@@ -98,6 +98,7 @@ MainWindow::MainWindow(const StartOptions &options, QWidget *parent)
     m_progress->hide();
     setStatusBar(bar);
     setStatusSource(QT_TR_NOOP("SIN   CONEXION"));
+    wireAguilera();
 
     Engine &e = m_engine;
     connect(&e.channel, &CommandChannel::disconnected, this, &MainWindow::onDisconnected);

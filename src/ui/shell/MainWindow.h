@@ -135,6 +135,10 @@ private:
     void exportHistory(bool spreadsheet);
     void wirePanels();          // ui/panels/MainWindowPanels.cpp
     void wireDoors();           // ui/doors/MainWindowDoors.cpp
+    // ui/panels/MainWindowAguilera.cpp: the Aguilera views; telecontrol
+    // (an open AGE44 session) turns them busy
+    void wireAguilera();
+    void AguileraTelecontrol(bool on);
     // ui/update/MainWindowUpdate.cpp
     QPushButton *buildUpdateButton(QWidget *bar);
     QWidget *buildUpdatePage();

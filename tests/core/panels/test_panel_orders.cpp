@@ -135,4 +135,65 @@ TEST(PanelOrders, OverMqttTheOrderGoesToTheStatusTopic)
     EXPECT_TRUE(r.sent().isEmpty());
 }
 
+TEST(PanelOrders, AguileraFrontOrdersAndTheQuietTestStep)
+{
+    const struct {
+        const char *button;
+        const char *word;
+        const char *question; // "" when none is asked
+        const char *logged;   // "" when not logged
+    } cases[] = {
+        {"SBSilenci", "Silenbuz", "¿Está seguro que quiere silenciar el zumbador?", "Silenciar zumbador desde PC"},
+        {"SBReposicio", "Repos", "", "Reposición de la Central desde PC"},
+        {"SBRearme", "Rearme", "¿Está seguro que quiere Rearmar la Central?", "Rearmando la Central desde PC"},
+        {"PConnectar", "Connex", "", ""},
+        {"PProva", "Test", "", ""},
+        {"PReset", "Reset", "¿Está seguro que quiere hacer Reset a la Central?", "Reset a la Central desde PC"},
+        {"PDisparSirenes", "Sirena", "", "Disparo sirena desde PC"},
+        {"PSirenes", "Silensir", "¿Está seguro que quiere silenciar la sirena?", "Silenciar sirena desde PC"},
+    };
+    for (const auto &c : cases) {
+        for (const bool broker : {false, true}) {
+            SCOPED_TRACE(std::string(c.button) + (broker ? " broker" : " cable"));
+            OrdersRig r;
+            if (broker)
+                r.state.connex_remota = QStringLiteral("MQTT");
+            QSignalSpy status(&r.orders, &PanelCommands::publishStatus);
+            EXPECT_TRUE(r.orders.press(QString::fromUtf8(c.button)));
+            const QString word = QString::fromUtf8(c.word);
+            if (broker) {
+                ASSERT_EQ(status.count(), 1);
+                EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("{#") + word + u'}');
+                EXPECT_TRUE(r.sent().isEmpty());
+            } else {
+                EXPECT_EQ(r.sent(), QStringList{QStringLiteral("vm+ord=") + word});
+            }
+            EXPECT_EQ(r.answers.asked.size(), *c.question ? 1 : 0);
+            if (*c.question) {
+                EXPECT_EQ(r.answers.asked[0].text, QString::fromUtf8(c.question));
+            }
+            if (*c.logged) {
+                ASSERT_EQ(r.history.events.size(), 1);
+                EXPECT_EQ(r.history.events[0].second, QString::fromUtf8(c.logged));
+                ASSERT_EQ(r.messages.size(), 1);
+                EXPECT_EQ(r.messages[0].text, QString::fromUtf8(c.logged));
+            } else {
+                EXPECT_TRUE(r.history.events.isEmpty());
+                EXPECT_TRUE(r.messages.isEmpty());
+            }
+        }
+    }
+
+    // A panel that is not live: the test step is dropped without a word,
+    // the other orders are refused with the message.
+    OrdersRig r;
+    r.state.connex_velmar_Agui = 1;
+    EXPECT_FALSE(r.orders.press(QStringLiteral("PProva")));
+    EXPECT_TRUE(r.messages.isEmpty());
+    EXPECT_FALSE(r.orders.press(QStringLiteral("PConnectar")));
+    ASSERT_EQ(r.messages.size(), 1);
+    EXPECT_EQ(r.messages[0].text, QStringLiteral("Central no conectada"));
+    EXPECT_TRUE(r.sent().isEmpty());
+}
+
 } // namespace
