@@ -45,8 +45,19 @@ struct ZoneScan {
     bool testing = false;  // some zone is in test
 };
 ZoneScan uranoZones(PanelStatus &st, const QString &zones, const UranoZones &family);
-// The sirens-fault lamp of Urano and Komttech from characters 56 to 59.
-int uranoSirens(const QString &zones);
+// The general part of an Urano-shaped zone text (characters 52 to 67),
+// all off for a text of 51 characters or fewer.
+struct UranoGeneral {
+    const char *earth;    // lit by character 52
+    const char *system;   // by 55
+    const char *silenced; // by 67
+    LampGroup supply;     // by 53
+    LampGroup sirens;     // by 56 to 59
+    int supplyTag[5];     // the supply lamp's Tag for "0" to "4"
+    int fastTag;          // the supply Tag that flashes fast
+    int slowTag;          // ... slowly (-1 none)
+};
+void uranoGeneral(PanelStatus &st, const QString &zones, const UranoGeneral &general);
 } // namespace status
 
 // What the model's event record does.

@@ -134,21 +134,9 @@ PanelStatus uranoStatus(const QString &text)
         uranoZones(st, zones, {LampGroup::PunterLedAlarmaUrano, LampGroup::PunterLedFalloUrano, 3, false});
     st.named.insert(QStringLiteral("SLedZAnul"), scan.disabled || charAt(zones, 84) == u'1' ? 1 : 0);
     lamp(st, LampGroup::SLedZTest, 0, scan.testing ? 2 : 0);
-    if (zones.size() <= 51) {
-        for (const char *n : {"SLedFalloTerra", "SLedFalloSistema", "SLedSilZum"})
-            st.named.insert(QLatin1String(n), 0);
-        lamp(st, LampGroup::SLedFalloAlim, 0, 0);
-        lamp(st, LampGroup::SLedFalloSirenes, 0, 0);
-    } else {
-        st.named.insert(QStringLiteral("SLedFalloTerra"), charAt(zones, 52) == u'1' ? 1 : 0);
-        const QChar supply = charAt(zones, 53);
-        const int alim = supply == u'1' ? 1 : (supply == u'2' || supply == u'3') ? 2 : supply == u'4' ? 3 : 0;
-        st.reloadFast = st.reloadFast || alim == 2;
-        lamp(st, LampGroup::SLedFalloAlim, 0, alim);
-        st.named.insert(QStringLiteral("SLedFalloSistema"), charAt(zones, 55) == u'1' ? 1 : 0);
-        lamp(st, LampGroup::SLedFalloSirenes, 0, uranoSirens(zones));
-        st.named.insert(QStringLiteral("SLedSilZum"), charAt(zones, 67) == u'1' ? 1 : 0);
-    }
+    uranoGeneral(st, zones,
+                 {"SLedFalloTerra", "SLedFalloSistema", "SLedSilZum", LampGroup::SLedFalloAlim,
+                  LampGroup::SLedFalloSirenes, {0, 1, 2, 2, 3}, 2, -1});
     st.named.insert(QStringLiteral("SLedFalloServei"), 1);
     return st;
 }

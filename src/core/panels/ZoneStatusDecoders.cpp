@@ -37,6 +37,9 @@ ZoneScan uranoZones(PanelStatus &st, const QString &zones, const UranoZones &fam
     return scan;
 }
 
+namespace {
+
+// The sirens-fault lamp from characters 56 to 59.
 int uranoSirens(const QString &zones)
 {
     const auto either = [&](QChar c) { return charAt(zones, 56) == c || charAt(zones, 58) == c; };
@@ -49,6 +52,23 @@ int uranoSirens(const QString &zones)
     if (either(u'2'))
         return 3;
     return 0;
+}
+
+} // namespace
+
+void uranoGeneral(PanelStatus &st, const QString &zones, const UranoGeneral &g)
+{
+    const bool present = zones.size() > 51;
+    const auto at = [&](int pos) { return present && charAt(zones, pos) == u'1' ? 1 : 0; };
+    st.named.insert(QLatin1String(g.earth), at(52));
+    st.named.insert(QLatin1String(g.system), at(55));
+    st.named.insert(QLatin1String(g.silenced), at(67));
+    const int supply = present ? digitAt(zones, 52) : 0;
+    const int tag = supply <= 4 ? g.supplyTag[supply] : 0;
+    st.reloadFast = st.reloadFast || tag == g.fastTag;
+    st.reloadSlow = st.reloadSlow || tag == g.slowTag;
+    lamp(st, g.supply, 0, tag);
+    lamp(st, g.sirens, 0, present ? uranoSirens(zones) : 0);
 }
 
 namespace {
@@ -96,24 +116,11 @@ PanelStatus komttechStatus(const QString &text)
         uranoZones(st, zones, {LampGroup::PunterLedAlarmaKomttech, LampGroup::PunterLedFalloKomttech, 4, false});
     st.named.insert(QStringLiteral("SKLedZAnul"), scan.disabled || charAt(zones, 84) == u'1' ? 1 : 0);
     blinking(st, LampGroup::SKLedZTest, 0, scan.testing ? 2 : 0);
-    if (zones.size() <= 51) {
-        for (const char *n : {"SKLedFalloTerra", "SKLedFalloSistema", "SKLedSilSir", "SKLedSilZum"})
-            st.named.insert(QLatin1String(n), 0);
-        lamp(st, LampGroup::SKLedFalloAlim, 0, 0);
-        lamp(st, LampGroup::SKLedFalloSirenes, 0, 0);
-    } else {
-        st.named.insert(QStringLiteral("SKLedFalloTerra"), lit(zones, 52));
-        // The supply lamp flashes slowly on 2 and fast on 1 (LampBoard).
-        const QChar supply = charAt(zones, 53);
-        const int alim = supply == u'1' ? 2 : (supply == u'2' || supply == u'3') ? 1 : supply == u'4' ? 3 : 0;
-        st.reloadSlow = st.reloadSlow || alim == 2;
-        st.reloadFast = st.reloadFast || alim == 1;
-        lamp(st, LampGroup::SKLedFalloAlim, 0, alim);
-        st.named.insert(QStringLiteral("SKLedFalloSistema"), lit(zones, 55));
-        lamp(st, LampGroup::SKLedFalloSirenes, 0, uranoSirens(zones));
-        st.named.insert(QStringLiteral("SKLedSilSir"), lit(zones, 66));
-        st.named.insert(QStringLiteral("SKLedSilZum"), lit(zones, 67));
-    }
+    // Its supply lamp flashes slowly on Tag 2 and fast on Tag 1 (LampBoard).
+    uranoGeneral(st, zones,
+                 {"SKLedFalloTerra", "SKLedFalloSistema", "SKLedSilZum", LampGroup::SKLedFalloAlim,
+                  LampGroup::SKLedFalloSirenes, {0, 2, 1, 1, 3}, 1, 2});
+    st.named.insert(QStringLiteral("SKLedSilSir"), zones.size() > 51 ? lit(zones, 66) : 0);
     st.named.insert(QStringLiteral("SKLedAlim"), 1);
     return st;
 }

@@ -5,10 +5,15 @@
 #include "ui/panels/PanelView.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/status/BlinkLamp.h"
+#include "core/panels/PanelOrders.h"
+#include "support/Dialogs.h"
 
 #include "PanelWindow.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,6 +96,43 @@ TEST(PanelViewsUi, RecordsDriveTheViewAndItGreysWhenThePanelIsNotLive)
     win.record(QStringLiteral("{#8710:0}"));
     EXPECT_EQ(win.engine().state.connex_velmar_Agui, 1);
     EXPECT_FALSE(view->live());
+}
+
+TEST(PanelViewsUi, EveryOrderButtonPublishesOnTheStatusTopicInARemoteSession)
+{
+    Window win;
+    Engine &e = win.engine();
+    win.attach(QStringLiteral("ID3000"));
+    e.state.connex_remota = QStringLiteral("MQTT");
+    QSignalSpy published(&e.panelOrders, &panels::PanelCommands::publishStatus);
+    int pressed = 0;
+    bool guardedReset = false;
+    for (const Front &front : fronts()) {
+        for (const FrontItem &b : front.buttons) {
+            const panels::PanelOrder *order = panels::orderFor(b.name);
+            // A reset within 3 s of another is dropped by design: one is enough here.
+            if (!order || (order->resetGuard && guardedReset))
+                continue;
+            guardedReset = guardedReset || order->resetGuard;
+            auto *button = win.w->findChild<QPushButton *>(b.name);
+            ASSERT_NE(button, nullptr) << b.name.toStdString();
+            const qsizetype before = published.count();
+            if (*order->question)
+                velmar::test::answerWith(QString::fromUtf8("     Sí    "));
+            button->click();
+            ASSERT_EQ(published.count(), before + 1) << front.model.toStdString() << " " << b.name.toStdString();
+            QString word = QLatin1String(order->word);
+            if (word == QLatin1String("BotoZona"))
+                word += b.name.mid(b.name.startsWith(u'S') ? 3 : 2);
+            EXPECT_EQ(published.last().at(0).toString(), QStringLiteral("{#") + word + u'}') << b.name.toStdString();
+            ++pressed;
+            // The logged orders' notes are not waited for: close them.
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(top); box && box->isVisible())
+                    box->close();
+        }
+    }
+    EXPECT_GT(pressed, 30);
 }
 
 // Pictures of every panel view, at rest and in alarm, for
