@@ -2043,6 +2043,22 @@
         <source>Nivel instalador</source>
         <translation>Installer level</translation>
     </message>
+    <message>
+        <source>ALARMAS                                     TIPO:</source>
+        <translation>ALARMS                                      TYPE:</translation>
+    </message>
+    <message>
+        <source>AVERIAS                                      TIPO:</source>
+        <translation>FAULTS                                       TYPE:</translation>
+    </message>
+    <message>
+        <source>DISPARO                                      RELE:</source>
+        <translation>TRIGGER                                      RELAY:</translation>
+    </message>
+    <message>
+        <source>ANULADA                                     TIPO:</source>
+        <translation>DISABLED                                    TYPE:</translation>
+    </message>
 </context>
 <context>
     <name>PanelFronts</name>
@@ -2796,6 +2812,13 @@ Unplug the cable and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2831,6 @@ Unplug the cable and plug it in again</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> No device connected</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
     </message>
 </context>
 <context>

@@ -2043,6 +2043,22 @@
         <source>Nivel instalador</source>
         <translation>Niveau installateur</translation>
     </message>
+    <message>
+        <source>ALARMAS                                     TIPO:</source>
+        <translation>ALARMES                                     TYPE:</translation>
+    </message>
+    <message>
+        <source>AVERIAS                                      TIPO:</source>
+        <translation>DÉFAUTS                                      TYPE:</translation>
+    </message>
+    <message>
+        <source>DISPARO                                      RELE:</source>
+        <translation>DÉCLENCHEMENT                                RELAIS:</translation>
+    </message>
+    <message>
+        <source>ANULADA                                     TIPO:</source>
+        <translation>DÉSACTIVÉE                                  TYPE:</translation>
+    </message>
 </context>
 <context>
     <name>PanelFronts</name>
@@ -2796,6 +2812,13 @@ Débranchez le câble puis rebranchez-le</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2831,6 @@ Débranchez le câble puis rebranchez-le</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Aucun équipement connecté</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERREUR</translation>
     </message>
 </context>
 <context>

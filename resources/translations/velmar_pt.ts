@@ -2043,6 +2043,22 @@
         <source>Nivel instalador</source>
         <translation>Nível instalador</translation>
     </message>
+    <message>
+        <source>ALARMAS                                     TIPO:</source>
+        <translation>ALARMES                                     TIPO:</translation>
+    </message>
+    <message>
+        <source>AVERIAS                                      TIPO:</source>
+        <translation>AVARIAS                                      TIPO:</translation>
+    </message>
+    <message>
+        <source>DISPARO                                      RELE:</source>
+        <translation>DISPARO                                      RELÉ:</translation>
+    </message>
+    <message>
+        <source>ANULADA                                     TIPO:</source>
+        <translation>ANULADA                                     TIPO:</translation>
+    </message>
 </context>
 <context>
     <name>PanelFronts</name>
@@ -2796,6 +2812,13 @@ Desligue o cabo e volte a ligá-lo</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2831,6 @@ Desligue o cabo e volte a ligá-lo</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Não há nenhum equipamento ligado</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERRO</translation>
     </message>
 </context>
 <context>
