@@ -11,6 +11,7 @@
 #include "PanelWindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -133,6 +134,20 @@ TEST(PanelViewsUi, EveryOrderButtonPublishesOnTheStatusTopicInARemoteSession)
         }
     }
     EXPECT_GT(pressed, 30);
+}
+
+TEST(PanelViewsUi, TheCCD100StatusWritesItsVersionAndTextField)
+{
+    Window win;
+    win.attach(QStringLiteral("CCD-100"));
+    auto *view = win.w->findChild<PanelView *>(QStringLiteral("PEstatDetnovCCD"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(view->isVisible());
+    win.record(QStringLiteral("{#A6|CCD-100 v2.1 (12 zones)|101") + QStringLiteral("000").repeated(11)
+               + QStringLiteral("-0000000000100-En servicio}"));
+    EXPECT_EQ(win.w->findChild<QLabel *>(QStringLiteral("LDetnovVersio"))->text(), QStringLiteral("CCD-100 v2.1 (12 zones)"));
+    EXPECT_EQ(win.w->findChild<QLabel *>(QStringLiteral("Edit1"))->text(), QStringLiteral("En servicio"));
+    EXPECT_EQ(win.engine().blink.lamp(LampGroup::PunterLedAlarmaCCD, 1).Tag, 1);
 }
 
 // Pictures of every panel view, at rest and in alarm, for
