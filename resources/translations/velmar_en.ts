@@ -2098,6 +2098,22 @@
         <source>Nivel instalador</source>
         <translation>Installer level</translation>
     </message>
+    <message>
+        <source>ALARMAS                                     TIPO:</source>
+        <translation>ALARMS                                      TYPE:</translation>
+    </message>
+    <message>
+        <source>AVERIAS                                      TIPO:</source>
+        <translation>FAULTS                                       TYPE:</translation>
+    </message>
+    <message>
+        <source>DISPARO                                      RELE:</source>
+        <translation>TRIGGER                                      RELAY:</translation>
+    </message>
+    <message>
+        <source>ANULADA                                     TIPO:</source>
+        <translation>DISABLED                                    TYPE:</translation>
+    </message>
 </context>
 <context>
     <name>PanelFronts</name>

@@ -2098,6 +2098,22 @@
         <source>Nivel instalador</source>
         <translation>Niveau installateur</translation>
     </message>
+    <message>
+        <source>ALARMAS                                     TIPO:</source>
+        <translation>ALARMES                                     TYPE:</translation>
+    </message>
+    <message>
+        <source>AVERIAS                                      TIPO:</source>
+        <translation>DÉFAUTS                                      TYPE:</translation>
+    </message>
+    <message>
+        <source>DISPARO                                      RELE:</source>
+        <translation>DÉCLENCHEMENT                                RELAIS:</translation>
+    </message>
+    <message>
+        <source>ANULADA                                     TIPO:</source>
+        <translation>DÉSACTIVÉE                                  TYPE:</translation>
+    </message>
 </context>
 <context>
     <name>PanelFronts</name>

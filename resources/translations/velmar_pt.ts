@@ -2098,6 +2098,22 @@
         <source>Nivel instalador</source>
         <translation>Nível instalador</translation>
     </message>
+    <message>
+        <source>ALARMAS                                     TIPO:</source>
+        <translation>ALARMES                                     TIPO:</translation>
+    </message>
+    <message>
+        <source>AVERIAS                                      TIPO:</source>
+        <translation>AVARIAS                                      TIPO:</translation>
+    </message>
+    <message>
+        <source>DISPARO                                      RELE:</source>
+        <translation>DISPARO                                      RELÉ:</translation>
+    </message>
+    <message>
+        <source>ANULADA                                     TIPO:</source>
+        <translation>ANULADA                                     TIPO:</translation>
+    </message>
 </context>
 <context>
     <name>PanelFronts</name>

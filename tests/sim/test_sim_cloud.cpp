@@ -769,3 +769,54 @@ TEST(CloudModuleRecord, AWriteThatFindsNoServerIsTriedAgain)
         20000));
     EXPECT_TRUE(noted("cloud: record written"));
 }
+
+TEST(CloudModuleRecord, ThePanelsEventListsFollowItsStatus)
+{
+    const struct {
+        const char *panel;
+        const char *state;
+        const char *list;   // path below the record that then holds entries
+        int entries;
+        const char *member; // a member every entry has
+        const char *gone;   // what the reset removes
+    } cases[] = {
+        {"ID3000", "alarm", "Syncro/Events/Fire", 1, "eventText", "Syncro/Events"},
+        {"MA-2000", "fault", "Syncro/Events/TechAlarm", 1, "eventText", "Syncro/Events"},
+        {"AD600", "fault", "Syncro/Events/Fault", 1, "eventText", "Syncro/Events/Fault"},
+        {"BC600", "alarm", "BC600/Events/Alarm", 1, "elementText", "BC600/Events"},
+        {"Bosch", "disable", "Bosch/Events/Disable", 1, "eventText", "Bosch/Events"},
+        {"C-TecXFP", "fault", "Syncro/Events/Fault", 1, "eventText", "Syncro/Events/Fault"},
+    };
+    START_CLOUD(cloud);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.panel);
+        QTemporaryDir dir;
+        const QString scenario = dir.filePath(QStringLiteral("scenario.txt"));
+        QFile f(scenario);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("on vm+Inf panel ") + c.state + '\n');
+        f.close();
+        CloudModule m(cloud, QStringLiteral("2000779"),
+                      {QStringLiteral("--panel"), QLatin1String(c.panel), QStringLiteral("--scenario"), scenario});
+        ASSERT_TRUE(m.proc.ok()) << m.proc.errorText().toStdString();
+        ASSERT_TRUE(m.line.ok());
+        const auto at = [&](const char *path) {
+            QJsonValue v = m.record();
+            for (const QString &level : QString::fromLatin1(path).split(u'/'))
+                v = v[level];
+            return v;
+        };
+        ASSERT_TRUE(m.waitMember(QStringLiteral("Connection"), QStringLiteral("ONLINE")));
+        EXPECT_TRUE(at(c.gone).isUndefined()) << "a panel at rest keeps no lists";
+        m.line.send("vm+Inf");
+        ASSERT_TRUE(waitFor([&] { return at(c.list).isObject(); }, 20000)) << text(m.record()).toStdString();
+        const QJsonObject list = at(c.list).toObject();
+        EXPECT_EQ(list.size(), c.entries);
+        for (const QJsonValue &entry : list)
+            EXPECT_TRUE(entry[QLatin1String(c.member)].isString()) << text(list).toStdString();
+        // The reset puts the panel at rest: its lists go with the same write.
+        m.line.send("vm+ord=Rearme");
+        EXPECT_TRUE(waitFor([&] { return at(c.gone).isUndefined(); }, 20000)) << text(m.record()).toStdString();
+        m.proc.stop();
+    }
+}

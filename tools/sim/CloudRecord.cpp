@@ -1,6 +1,7 @@
 #include "CloudRecord.h"
 
 #include "InfoStream.h"
+#include "PanelLists.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -123,6 +124,16 @@ QJsonObject cloudRecord(const ModuleState &s, const ParamStore &store, const QDa
                 buttons.insert(QString::number(n + 1), cloudDoorState(s.doors[n]));
             o.insert(QStringLiteral("ButtonStatus"), buttons);
             o.insert(QStringLiteral("OpenStatus"), cloudDoorState(s.doors[0]));
+        }
+        // The lists go under their node whole, so that a list the panel no
+        // longer has is removed by the same write; a node holding nothing
+        // else is removed with its last list.
+        const PanelLists lists = panelEventLists(*s.panel, s.panelStatus);
+        if (!lists.node.isEmpty()) {
+            QJsonObject node = o.value(lists.node).toObject();
+            if (!lists.events.isEmpty())
+                node.insert(QStringLiteral("Events"), lists.events);
+            o.insert(lists.node, node.isEmpty() ? QJsonValue() : QJsonValue(node));
         }
     }
     return o;

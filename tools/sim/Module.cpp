@@ -5,6 +5,7 @@
 #include "PanelStates.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 namespace velmar::sim {
 
@@ -147,17 +148,24 @@ void Module::armScenario()
 void Module::onMqttCommand(const QString &topic, const QString &payload)
 {
     m_transcript.note(QStringLiteral("mqtt ") + topic);
-    // One command per publication; an output order on the status topic is
-    // the remote form of "vm+sor=".
+    // One command per publication; on the status topic "{#S....}" (four
+    // of ".", "0", "1") is the remote form of "vm+sor=", any other "{#WORD}"
+    // a panel order, the remote form of "vm+ord=".
     QString line = payload;
     while (line.endsWith(u'\r') || line.endsWith(u'\n'))
         line.chop(1);
-    if (line.startsWith(QLatin1String("{#S")) && line.endsWith(u'}'))
-        line = QStringLiteral("vm+sor=") + line.mid(3, line.size() - 4);
-    // A door order from the app or the program: "{#Obrir1}", "{#Tancar2}".
-    else if ((line.startsWith(QLatin1String("{#Obrir")) || line.startsWith(QLatin1String("{#Tancar")))
-             && line.endsWith(u'}'))
-        line = QStringLiteral("vm+") + line.mid(2, line.size() - 3);
+    if (topic.startsWith(QLatin1String("ssts/")) && line.startsWith(QLatin1String("{#")) && line.endsWith(u'}')) {
+        const QString word = line.mid(2, line.size() - 3);
+        static const QRegularExpression outputs(QStringLiteral("^S[.01]{4}$"));
+        // A door order from the app or the program: "{#Obrir1}", "{#Tancar2}".
+        static const QRegularExpression doors(QStringLiteral("^(Obrir|Tancar)[0-9]$"));
+        if (outputs.match(word).hasMatch())
+            line = QStringLiteral("vm+sor=") + word.mid(1);
+        else if (doors.match(word).hasMatch())
+            line = QStringLiteral("vm+") + word;
+        else
+            line = QStringLiteral("vm+ord=") + word;
+    }
     if (line.isEmpty() || line.size() > kMaxLineChars)
         return;
     m_replyViaMqtt = true;

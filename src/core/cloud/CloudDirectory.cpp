@@ -599,16 +599,29 @@ void CloudDirectory::EsborraUsuaris(const QString &iduser, std::function<void()>
 
 // --- doors ------------------------------------------------------------------------
 
-void CloudDirectory::doorRead(const QString &path, std::function<void(const QJsonValue &)> done, bool dialog)
+void CloudDirectory::freshRead(const QString &path, std::function<void(bool, const QJsonValue &)> done)
 {
     m_error.clear();
-    signInThen([this, path, done, dialog] {
-        readValue(path, {}, [this, done, dialog](bool, const QJsonValue &v) {
-            if (dialog && !m_error.isEmpty())
-                emit message(tr("ERROR"), m_error + u'\r' + tr("Compruebe la conexión a internet"), 8);
-            done(v);
-        });
+    signInThen([this, path, done] { readValue(path, {}, done); });
+}
+
+void CloudDirectory::doorRead(const QString &path, std::function<void(const QJsonValue &)> done, bool dialog)
+{
+    freshRead(path, [this, done, dialog](bool, const QJsonValue &v) {
+        if (dialog && !m_error.isEmpty())
+            emit message(tr("ERROR"), m_error + u'\r' + tr("Compruebe la conexión a internet"), 8);
+        done(v);
     });
+}
+
+void CloudDirectory::readModule(const QString &tail, std::function<void(bool, const QString &)> done)
+{
+    if (!recordKey(m_state.identConnectar)) {
+        m_error.clear();
+        done(false, {});
+        return;
+    }
+    freshRead(modulePath(tail), [done](bool ok, const QJsonValue &v) { done(ok, textForm(v)); });
 }
 
 namespace {

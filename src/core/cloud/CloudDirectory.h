@@ -108,6 +108,10 @@ public:
     void AgafaEstatPortes(const QString &nboto, std::function<void(const QString &state)> done = {});
     void AgafaNumBotons(std::function<void(int count)> done = {});
     void AgafaBotonsMarcats(std::function<void(const QString &flags)> done = {});
+    // A read below the module in hand (Equipments/ID + tail) in the text
+    // form, ErrorFirebase cleared first. ok false: nothing could be read
+    // (no module identifier, or the server failed: ErrorFirebase says why).
+    void readModule(const QString &tail, std::function<void(bool ok, const QString &text)> done);
 
     // CloudEvents: an order sent from the PC to the module in hand.
     void addEvent(const QString &code, const QString &text) override;
@@ -153,6 +157,8 @@ private:
     void write(const QByteArray &verb, const QString &path, const QJsonObject &body, std::function<void(bool)> done);
     void accessError(const QString &message);
     void doorRead(const QString &path, std::function<void(const QJsonValue &)> done, bool dialog);
+    // A read that starts with ErrorFirebase cleared.
+    void freshRead(const QString &path, std::function<void(bool ok, const QJsonValue &)> done);
     QString localNow() const;
     void nextUser(QStringList uids, QList<cloud::UserRow> rows);
     // An answer that emits the signal, then calls `done` (if any).

@@ -747,7 +747,8 @@ DecodedEvent decodeCtec(const QString &entry, const QString &kind)
 {
     DecodedEvent d;
     if (kind.isEmpty()) {
-        for (const char *known : {"Fire", "Fault", "Disablement", "Test"})
+        // ... nor the count record the module keeps beside them.
+        for (const char *known : {"Fire", "Fault", "Disablement", "Test", "buzzerAndNums"})
             if (entry.contains(QLatin1String(known)))
                 return d;
     }

@@ -54,6 +54,10 @@ const ModelDecoders kModels[] = {
     {"JadeBird", jadeBirdStatus, jadeBirdEntry, true, O::Replace, decodeJadeBird},
     {"C-Tec XFP", ctecStatus, ctecEntry, false, O::RefreshStatus, nullptr},
     {"PL-1000", pl1000Status, idEntry<IdFamily::PL1000>, false, O::Append, idRecord<IdFamily::PL1000>},
+    {"Supra", supraStatus, nullptr, false, O::None, nullptr},
+    {"Komttech", komttechStatus, nullptr, false, O::None, nullptr},
+    {"Detnov CCD-100", ccd100Status, nullptr, false, O::None, nullptr},
+    {"Cofem-A (Zafir)", zafirStatus, nullptr, false, O::None, nullptr},
 };
 
 } // namespace

@@ -57,8 +57,34 @@ void PanelMonitor::statusText(const PanelModel &m, const QString &text)
     if (!st.counts.isEmpty())
         st.fetch = QStringList{bc600KindName(m_bcKind)};
     emit statusDecoded(model, st);
-    for (const QString &kind : std::as_const(st.fetch))
-        emit listWanted(model, QLatin1String(m.cloudNode), kind);
+    startRound(m, st);
+}
+
+void PanelMonitor::startRound(const PanelModel &m, const PanelStatus &st)
+{
+    const QString model = QLatin1String(m.model);
+    if (model == QLatin1String("JadeBird")) {
+        m_jadeBirdCounts.clear();
+        for (const KindLabel &l : st.labels)
+            m_jadeBirdCounts.insert(l.kind, l.count);
+    }
+    m_round.insert(model, {st.fetch, false});
+    // Without a list to come the status alone rewrites the display.
+    if (st.fetch.isEmpty())
+        emit eventLines(model, st.lines, true);
+    for (const QString &kind : st.fetch)
+        wantList(m, kind);
+}
+
+void PanelMonitor::wantList(const PanelModel &m, const QString &kind)
+{
+    const QString model = QLatin1String(m.model);
+    if (model == QLatin1String("JadeBird") && m_jadeBirdCounts.value(kind) <= 0) {
+        m_round[model].kinds.removeOne(kind);
+        emit eventLines(model, {EventLine{jadeBirdNoEvents(kind)}}, true);
+        return;
+    }
+    emit listWanted(model, QLatin1String(m.cloudNode), kind);
 }
 
 bool PanelMonitor::eventsAccepted(const PanelModel &m) const
@@ -103,7 +129,7 @@ void PanelMonitor::chooseKind(const QString &model, const QString &kind)
             if (bc600KindName(k) == kind)
                 m_bcKind = k;
     }
-    emit listWanted(model, QLatin1String(m->cloudNode), kind);
+    wantList(*m, kind);
 }
 
 void PanelMonitor::listFetched(const QString &model, const QString &kind, const QString &listText)
@@ -117,7 +143,10 @@ void PanelMonitor::listFetched(const QString &model, const QString &kind, const 
     }
     if (d.evacuation)
         m_board.lamp(LampGroup::PunterLedAD600, 2).Tag = 1;
-    emit eventLines(model, d.lines, true);
+    Round &round = m_round[model];
+    const bool ofRound = round.kinds.removeOne(kind);
+    emit eventLines(model, d.lines, !ofRound || !round.shown);
+    round.shown = round.shown || ofRound;
 }
 
 } // namespace velmar::panels

@@ -5,6 +5,7 @@
 #include "core/panels/EventDecoders.h"
 #include "core/panels/StatusDecoders.h"
 
+#include <QHash>
 #include <QObject>
 
 namespace velmar {
@@ -30,7 +31,10 @@ public:
     void panelRecord(QChar type, QChar kind, const QString &payload) override;
     // A status text of the model, from its record or the cloud status record.
     void statusText(const PanelModel &model, const QString &text);
-    // The cloud returned the list of `kind` the monitor asked for.
+    // The cloud returned the list of `kind` the monitor asked for (empty
+    // when it could not be read: the display then shows nothing of it).
+    // The lists a status asked for share the display in the order asked;
+    // any other list replaces it.
     void listFetched(const QString &model, const QString &kind, const QString &listText);
     // A counter or kind label of the model's view was clicked: that list
     // is wanted (BC600/BC216 keep it as their selected kind).
@@ -51,6 +55,11 @@ signals:
     void consoleLine(const QString &line);
 
 private:
+    // The status shown: its own display lines, and the lists it names.
+    void startRound(const PanelModel &m, const PanelStatus &st);
+    // A list for the display: asked of the cloud, or JadeBird's text for a
+    // kind without events.
+    void wantList(const PanelModel &m, const QString &kind);
     bool eventsAccepted(const PanelModel &m) const;
     void eventRecord(const PanelModel &m, const QString &payload);
 
@@ -59,6 +68,14 @@ private:
     ProgrammingState &m_view;
     int m_bcKind = 1;
     int m_total = 0; // AD300/AD600: events the last status announced
+    // Per model, the lists of the last status not handed back yet, and
+    // whether one of them is on the display already.
+    struct Round {
+        QStringList kinds;
+        bool shown = false;
+    };
+    QHash<QString, Round> m_round;
+    QHash<QString, int> m_jadeBirdCounts; // kind -> events, as the last status counted them
 };
 
 } // namespace panels

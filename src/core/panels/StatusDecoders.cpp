@@ -130,59 +130,13 @@ PanelStatus uranoStatus(const QString &text)
 {
     PanelStatus st;
     const QString zones = text.section(u'|', 1, 1);
-    bool disabled = false;
-    bool testing = false;
-    for (int z = 1; z <= 12; ++z) {
-        const QString g = zones.mid((z - 1) * 3, 3);
-        if (g.size() < 3) {
-            lamp(st, LampGroup::PunterLedAlarmaUrano, z, 0);
-            lamp(st, LampGroup::PunterLedFalloUrano, z, 0);
-            continue;
-        }
-        const int alarm = g[0] == u'1' ? 1 : g[0] == u'2' ? 2 : 0;
-        lamp(st, LampGroup::PunterLedAlarmaUrano, z, alarm);
-        st.reloadSlow = st.reloadSlow || alarm == 1;
-        int fault = 0;
-        if (g[2] == u'0') {
-            fault = 3;
-            disabled = true;
-        } else if (g[2] == u'1') {
-            testing = true;
-            fault = g[1] == u'1' ? 1 : g[1] == u'2' ? 2 : 3;
-        } else if (g[2] == u'2') {
-            fault = g[1] == u'1' ? 1 : g[1] == u'2' ? 2 : 0;
-        }
-        st.reloadSlow = st.reloadSlow || fault == 1;
-        st.reloadFast = st.reloadFast || fault == 2;
-        lamp(st, LampGroup::PunterLedFalloUrano, z, fault);
-    }
-    st.named.insert(QStringLiteral("SLedZAnul"), disabled || charAt(zones, 84) == u'1' ? 1 : 0);
-    lamp(st, LampGroup::SLedZTest, 0, testing ? 2 : 0);
-    if (zones.size() <= 51) {
-        for (const char *n : {"SLedFalloTerra", "SLedFalloSistema", "SLedSilZum"})
-            st.named.insert(QLatin1String(n), 0);
-        lamp(st, LampGroup::SLedFalloAlim, 0, 0);
-        lamp(st, LampGroup::SLedFalloSirenes, 0, 0);
-    } else {
-        st.named.insert(QStringLiteral("SLedFalloTerra"), charAt(zones, 52) == u'1' ? 1 : 0);
-        const QChar supply = charAt(zones, 53);
-        const int alim = supply == u'1' ? 1 : (supply == u'2' || supply == u'3') ? 2 : supply == u'4' ? 3 : 0;
-        st.reloadFast = st.reloadFast || alim == 2;
-        lamp(st, LampGroup::SLedFalloAlim, 0, alim);
-        st.named.insert(QStringLiteral("SLedFalloSistema"), charAt(zones, 55) == u'1' ? 1 : 0);
-        const auto either = [&](QChar c) { return charAt(zones, 56) == c || charAt(zones, 58) == c; };
-        int sirens = 0;
-        if (charAt(zones, 57) == u'0' && charAt(zones, 59) == u'0')
-            sirens = 1;
-        else if (charAt(zones, 56) == u'0' && charAt(zones, 58) == u'0')
-            sirens = 0;
-        else if (either(u'1'))
-            sirens = 2;
-        else if (either(u'2'))
-            sirens = 3;
-        lamp(st, LampGroup::SLedFalloSirenes, 0, sirens);
-        st.named.insert(QStringLiteral("SLedSilZum"), charAt(zones, 67) == u'1' ? 1 : 0);
-    }
+    const ZoneScan scan =
+        uranoZones(st, zones, {LampGroup::PunterLedAlarmaUrano, LampGroup::PunterLedFalloUrano, 3, false});
+    st.named.insert(QStringLiteral("SLedZAnul"), scan.disabled || charAt(zones, 84) == u'1' ? 1 : 0);
+    lamp(st, LampGroup::SLedZTest, 0, scan.testing ? 2 : 0);
+    uranoGeneral(st, zones,
+                 {"SLedFalloTerra", "SLedFalloSistema", "SLedSilZum", LampGroup::SLedFalloAlim,
+                  LampGroup::SLedFalloSirenes, {0, 1, 2, 2, 3}, 2, -1});
     st.named.insert(QStringLiteral("SLedFalloServei"), 1);
     return st;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/panels/EventDecoders.h"
 #include "core/status/LampBoard.h"
 
 #include <QList>
@@ -36,6 +37,9 @@ struct PanelStatus {
     QList<KindLabel> labels;
     QStringList counts;         // BC600/BC216: the six counters as texts
     QStringList fetch;          // event lists to fetch, in order
+    QList<EventLine> lines;     // the display's text when the status itself writes it (Cofem-A)
+    QMap<QString, QString> texts; // texts of the view's labels and fields by name (CCD-100)
+    QMap<QString, bool> visible;  // parts of the view shown or hidden by name (CCD-100 zones)
     QString selected;           // the kind shown after this status
     QString accessLevel;        // BC216 only
     int total = 0;              // AD300/AD600: events announced

@@ -30,6 +30,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
       account(cloud, trace),
       panelMonitor(state, blink, programming),
       panelOrders(state, channel, scheduler, programming),
+      panelLists(panelMonitor, cloud),
       listErase(state, channel, scheduler, fields, programming, writer),
       circuitSearch(cloud, account, state, remote),
       offlineStatus(state, status, eventLog, panelMonitor),
@@ -68,6 +69,7 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     connect(&firmwareUpdate, &FirmwareUpdate::closeBridge, &monitor, &StatusMonitor::closeBridge);
     connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
+    connect(&panelLists, &panels::PanelLists::message, this, &Engine::warning);
     connect(&channel, &CommandChannel::warning, this, &Engine::warning);
     connect(&channel, &CommandChannel::disconnected, this, &Engine::Esborra_Camps);
     connect(&identification, &Identification::linkLost, this, &Engine::Esborra_Camps);

@@ -19,6 +19,7 @@
 #include "core/link/ModuleStatus.h"
 #include "core/link/LinkState.h"
 #include "core/link/Scheduler.h"
+#include "core/panels/PanelLists.h"
 #include "core/panels/PanelMonitor.h"
 #include "core/panels/PanelOrders.h"
 #include "core/params/FieldModel.h"
@@ -78,6 +79,7 @@ public:
     AccountSession account; // the account and its site, on the directory's session
     panels::PanelMonitor panelMonitor;   // the attached panel's records
     panels::PanelCommands panelOrders;   // the panel views' orders
+    panels::PanelLists panelLists;       // the panel's event lists from the cloud
     ListErase listErase; // the delete-all of the event texts, zones and operators
     CircuitSearch circuitSearch; // the directory's modules, opened over the broker
     OfflineStatus offlineStatus; // a module on neither link, from its stored record

@@ -126,7 +126,8 @@ QList<Front> build()
                                                    "SPDetnovSilenciarCentral", "SPDetnovFalloSistema", "SPDetnovFalloAlim",
                                                    "SPDetnovForaServei", "SPDetnovSirenesTempo", "SPDetnovSirenesFallo",
                                                    "SPDetnovServei", "SPDetnovAlarma", "SPDetnovAnullar", "SPDetnovFallo"})),
-         {}, {}, "", {}},
+         // The panel's version and its text field, written by its status.
+         items({{"LDetnovVersio", ""}, {"Edit1", ""}}), {}, "", {}},
         {"AD600", "PEstatAD600", "AD600",
          row(G::PunterLedAD600, 0, {"SAD600Reset", "SAD600Foc", "SAD600Evacuacio", "SAD600DisparSirenes",
                                     "SAD600SilenciarSirenes", "SAD600Ok"}),

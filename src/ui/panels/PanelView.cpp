@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -172,6 +173,16 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
         f.setBold(k.kind == status.selected);
         b->setFont(f);
         paint(b, k.count > 0 ? kCounter : kOff, k.count > 0 ? Qt::white : Qt::black);
+    }
+    for (auto it = status.texts.cbegin(); it != status.texts.cend(); ++it) {
+        if (auto *label = findChild<QLabel *>(it.key()))
+            label->setText(it.value());
+        else if (auto *edit = findChild<QLineEdit *>(it.key()))
+            edit->setText(it.value());
+    }
+    for (auto it = status.visible.cbegin(); it != status.visible.cend(); ++it) {
+        if (auto *w = findChild<QWidget *>(it.key()))
+            w->setVisible(it.value());
     }
     // BC600/BC216: the six counters in their order.
     for (int i = 0; i < status.counts.size() && i < m_front.counters.size(); ++i) {

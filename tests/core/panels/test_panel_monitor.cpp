@@ -114,4 +114,81 @@ TEST(PanelMonitor, AFetchedFireListFlashesItsZones)
     EXPECT_TRUE(m.lines.at(0).at(2).toBool()); // the list replaces the display
 }
 
+// The display lines of every eventLines emission: (replace, texts).
+QList<std::pair<bool, QStringList>> shown(QSignalSpy &lines)
+{
+    QList<std::pair<bool, QStringList>> out;
+    for (const auto &args : std::as_const(lines)) {
+        QStringList texts;
+        for (const EventLine &l : args.at(1).value<QList<EventLine>>())
+            texts << l.text;
+        out.append({args.at(2).toBool(), texts});
+    }
+    lines.clear();
+    return out;
+}
+
+TEST(PanelMonitor, TheListsOfOneStatusShareTheDisplayInOrder)
+{
+    Monitor m("AD300");
+    m.record("A7", QStringLiteral("0|1|0|0|0|0|1|1|0|0"));
+    EXPECT_EQ(m.wanted(), QStringList({"Syncro/Fire", "Syncro/Fault", "Syncro/Disablement"}));
+    EXPECT_EQ(m.lines.count(), 0); // the first list to come clears the display
+    for (const char *kind : {"Fire", "Fault", "Disablement"})
+        m.monitor.listFetched(QStringLiteral("AD300"), QLatin1String(kind), QStringLiteral("000033640A010103: {x:Lazo}\r"));
+    const auto round = shown(m.lines);
+    ASSERT_EQ(round.size(), 3);
+    EXPECT_TRUE(round[0].first);
+    EXPECT_FALSE(round[1].first);
+    EXPECT_FALSE(round[2].first);
+    // A list chosen on the view replaces the display.
+    m.monitor.chooseKind(QStringLiteral("AD300"), QStringLiteral("Fault"));
+    EXPECT_EQ(m.wanted(), QStringList{"Syncro/Fault"});
+    m.monitor.listFetched(QStringLiteral("AD300"), QStringLiteral("Fault"), QString());
+    const auto chosen = shown(m.lines);
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_TRUE(chosen[0].first);
+    // A list that could not be read (empty text) leaves the display empty.
+    EXPECT_TRUE(chosen[0].second.isEmpty());
+}
+
+TEST(PanelMonitor, AStatusWithoutListsRewritesTheDisplay)
+{
+    Monitor m("ID3000");
+    m.record("A7", QStringLiteral("0|0|0|0|0|0|0|0|0|0"));
+    EXPECT_TRUE(m.wanted().isEmpty());
+    const auto rest = shown(m.lines);
+    ASSERT_EQ(rest.size(), 1);
+    EXPECT_TRUE(rest[0].first);
+    EXPECT_TRUE(rest[0].second.isEmpty());
+
+    Monitor zafir("Cofem-A");
+    zafir.record("A5", QStringLiteral("100000|A00101"));
+    const auto sections = shown(zafir.lines);
+    ASSERT_EQ(sections.size(), 1);
+    EXPECT_TRUE(sections[0].first);
+    EXPECT_EQ(sections[0].second.size(), 5); // four headings and the alarm
+}
+
+TEST(PanelMonitor, JadeBirdShowsAKindWithoutEventsWithoutReadingIt)
+{
+    Monitor m("JadeBird");
+    const QString quiet = QStringLiteral("0").repeated(32) + QStringLiteral("|0|") + QStringLiteral("0").repeated(11)
+                          + QStringLiteral("|0|0|0|0|0|0|0|0|0|0|0|0|0");
+    m.record("A7", quiet);
+    EXPECT_TRUE(m.wanted().isEmpty());
+    EXPECT_EQ(shown(m.lines), (QList<std::pair<bool, QStringList>>{{true, {"Sin alarmas"}}}));
+    m.monitor.chooseKind(QStringLiteral("JadeBird"), QStringLiteral("Fault"));
+    EXPECT_TRUE(m.wanted().isEmpty());
+    EXPECT_EQ(shown(m.lines), (QList<std::pair<bool, QStringList>>{{true, {"Sin averias"}}}));
+
+    QStringList fault = quiet.split(u'|');
+    fault[6] = QStringLiteral("2");
+    m.record("A7", fault.join(u'|'));
+    EXPECT_EQ(m.wanted(), QStringList{"Syncro/Fault"});
+    m.monitor.chooseKind(QStringLiteral("JadeBird"), QStringLiteral("Test"));
+    EXPECT_TRUE(m.wanted().isEmpty());
+    EXPECT_EQ(shown(m.lines).value(0).second, QStringList{"Sin eventos"});
+}
+
 } // namespace

@@ -1,15 +1,20 @@
 // The panel status views against the simulated module: a scenario puts the
 // panel in alarm, the attached model's view shows its lamps flashing and
-// the event text, the reset button's order reaches the module and the
-// view comes back to rest.
+// the event text (its records and the lists the module keeps in the cloud
+// emulator), the reset button's order reaches the module and the view
+// comes back to rest.
 #include "ui/panels/PanelView.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/status/BlinkLamp.h"
 
+#include "../cloud/CloudRig.h"
 #include "../window/Linked.h"
+#include "core/shell/SettingsStore.h"
 #include "support/Dialogs.h"
 #include "support/Wait.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -17,6 +22,7 @@
 using namespace velmar;
 using namespace velmar::ui;
 using velmar::test::answerWith;
+using velmar::test::CloudRig;
 using velmar::test::Linked;
 using velmar::test::waitFor;
 
@@ -31,21 +37,36 @@ TEST(PanelViewsSim, AlarmShownThenResetFromTheView)
         const char *lamp;         // a lamp that flashes in alarm
         const char *eventText;    // what the display then shows
         const char *reset;
+        const char *restText;     // what the display shows at rest
     } cases[] = {
         {"ID3000", "PEstatID3000", "1|0001|012|2|5|0010203001000000\"Pasillo norte\"", "SAlarmaID3000",
-         "Alarma: ZONA   5   10:20:30\nPasillo norte", "SRearmeID3000"},
-        {"JadeBird", "PEstatJadeBird", "0|1|[Fuego zona 1][Planta baja]", "SJadeBirdZ1", "Fuego zona 1\nPlanta baja",
-         "IJadeBirdReset"},
-        {"Urano", "PEstatUrano", "", "SLed11", "", "PUranoRearme"},
+         "Alarma: ZONA   5   10:20:30\nPasillo norte", "SRearmeID3000", ""},
+        {"JadeBird", "PEstatJadeBird", "0|1|[Fuego zona 1][Planta baja]", "SJadeBirdZ1", "Fuego zona 1",
+         "IJadeBirdReset", "Sin alarmas"},
+        {"Urano", "PEstatUrano", "", "SLed11", "", "PUranoRearme", ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.panel);
         QStringList scenario{QStringLiteral("on vm+INf panel alarm")};
         if (*c.eventPayload)
             scenario << QStringLiteral("on vm+INf panel-event ") + QString::fromUtf8(c.eventPayload);
-        Linked l({QStringLiteral("--panel"), QLatin1String(c.panel), QStringLiteral("--period"), QStringLiteral("500")},
-                 scenario);
+        // The module keeps its lists in the cloud emulator; the window reads
+        // them signed in with the demo account.
+        QTemporaryDir data;
+        CloudRig cloud(velmar::test::demoCloudData(data));
+        ASSERT_TRUE(cloud.started());
+        Linked l({QStringLiteral("--panel"), QLatin1String(c.panel), QStringLiteral("--period"), QStringLiteral("500"),
+                  QStringLiteral("--cloud"), cloud.endpoints.cloudDatabaseUrl},
+                 scenario, [&](StartOptions &o) {
+                     SettingsStore(o.settings, "127.0.0.1")
+                         .GuardarCompte(QStringLiteral("instalador@velmar-demo.es"), QStringLiteral("demo2026"),
+                                        QStringLiteral("DemoInstaller0000000000000001"));
+                     o.endpoints = cloud.endpoints;
+                     o.endpoints.probeUrl = cloud.endpoints.cloudDatabaseUrl + "/";
+                     o.useCloud = true;
+                 });
         ASSERT_TRUE(l.sim.ok());
+        ASSERT_TRUE(waitFor([&] { return l.w->windowTitle().contains("Registrado por:"); }, 30000));
         ASSERT_TRUE(l.settled());
         auto *view = l.find<PanelView>(c.view);
         ASSERT_NE(view, nullptr);
@@ -73,6 +94,14 @@ TEST(PanelViewsSim, AlarmShownThenResetFromTheView)
         // And it stays at rest.
         const LampSlot &slot = l.w->engine().blink.lamp(lamp->group(), lamp->index());
         EXPECT_TRUE(waitFor([&] { return slot.Tag == 0; }, 10000));
+        if (*c.eventText)
+            EXPECT_TRUE(waitFor([&] { return view->displayText().trimmed() == QString::fromUtf8(c.restText); }, 10000))
+                << view->displayText().toStdString();
+        // Every list was read: no error was told.
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(top);
+                box && box->isVisible() && box->windowTitle() == QLatin1String("ERROR"))
+                ADD_FAILURE() << box->text().toStdString();
     }
 }
 

@@ -2,11 +2,13 @@
 // velmar-sim on a throw-away broker: what the window shows and what its
 // remote button sends.
 
+#include "ui/panels/PanelView.h"
 #include "ui/shell/MainWindow.h"
 
 #include "e2e/remote/RemoteRig.h"
 #include "e2e/window/Linked.h"
 #include "support/BrokerEndpoints.h"
+#include "support/Dialogs.h"
 #include "support/MosquittoBroker.h"
 #include "support/SimProcess.h"
 #include "support/SimTranscript.h"
@@ -14,6 +16,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +119,35 @@ TEST(RemoteWindow, RemotaLetsTheModuleOnTheCableGo)
     EXPECT_EQ(l.received().mid(after), QStringList());
     EXPECT_TRUE(remote->isChecked());
     EXPECT_FALSE(local->isChecked());
+}
+
+TEST(RemoteWindow, APanelResetPressedOnTheViewReachesTheModuleOverTheBroker)
+{
+    RemoteRig rig;
+    const QString scenario = rig.dir.filePath(QStringLiteral("scenario.txt"));
+    QFile f(scenario);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("on vm+INf panel alarm\n");
+    f.close();
+    ASSERT_TRUE(rig.start({QStringLiteral("--panel"), QStringLiteral("Urano"), QStringLiteral("--scenario"), scenario}))
+        << rig.broker.errorText().toStdString();
+    auto *view = rig.find<ui::PanelView>("PEstatUrano");
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(waitFor([&] { return view->isVisible() && view->live(); }, kWaitMs));
+    const LampSlot &alarm = rig.w->engine().blink.lamp(LampGroup::PunterLedAlarmaUrano, 1);
+    ASSERT_TRUE(waitFor([&] { return alarm.Tag != 0; }, kWaitMs));
+
+    const qsizetype mark = rx(rig.transcript).size();
+    velmar::test::answerWith(QString::fromUtf8("     Sí    "));
+    rig.find<QPushButton>("PUranoRearme")->click();
+    // The order went as "{#Rearme}" on the status topic; the module took it as its order.
+    ASSERT_TRUE(waitFor([&] { return rx(rig.transcript).mid(mark).contains(QStringLiteral("vm+ord=Rearme")); }, kWaitMs));
+    QFile t(rig.transcript);
+    ASSERT_TRUE(t.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(t.readAll().contains("mqtt ssts/1000123/"));
+    // The panel is back at rest and the view with it.
+    EXPECT_TRUE(waitFor([&] { return alarm.Tag == 0; }, kWaitMs));
+    EXPECT_TRUE(view->live());
 }
 
 } // namespace

@@ -5,10 +5,16 @@
 #include "ui/panels/PanelView.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/status/BlinkLamp.h"
+#include "core/panels/PanelOrders.h"
+#include "support/Dialogs.h"
 
 #include "PanelWindow.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,6 +97,57 @@ TEST(PanelViewsUi, RecordsDriveTheViewAndItGreysWhenThePanelIsNotLive)
     win.record(QStringLiteral("{#8710:0}"));
     EXPECT_EQ(win.engine().state.connex_velmar_Agui, 1);
     EXPECT_FALSE(view->live());
+}
+
+TEST(PanelViewsUi, EveryOrderButtonPublishesOnTheStatusTopicInARemoteSession)
+{
+    Window win;
+    Engine &e = win.engine();
+    win.attach(QStringLiteral("ID3000"));
+    e.state.connex_remota = QStringLiteral("MQTT");
+    QSignalSpy published(&e.panelOrders, &panels::PanelCommands::publishStatus);
+    int pressed = 0;
+    bool guardedReset = false;
+    for (const Front &front : fronts()) {
+        for (const FrontItem &b : front.buttons) {
+            const panels::PanelOrder *order = panels::orderFor(b.name);
+            // A reset within 3 s of another is dropped by design: one is enough here.
+            if (!order || (order->resetGuard && guardedReset))
+                continue;
+            guardedReset = guardedReset || order->resetGuard;
+            auto *button = win.w->findChild<QPushButton *>(b.name);
+            ASSERT_NE(button, nullptr) << b.name.toStdString();
+            const qsizetype before = published.count();
+            if (*order->question)
+                velmar::test::answerWith(QString::fromUtf8("     Sí    "));
+            button->click();
+            ASSERT_EQ(published.count(), before + 1) << front.model.toStdString() << " " << b.name.toStdString();
+            QString word = QLatin1String(order->word);
+            if (word == QLatin1String("BotoZona"))
+                word += b.name.mid(b.name.startsWith(u'S') ? 3 : 2);
+            EXPECT_EQ(published.last().at(0).toString(), QStringLiteral("{#") + word + u'}') << b.name.toStdString();
+            ++pressed;
+            // The logged orders' notes are not waited for: close them.
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(top); box && box->isVisible())
+                    box->close();
+        }
+    }
+    EXPECT_GT(pressed, 30);
+}
+
+TEST(PanelViewsUi, TheCCD100StatusWritesItsVersionAndTextField)
+{
+    Window win;
+    win.attach(QStringLiteral("CCD-100"));
+    auto *view = win.w->findChild<PanelView *>(QStringLiteral("PEstatDetnovCCD"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(view->isVisible());
+    win.record(QStringLiteral("{#A6|CCD-100 v2.1 (12 zones)|101") + QStringLiteral("000").repeated(11)
+               + QStringLiteral("-0000000000100-En servicio}"));
+    EXPECT_EQ(win.w->findChild<QLabel *>(QStringLiteral("LDetnovVersio"))->text(), QStringLiteral("CCD-100 v2.1 (12 zones)"));
+    EXPECT_EQ(win.w->findChild<QLabel *>(QStringLiteral("Edit1"))->text(), QStringLiteral("En servicio"));
+    EXPECT_EQ(win.engine().blink.lamp(LampGroup::PunterLedAlarmaCCD, 1).Tag, 1);
 }
 
 // Pictures of every panel view, at rest and in alarm, for
