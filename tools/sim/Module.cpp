@@ -149,17 +149,28 @@ void Module::armScenario()
 void Module::onMqttCommand(const QString &topic, const QString &payload)
 {
     m_transcript.note(QStringLiteral("mqtt ") + topic);
-    // One command per publication; an output order on the status topic is
-    // the remote form of "vm+sor=".
-    QString line = payload;
-    while (line.endsWith(u'\r') || line.endsWith(u'\n'))
-        line.chop(1);
-    if (line.startsWith(QLatin1String("{#S")) && line.endsWith(u'}'))
-        line = QStringLiteral("vm+sor=") + line.mid(3, line.size() - 4);
-    if (line.isEmpty() || line.size() > kMaxLineChars)
-        return;
     m_replyViaMqtt = true;
-    onLine(line);
+    if (m_update.active()) {
+        // A firmware frame per publication, binary: fed as it came, as the
+        // cable's bytes are.
+        m_update.feed(payload.toLatin1());
+        return;
+    }
+    // A command per line (the update's start may come after other lines); an
+    // output order on the status topic is the remote form of "vm+sor=".
+    for (QString line : payload.split(u'\r')) {
+        while (line.endsWith(u'\r') || line.endsWith(u'\n'))
+            line.chop(1);
+        while (line.startsWith(u'\n'))
+            line.remove(0, 1);
+        if (line.startsWith(QLatin1String("{#S")) && line.endsWith(u'}'))
+            line = QStringLiteral("vm+sor=") + line.mid(3, line.size() - 4);
+        if (line.isEmpty() || line.size() > kMaxLineChars)
+            continue;
+        onLine(line);
+        if (m_update.active())
+            return;
+    }
 }
 
 void Module::onBytes(const QByteArray &bytes)
