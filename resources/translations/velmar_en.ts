@@ -2796,6 +2796,13 @@ Unplug the cable and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2815,6 @@ Unplug the cable and plug it in again</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> No device connected</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
     </message>
 </context>
 <context>
@@ -3927,6 +3927,10 @@ Close this connection before changing the language</translation>
     <message>
         <source>No hay ningún programa para abrir este fichero</source>
         <translation>There is no program to open this file</translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>No Internet connection</translation>
     </message>
 </context>
 <context>

@@ -2796,6 +2796,13 @@ Débranchez le câble puis rebranchez-le</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2815,6 @@ Débranchez le câble puis rebranchez-le</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Aucun équipement connecté</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERREUR</translation>
     </message>
 </context>
 <context>
@@ -3927,6 +3927,10 @@ Fermez cette connexion avant de changer de langue</translation>
     <message>
         <source>No hay ningún programa para abrir este fichero</source>
         <translation>Aucun programme ne peut ouvrir ce fichier</translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Pas de connexion Internet</translation>
     </message>
 </context>
 <context>

@@ -2796,6 +2796,13 @@ Desligue o cabo e volte a ligá-lo</translation>
     </message>
 </context>
 <context>
+    <name>velmar::DoorLists</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+</context>
+<context>
     <name>velmar::EventHistory</name>
     <message>
         <source>¡ ATENCIÓN !</source>
@@ -2808,13 +2815,6 @@ Desligue o cabo e volte a ligá-lo</translation>
     <message>
         <source> No hay ningún equipo conectado</source>
         <translation> Não há nenhum equipamento ligado</translation>
-    </message>
-</context>
-<context>
-    <name>velmar::DoorLists</name>
-    <message>
-        <source>ERROR</source>
-        <translation>ERRO</translation>
     </message>
 </context>
 <context>
@@ -3927,6 +3927,10 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
     <message>
         <source>No hay ningún programa para abrir este fichero</source>
         <translation>Não há nenhum programa para abrir este ficheiro</translation>
+    </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Sem ligação à Internet</translation>
     </message>
 </context>
 <context>
