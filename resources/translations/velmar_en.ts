@@ -4243,6 +4243,10 @@ Close this connection before changing the language</translation>
         <source>Bidi</source>
         <translation>Bidi</translation>
     </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>No Internet connection</translation>
+    </message>
 </context>
 <context>
     <name>velmar::ui::PanelPage</name>

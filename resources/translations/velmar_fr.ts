@@ -4243,6 +4243,10 @@ Fermez cette connexion avant de changer de langue</translation>
         <source>Bidi</source>
         <translation>Bidi</translation>
     </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Pas de connexion Internet</translation>
+    </message>
 </context>
 <context>
     <name>velmar::ui::PanelPage</name>

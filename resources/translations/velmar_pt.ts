@@ -4243,6 +4243,10 @@ Antes de mudar o idioma deve fechar esta ligação</translation>
         <source>Bidi</source>
         <translation>Bidi</translation>
     </message>
+    <message>
+        <source>No hay conexión a internet</source>
+        <translation>Sem ligação à Internet</translation>
+    </message>
 </context>
 <context>
     <name>velmar::ui::PanelPage</name>

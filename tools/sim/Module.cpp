@@ -148,30 +148,42 @@ void Module::armScenario()
 void Module::onMqttCommand(const QString &topic, const QString &payload)
 {
     m_transcript.note(QStringLiteral("mqtt ") + topic);
-    // One command per publication; on the status topic "{#S....}" (four
-    // of ".", "0", "1") is the remote form of "vm+sor=", any other "{#WORD}"
-    // a panel order, the remote form of "vm+ord=".
-    QString line = payload;
-    while (line.endsWith(u'\r') || line.endsWith(u'\n'))
-        line.chop(1);
-    if (topic.startsWith(QLatin1String("ssts/")) && line.startsWith(QLatin1String("{#")) && line.endsWith(u'}')) {
-        const QString word = line.mid(2, line.size() - 3);
-        static const QRegularExpression outputs(QStringLiteral("^S[.01]{4}$"));
-        // A door order from the app or the program: "{#Obrir1}", "{#Tancar2}".
-        static const QRegularExpression doors(QStringLiteral("^(Obrir|Tancar)[0-9]$"));
-        if (outputs.match(word).hasMatch())
-            line = QStringLiteral("vm+sor=") + word.mid(1);
-        else if (doors.match(word).hasMatch())
-            line = QStringLiteral("vm+") + word;
-        else
-            line = QStringLiteral("vm+ord=") + word;
-    }
-    if (line.isEmpty() || line.size() > kMaxLineChars)
-        return;
     m_replyViaMqtt = true;
-    m_commandTopic = topic;
-    onLine(line);
-    m_commandTopic.clear();
+    if (m_update.active()) {
+        // A firmware frame per publication, binary: fed as it came, as the
+        // cable's bytes are.
+        m_update.feed(payload.toLatin1());
+        return;
+    }
+    // A command per line (the update's start may come after other lines). On
+    // the status topic "{#S....}" (four of ".", "0", "1") is the remote form
+    // of "vm+sor=", "{#ObrirN}"/"{#TancarN}" of the door orders, any other
+    // "{#WORD}" a panel order, the remote form of "vm+ord=".
+    const bool status = topic.startsWith(QLatin1String("ssts/"));
+    for (QString line : payload.split(u'\r')) {
+        while (line.endsWith(u'\r') || line.endsWith(u'\n'))
+            line.chop(1);
+        while (line.startsWith(u'\n'))
+            line.remove(0, 1);
+        if (status && line.startsWith(QLatin1String("{#")) && line.endsWith(u'}')) {
+            const QString word = line.mid(2, line.size() - 3);
+            static const QRegularExpression outputs(QStringLiteral("^S[.01]{4}$"));
+            static const QRegularExpression doors(QStringLiteral("^(Obrir|Tancar)[0-9]$"));
+            if (outputs.match(word).hasMatch())
+                line = QStringLiteral("vm+sor=") + word.mid(1);
+            else if (doors.match(word).hasMatch())
+                line = QStringLiteral("vm+") + word;
+            else
+                line = QStringLiteral("vm+ord=") + word;
+        }
+        if (line.isEmpty() || line.size() > kMaxLineChars)
+            continue;
+        m_commandTopic = topic;
+        onLine(line);
+        m_commandTopic.clear();
+        if (m_update.active())
+            return;
+    }
 }
 
 bool Module::bridgeOrder(const QString &line)

@@ -50,6 +50,7 @@ public:
     // nor starts meanwhile, since a poll written between the binary frames
     // spoils the frame it lands in.
     void setLinkTaken(std::function<bool()> f) { m_linkTaken = std::move(f); }
+    bool linkTaken() const { return m_linkTaken && m_linkTaken(); }
 
     // An identification reply arrived: the step runs at once.
     void identificationReply() override;
@@ -103,7 +104,6 @@ private:
     void poll(bool roundMissed);
     void enterRecognised();
     void setConnected(bool c);
-    bool linkTaken() const { return m_linkTaken && m_linkTaken(); }
 
     LinkState &m_state;
     CommandChannel &m_channel;

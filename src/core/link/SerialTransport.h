@@ -26,6 +26,7 @@ public:
     bool lastErrorIsMissingPort() const { return m_missingPort; }
 
     void sendCommand(const QString &word) override;
+    bool sendBytes(const QByteArray &bytes) override { return escriu_port_Buffer(bytes); }
     // Writes a command text as it stands (CRs included).
     bool escriu_port(const QString &text);
     // Writes raw bytes (firmware relay); on failure the port is closed.

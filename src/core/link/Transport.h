@@ -15,6 +15,9 @@ public:
 
     // Sends one command word such as "vm+ver" with this link's framing.
     virtual void sendCommand(const QString &word) = 0;
+    // Sends bytes exactly as given (a firmware block is binary); false when
+    // they did not go out.
+    virtual bool sendBytes(const QByteArray &bytes) = 0;
 
 signals:
     void bytesReceived(const QByteArray &bytes);

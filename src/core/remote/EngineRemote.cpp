@@ -29,7 +29,9 @@ void Engine::wireRemote()
     connect(&remote, &MqttSession::sessionStarted, &monitor, &StatusMonitor::BBLlegirEstatClick,
             Qt::QueuedConnection);
     connect(&remote, &MqttSession::sessionLost, this, [this] {
-        // Nothing that was under way can finish: a write is not done.
+        // Nothing that was under way can finish: a write is not done, a
+        // firmware transfer ends with its message.
+        firmwareUpdate.sessionLost();
         reader.abort();
         writer.abort();
         Esborra_Camps();

@@ -127,22 +127,33 @@ void MqttSession::DesconnectarMQTT()
 
 void MqttSession::Publica_MQTT(const QString &topic, const QString &text)
 {
-    m_trace.write(QStringLiteral("Publica_MQTT: topic=") + topic + QStringLiteral("  str=") + text,
+    publish(topic, lowBytes(text), text);
+}
+
+bool MqttSession::sendBytes(const QByteArray &bytes)
+{
+    return publish(m_topics.publishCfg, bytes, QString::fromLatin1(bytes));
+}
+
+bool MqttSession::publish(const QString &topic, const QByteArray &payload, const QString &shown)
+{
+    m_trace.write(QStringLiteral("Publica_MQTT: topic=") + topic + QStringLiteral("  str=") + shown,
                   TraceColour::Blue);
     if (topic.isEmpty())
-        return;
+        return false;
     QString error;
-    if (m_client.publish(topic, lowBytes(text), &error)) {
+    if (m_client.publish(topic, payload, &error)) {
         m_trace.write(QStringLiteral("Comunicació amb el server "));
         m_state.tempsTX = kTxLampTicks;
         emit m_channel.transmitted();
-        emit sent(lowBytes(text));
-        return;
+        emit sent(payload);
+        return true;
     }
-    m_trace.write(QStringLiteral(" Error enviar al server:") + text + QStringLiteral("  ") + error,
+    m_trace.write(QStringLiteral(" Error enviar al server:") + shown + QStringLiteral("  ") + error,
                   TraceColour::Red);
     if (error.contains(QLatin1String(MqttClient::kNotConnectedText)))
         m_client.disconnectFromBroker();
+    return false;
 }
 
 void MqttSession::Publica_MQTT_Array(const QString &topic, const QByteArray &bytes)

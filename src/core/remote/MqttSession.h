@@ -65,6 +65,8 @@ public:
     void publishStatus(const QString &text) { Publica_MQTT(m_topics.publishSts, text); }
 
     void sendCommand(const QString &word) override { Publica_MQTT(m_topics.publishCfg, word); }
+    // On topic_publish_cfg, byte for byte: no text conversion in between.
+    bool sendBytes(const QByteArray &bytes) override;
 
     // The client's notifications.
     void TMSMQTTClientConnectedStatusChanged(bool connected, MqttStatus status);
@@ -90,6 +92,7 @@ signals:
     void panelBytes(const QByteArray &bytes);     // for the bridge connection
 
 private:
+    bool publish(const QString &topic, const QByteArray &payload, const QString &shown);
     void startOfSession();
     void lostSession();
     void routeLine(const QString &line);

@@ -67,7 +67,11 @@ Engine::Engine(const Endpoints &endpoints, QObject *parent)
     connect(&firmwareUpdate, &FirmwareUpdate::ended, &monitor, &StatusMonitor::showStatusPage);
     connect(&firmwareUpdate, &FirmwareUpdate::closeRemoteSession, &monitor, &StatusMonitor::closeRemoteSession);
     connect(&firmwareUpdate, &FirmwareUpdate::closeBridge, &monitor, &StatusMonitor::closeBridge);
-    connect(&interpreter, &InfoInterpreter::commandRequested, &channel, &CommandChannel::send);
+    // Not between a firmware transfer's frames.
+    connect(&interpreter, &InfoInterpreter::commandRequested, &channel, [this](const QString &word) {
+        if (!identification.linkTaken())
+            channel.send(word);
+    });
     connect(&interpreter, &InfoInterpreter::warning, this, &Engine::warning);
     connect(&panelLists, &panels::PanelLists::message, this, &Engine::warning);
     connect(&channel, &CommandChannel::warning, this, &Engine::warning);

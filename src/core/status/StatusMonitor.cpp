@@ -163,8 +163,10 @@ void StatusMonitor::BBLlegirEstatClick()
     const bool serial = m_state.connex_remota.isEmpty();
     if (m_state.circuit && m_state.isRemote()) {
         m_channel.send(QStringLiteral("vm+vEr"));
+        // A transfer started meanwhile owns the link: the stream request
+        // would land between its frames.
         m_scheduler.after(kEstatRemoteGapMs, [this] {
-            if (m_state.circuit && m_state.isRemote())
+            if (m_state.circuit && m_state.isRemote() && !m_identification.linkTaken())
                 m_channel.send(QStringLiteral("vm+INf"));
         });
     } else if (m_state.circuit && serial) {
@@ -172,7 +174,7 @@ void StatusMonitor::BBLlegirEstatClick()
         if (!m_identification.active())
             m_identification.start(m_identification.interval());
         m_scheduler.after(kEstatSerialGapMs, [this] {
-            if (m_state.circuit && m_state.connex_remota.isEmpty())
+            if (m_state.circuit && m_state.connex_remota.isEmpty() && !m_identification.linkTaken())
                 m_channel.send(QStringLiteral("vm+INf"));
         });
     } else if (!m_state.circuit && m_identification.view().localChosen) {

@@ -203,6 +203,7 @@ void FirmwareUpdate::startTransfer(const update::VersionEntry &entry)
     m_fileSize = 0;
     m_ending = false;
     m_held = 0;
+    m_remote = m_state.isRemote();
     m_trace.write(QStringLiteral(" Connectar TCP Actualització"));
     m_transferSocket =
         open(&FirmwareUpdate::transferConnected, &FirmwareUpdate::transferRead, &FirmwareUpdate::transferLost);
@@ -336,10 +337,20 @@ void FirmwareUpdate::hold(int ticks)
 
 void FirmwareUpdate::toModule(const QByteArray &bytes)
 {
-    if (m_state.connex_remota.isEmpty())
-        m_channel.serial().escriu_port_Buffer(bytes);
-    else if (Transport *t = m_channel.activeTransport())
-        t->sendCommand(fromAnsi(bytes));
+    // Over the cable or on the session's command topic, the deciphered bytes
+    // as they are: a block's data is binary.
+    m_channel.activeTransport()->sendBytes(bytes);
+}
+
+void FirmwareUpdate::sessionLost()
+{
+    if (!transferOpen() || !m_remote || m_ending)
+        return;
+    // Nothing more reaches the module: the watchdog's end of a silent
+    // transfer runs on the next tick, with its message.
+    if (m_transferSocket)
+        m_transferSocket->disconnect(this);
+    hold(1);
 }
 
 bool FirmwareUpdate::escriu_TCPActu(const QByteArray &text)
@@ -410,7 +421,7 @@ void FirmwareUpdate::finished(update::ModuleReply::Kind kind)
 {
     m_ending = true;
     const QString shown = version();
-    const bool remote = !m_state.connex_remota.isEmpty();
+    const bool remote = m_remote;
     m_scheduler.after(kEndPauseMs, [this, kind, shown, remote] {
         DesconnectarTCPAsinActu();
         if (kind == update::ModuleReply::Kind::OtherEnd)

@@ -45,6 +45,8 @@ public:
     void startTransfer(const update::VersionEntry &entry);
     // BDesconnectarTCPActuClick: the user aborts.
     void abort() { DesconnectarTCPAsinActu(); }
+    // The remote session the transfer runs over was lost.
+    void sessionLost();
 
     bool listing() const { return m_listSocket != nullptr; }
     bool transferOpen() const { return m_transferSocket != nullptr; }
@@ -121,8 +123,9 @@ private:
     int m_packActual = 0;
     bool m_progressShown = false;
     bool m_ending = false;       // the module said its last word
-    int m_held = 0;
-    qint64 m_lastServerWrite = 0; // when the last write to the server was due              // tempsActu kept here until the tick ends the transfer
+    bool m_remote = false;       // the transfer runs over the remote session
+    int m_held = 0;              // tempsActu kept here until the tick ends the transfer
+    qint64 m_lastServerWrite = 0; // when the last write to the server was due
 };
 
 } // namespace velmar

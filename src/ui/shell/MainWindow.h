@@ -143,6 +143,7 @@ private:
     QPushButton *buildUpdateButton(QWidget *bar);
     QWidget *buildUpdatePage();
     void BBActualitzarClick();
+    void openUpdatePage();
     bool startRemote();         // the session asked for by --remote, if any
     // ui/programming/MainWindowProgramming.cpp
     QWidget *buildAccessCodePanel();
@@ -206,6 +207,7 @@ private:
     std::unique_ptr<CloudStartupSession> m_cloudSession;
     bool m_primeravegada = true;
     bool m_cloudReachable = false; // signed in and the cloud answered
+    bool m_updateProbe = false;    // "Actual." waits for the internet check
     enum class CloseState { Open, Closing, Done } m_closeState = CloseState::Open;
     bool m_inCloseEvent = false;
 };

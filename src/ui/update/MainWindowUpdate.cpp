@@ -4,6 +4,7 @@
 #include "ui/shell/MainWindow.h"
 
 #include "ui/shell/MessageDialogs.h"
+#include "ui/status/ServiceReveal.h"
 #include "ui/update/UpdatePage.h"
 
 #include <QPushButton>
@@ -17,6 +18,14 @@ QPushButton *MainWindow::buildUpdateButton(QWidget *bar)
     button->setObjectName(QStringLiteral("BBActualitzar"));
     m_texts.tip(button, [] { return tr("Actualizar el firmware del equipo"); });
     connect(button, &QPushButton::clicked, this, &MainWindow::BBActualitzarClick);
+    // Service (picarActu): clicks on the bar's background open the page with
+    // the module's versions, without asking the server anything.
+    installServiceReveal(bar, [this] {
+        if (!m_engine.state.circuittrobat || m_updatePage->progressShown())
+            return;
+        m_updatePage->setCurrent(m_engine.state.firmware, m_engine.state.hardware);
+        m_views->setCurrentWidget(m_updatePage);
+    });
     return button;
 }
 
@@ -51,6 +60,24 @@ QWidget *MainWindow::buildUpdatePage()
 }
 
 void MainWindow::BBActualitzarClick()
+{
+    if (m_updatePage->progressShown() || m_updateProbe)
+        return;
+    // The page needs the update server: first whether the internet answers.
+    m_updateProbe = true;
+    m_engine.cloud.ConnexioInternet([this](bool reachable) {
+        m_updateProbe = false;
+        if (!reachable) {
+            setCloudReachable(false);
+            ElMeuMessageDlgOpen(tr("¡ ATENCIÓN !"), tr("No hay conexión a internet"), DlgType::Warning, 0,
+                                {tr("    Aceptar   ")}, QMessageBox::Ok, this);
+            return;
+        }
+        openUpdatePage();
+    });
+}
+
+void MainWindow::openUpdatePage()
 {
     Engine &e = m_engine;
     if (m_updatePage->progressShown())

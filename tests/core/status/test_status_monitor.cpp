@@ -36,6 +36,11 @@ struct UpdateSide : UpdateWatch {
 struct Published : Transport {
     QStringList words;
     void sendCommand(const QString &word) override { words << word; }
+    bool sendBytes(const QByteArray &bytes) override
+    {
+        words << QString::fromLatin1(bytes);
+        return true;
+    }
 };
 
 // The monitor over a channel on a pseudo-terminal; the test plays the module
@@ -275,6 +280,27 @@ TEST(StatusMonitor, EstadoPublishesToARemoteModuleOneSecondApart)
     f.scheduler.advance(1);
     EXPECT_EQ(remote.words, (QStringList{QStringLiteral("vm+vEr"), QStringLiteral("vm+INf")}));
     EXPECT_EQ(f.sent(), QByteArray());
+}
+
+TEST(StatusMonitor, EstadoSwitchesNoStreamOnUnderATransferStartedInTheGap)
+{
+    for (const bool overBroker : {false, true}) {
+        SCOPED_TRACE(overBroker ? "remote" : "serial");
+        Fixture f;
+        Published remote;
+        f.channel.setRemoteTransport(&remote);
+        bool transfer = false;
+        f.ident.setLinkTaken([&] { return transfer; });
+        f.linked();
+        if (overBroker)
+            f.state.connex_remota = QStringLiteral("MQTT");
+        f.monitor.BBLlegirEstatClick();
+        f.sent();
+        transfer = true; // the stream request would land between its frames
+        f.scheduler.advance(StatusMonitor::kEstatRemoteGapMs);
+        EXPECT_EQ(f.sent(), QByteArray());
+        EXPECT_EQ(remote.words, overBroker ? QStringList{QStringLiteral("vm+vEr")} : QStringList{});
+    }
 }
 
 TEST(StatusMonitor, EstadoWithoutAModuleStartsIdentificationAtOnce)

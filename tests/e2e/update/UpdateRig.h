@@ -1,10 +1,14 @@
 #pragma once
 
 #include "core/shell/Engine.h"
+#include "support/BrokerEndpoints.h"
+#include "support/MosquittoBroker.h"
 #include "support/SimProcess.h"
 #include "support/Wait.h"
 
 #include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -13,15 +17,36 @@ namespace velmar::test {
 
 // A simulated update server with one firmware image, a simulated module on a
 // pseudo-terminal (with transcript), and one program engine linked to the
-// module and pointed at the server.
+// module and pointed at the server: over the cable, or through a throw-away
+// broker the module is a client of as well.
 class UpdateRig {
 public:
     static inline const QString kNewFirmware = QStringLiteral("Velmar_v9.0");
+    static inline const QString kModuleId = QStringLiteral("1000123"); // the simulator's identifier
+    enum class Link { Cable, Broker };
 
     // withEngine false: only the simulators (a window makes its own engine).
-    UpdateRig(int imageBytes, const QStringList &serverArgs = {}, const QStringList &moduleArgs = {},
-              bool withEngine = true)
+    UpdateRig(int imageBytes, const QStringList &serverArgs = {}, QStringList moduleArgs = {},
+              bool withEngine = true, Link via = Link::Cable)
+        : over(via)
     {
+        // The internet check of "Actual." finds a web server here.
+        probe.listen(QHostAddress::LocalHost);
+        QObject::connect(&probe, &QTcpServer::newConnection, &probe, [this] {
+            while (QTcpSocket *s = probe.nextPendingConnection()) {
+                QObject::connect(s, &QTcpSocket::readyRead, s, [s] {
+                    s->write("HTTP/1.1 204 No Content\r\nConnection: close\r\n\r\n");
+                    s->disconnectFromHost();
+                });
+                QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+            }
+        });
+        if (over == Link::Broker) {
+            broker = std::make_unique<MosquittoBroker>();
+            moduleArgs += {QStringLiteral("--mqtt"), QStringLiteral("%1:%2").arg(broker->host()).arg(broker->port()),
+                           QStringLiteral("--mqtt-user"), broker->user(), QStringLiteral("--mqtt-password"),
+                           broker->password()};
+        }
         QByteArray image;
         for (int i = 0; i < imageBytes; ++i)
             image.append(char((i * 31 + 7) & 0xFF));
@@ -56,22 +81,44 @@ public:
                          [this](const QString &t, TraceColour) { trace << t; });
     }
 
-    // The program's settings pointed at the simulated server.
+    // The program's settings pointed at the simulated server (and the broker).
     Endpoints endpoints() const
     {
-        Endpoints e;
+        Endpoints e = broker ? brokerEndpoints(*broker) : Endpoints{};
+        e.probeUrl = QStringLiteral("http://127.0.0.1:%1/").arg(probe.serverPort());
         e.updateHost = QStringLiteral("127.0.0.1");
         e.updatePort = server->readyLine().section(u' ', -1).toInt();
         return e;
     }
 
-    bool started() const { return server->ok() && module->ok(); }
-    QString error() const { return server->errorText() + module->errorText(); }
+    bool started() const { return server->ok() && module->ok() && (!broker || broker->ok()); }
+    QString error() const
+    {
+        return server->errorText() + module->errorText() + (broker ? broker->errorText() : QString());
+    }
 
+    // The module recognised over the cable, or over a session opened to it.
     bool link()
     {
-        engine->channel.probe(module->devicePath());
+        if (over == Link::Cable)
+            engine->channel.probe(module->devicePath());
+        else if (!moduleOnBroker())
+            return false;
+        else
+            openSession();
         return waitFor([this] { return engine->state.circuittrobat && !engine->state.firmware.isEmpty(); }, 15000);
+    }
+    bool moduleOnBroker() const
+    {
+        return waitFor([this] {
+            QFile f(transcript);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("mqtt: on the broker");
+        }, 15000);
+    }
+    void openSession()
+    {
+        engine->state.identConnectar = kModuleId;
+        engine->remote.BConnectarMQTTClick();
     }
 
     // Lists the versions and starts the transfer of the first one.
@@ -93,7 +140,10 @@ public:
 
     QStringList moduleLines() const { return SimProcess::receivedLines(transcript); }
 
+    Link over;
     QTemporaryDir dir;
+    QTcpServer probe;
+    std::unique_ptr<MosquittoBroker> broker; // before the module, which is its client
     QString transcript;
     QString serverTranscript;
     std::unique_ptr<SimProcess> server;

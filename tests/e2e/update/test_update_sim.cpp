@@ -69,12 +69,14 @@ TEST(UpdateOverCable, LateIdentificationAnswersWriteNothingBetweenTheFrames)
 {
     // Answers to polls sent before the transfer took the line arrive once it
     // runs; TimerCircuit must not wake up and poll into the binary frames.
+    // Nor may a panel's return (event 8782) switch the stream on meanwhile.
     UpdateRig rig(8 * 1024);
     ASSERT_TRUE(rig.started()) << rig.error().toStdString();
     ASSERT_TRUE(rig.link());
     ASSERT_TRUE(rig.start());
     rig.engine->channel.receive("+ver:Velmar_v8.7 [x1.2],<1000123>,<>\r\n"
-                                "+vEr:Velmar_v8.7 [x1.2],<1000123>,VLM-H3 r2,1111\r\n");
+                                "+vEr:Velmar_v8.7 [x1.2],<1000123>,VLM-H3 r2,1111\r\n"
+                                "{#8782:0}\r\n");
     ASSERT_TRUE(waitFor([&] { return rig.messages.contains(kDone); }, 30000)) << rig.messages.join(u'\n').toStdString();
     const QString frameError = QStringLiteral("trama");
     for (const QString &t : rig.texts)

@@ -1,12 +1,14 @@
 // The update page of the real window, clicked: "Actual." lists the versions
 // of the simulated server, a row's download button relays the image to the
 // simulated module while the progress bar moves and the window's lock holds
-// the module's commands, and the module comes back with the new firmware.
+// the module's commands, and the module comes back with the new firmware;
+// over the remote session as well, which the end closes.
 #include "UpdateRig.h"
 
 #include "core/shell/CloudStartup.h"
 #include "ui/shell/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,22 @@ QString boxText(const QString &containing)
     return {};
 }
 
+// The window's options for the rig's module: on its pseudo-terminal, or
+// opened through the broker when the rig has one.
+ui::StartOptions windowOptions(const UpdateRig &rig, CloudStartup &cloud)
+{
+    ui::StartOptions opts;
+    opts.settings.file = rig.dir.filePath("settings.ini");
+    opts.settings.secretFile = rig.dir.filePath("secret.key");
+    if (rig.over == UpdateRig::Link::Broker)
+        opts.remoteId = UpdateRig::kModuleId;
+    else
+        opts.port = rig.module->devicePath();
+    opts.endpoints = rig.endpoints();
+    opts.cloud = &cloud;
+    return opts;
+}
+
 } // namespace
 
 TEST(UpdateWindow, ActualListsAndTheDownloadButtonUpdatesTheModuleBlockByBlock)
@@ -48,12 +67,7 @@ TEST(UpdateWindow, ActualListsAndTheDownloadButtonUpdatesTheModuleBlockByBlock)
     UpdateRig rig(5000, {}, {}, false);
     ASSERT_TRUE(rig.started()) << rig.error().toStdString();
     SignedIn cloud;
-    ui::StartOptions opts;
-    opts.settings.file = rig.dir.filePath("settings.ini");
-    opts.settings.secretFile = rig.dir.filePath("secret.key");
-    opts.port = rig.module->devicePath();
-    opts.endpoints = rig.endpoints();
-    opts.cloud = &cloud;
+    const ui::StartOptions opts = windowOptions(rig, cloud);
     ui::MainWindow w(opts);
     w.show();
     Engine &e = w.engine();
@@ -71,7 +85,8 @@ TEST(UpdateWindow, ActualListsAndTheDownloadButtonUpdatesTheModuleBlockByBlock)
     auto *bar = w.findChild<QProgressBar *>(QStringLiteral("PBActualitzacio"));
     auto *label = w.findChild<QLabel *>(QStringLiteral("LActualitzant"));
     ASSERT_TRUE(page && current && bar && label);
-    EXPECT_TRUE(page->isVisible());
+    // After the internet check.
+    ASSERT_TRUE(waitFor([&] { return page->isVisible(); }, 15000));
     EXPECT_EQ(current->item(0, 0)->text(), oldFirmware);
     EXPECT_EQ(current->verticalHeaderItem(0)->text(), QStringLiteral("FirmWare:"));
 
@@ -100,4 +115,76 @@ TEST(UpdateWindow, ActualListsAndTheDownloadButtonUpdatesTheModuleBlockByBlock)
     EXPECT_FALSE(rig.moduleLines().filter(QStringLiteral("vm+act=1024,5000,")).isEmpty());
     EXPECT_TRUE(waitFor([&] { return e.state.firmware == UpdateRig::kNewFirmware; }, 20000));
     EXPECT_TRUE(waitFor([&] { return actual->isEnabled(); }, 5000));
+}
+
+TEST(UpdateWindow, OverTheBrokerActualAsksTheVersionsOnTheSessionAndTheEndClosesIt)
+{
+    UpdateRig rig(3000, {}, {}, false, UpdateRig::Link::Broker);
+    ASSERT_TRUE(rig.started()) << rig.error().toStdString();
+    ASSERT_TRUE(rig.moduleOnBroker());
+    SignedIn cloud;
+    const ui::StartOptions opts = windowOptions(rig, cloud);
+    ui::MainWindow w(opts);
+    w.show();
+    Engine &e = w.engine();
+    ASSERT_TRUE(waitFor([&] { return e.state.isRemote() && e.state.circuittrobat && e.state.inf; }, 20000));
+    auto *page = w.findChild<QWidget *>(QStringLiteral("PActualitzacions"));
+    auto *current = w.findChild<QTableWidget *>(QStringLiteral("VLEVersioActual"));
+    auto *actual = w.findChild<QPushButton *>(QStringLiteral("BBActualitzar"));
+    ASSERT_TRUE(page && current && actual);
+
+    // The hidden service reveal: the eleventh click on the bar's background
+    // opens the page with the module's versions.
+    auto *buttonBar = actual->parentWidget();
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(buttonBar, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_FALSE(page->isVisible());
+    QTest::mouseClick(buttonBar, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(current->item(0, 0)->text(), e.state.firmware);
+
+    // The session identified the module without its hardware: "Actual." asks
+    // for it over the broker, and lists once it is known.
+    ASSERT_TRUE(e.state.hardware.isEmpty());
+    ASSERT_TRUE(waitFor([&] { return actual->isEnabled(); }, 15000));
+    actual->click();
+    ASSERT_TRUE(waitFor([&] { return !e.state.hardware.isEmpty(); }, 20000));
+    EXPECT_TRUE(rig.moduleLines().contains(QStringLiteral("vm+vEr")));
+    actual->click();
+    QPushButton *download = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (download = w.findChild<QPushButton *>(QStringLiteral("BDescarregar0"))); },
+                        15000));
+    download->click();
+    ASSERT_TRUE(waitFor([&] { return !boxText(QStringLiteral("Velmar actualizado")).isEmpty(); }, 20000));
+    EXPECT_EQ(boxText(QStringLiteral("Velmar actualizado")),
+              QStringLiteral("ACTUALIZACION|\r\nVelmar actualizado a la versión Velmar_v9.0"));
+    // The module got its blocks on the broker, and the session went.
+    EXPECT_TRUE(rig.moduleLines().filter(QStringLiteral("vm+act=1024,3000,")).size() == 1);
+    EXPECT_TRUE(waitFor([&] { return !e.state.isRemote(); }, 20000));
+    auto *remoteButton = w.findChild<QAbstractButton *>(QStringLiteral("BBConnectarRemot"));
+    ASSERT_NE(remoteButton, nullptr);
+    EXPECT_EQ(remoteButton->text(), QStringLiteral("Conectar"));
+}
+
+TEST(UpdateWindow, ActualWithoutInternetSaysSoAndTakesTheCloudCommandsAway)
+{
+    UpdateRig rig(3000, {}, {}, false);
+    ASSERT_TRUE(rig.started()) << rig.error().toStdString();
+    SignedIn cloud;
+    const ui::StartOptions opts = windowOptions(rig, cloud);
+    rig.probe.close(); // nothing answers the internet check any more
+    ui::MainWindow w(opts);
+    w.show();
+    Engine &e = w.engine();
+    ASSERT_TRUE(waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000));
+    auto *actual = w.findChild<QPushButton *>(QStringLiteral("BBActualitzar"));
+    ASSERT_TRUE(waitFor([&] { return actual->isEnabled(); }, 15000));
+    actual->click();
+    ASSERT_TRUE(waitFor([&] { return !boxText(QStringLiteral("No hay conexión a internet")).isEmpty(); }, 15000));
+    EXPECT_EQ(boxText(QStringLiteral("No hay conexión a internet")),
+              QStringLiteral("¡ ATENCIÓN !|No hay conexión a internet"));
+    EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("        sin internet"))) << w.windowTitle().toStdString();
+    EXPECT_FALSE(actual->isEnabled());
+    EXPECT_FALSE(w.findChild<QWidget *>(QStringLiteral("PActualitzacions"))->isVisible());
+    EXPECT_TRUE(rig.listed.isEmpty());
 }
