@@ -199,18 +199,21 @@ TEST(BridgeWindow, TheToolsBytesReachThePanelAndItsAnswersComeBackUnchanged)
     }
 }
 
-TEST(BridgeWindow, LosingTheSessionOrChoosingLocalClosesTheTool)
+TEST(BridgeWindow, LosingTheSessionChoosingLocalOrClosingTheWindowClosesTheTool)
 {
-    for (const bool lose : {true, false}) {
-        SCOPED_TRACE(lose ? "broker lost" : "Local");
+    enum class End { BrokerLost, Local, WindowClosed };
+    for (const End end : {End::BrokerLost, End::Local, End::WindowClosed}) {
+        SCOPED_TRACE(int(end));
         BridgeRig rig;
         ASSERT_TRUE(rig.start(false)) << rig.broker.errorText().toStdString();
         auto s = rig.tool();
         ASSERT_TRUE(s);
-        if (lose)
+        if (end == End::BrokerLost)
             rig.broker.kill();
-        else
+        else if (end == End::Local)
             rig.w->findChild<QAction *>(QStringLiteral("MIIComunicacioLocal"))->trigger();
+        else
+            rig.w->close();
         EXPECT_TRUE(waitFor([&] { return s->state() == QAbstractSocket::UnconnectedState; }, kWaitMs));
         EXPECT_TRUE(waitFor([&] { return !rig.w->engine().programming.bidiCentral; }, kWaitMs));
         EXPECT_FALSE(rig.w->engine().bridge.connex_prog_Agui());
