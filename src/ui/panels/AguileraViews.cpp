@@ -1,5 +1,7 @@
 #include "ui/panels/AguileraViews.h"
 
+#include "ui/panels/PanelView.h"
+
 #include "core/link/LinkState.h"
 #include "core/status/LampBoard.h"
 #include "ui/shell/Lamp.h"
@@ -24,17 +26,6 @@ const QColor kGreen(0x00, 0x80, 0x00);
 const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kGreyText(0x6D, 0x6D, 0x6D);
-
-void paint(QWidget *w, const QColor &background, const QColor &text = Qt::black)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::Base, background);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
 
 void textColour(QWidget *w, const QColor &c)
 {
@@ -250,7 +241,7 @@ void AguileraSaView::showList(panels::AguiList list)
 {
     m_list->clear();
     if (m_link.connex_velmar_Agui < 2) {
-        paint(m_title, kSilver, kGreyText);
+        paintPart(m_title, kSilver, kGreyText);
         for (Lamp *l : m_lamps)
             l->setOn(false);
         for (QPushButton *b : m_listButtons)
@@ -261,9 +252,9 @@ void AguileraSaView::showList(panels::AguiList list)
     }
     const QColor live = m_link.equipdesconnectat ? kSilver : kTeal;
     const QColor text = m_link.equipdesconnectat ? Qt::black : Qt::white;
-    paint(m_title, live, text);
-    paint(m_info, live, text);
-    paint(m_list, live, text);
+    paintPart(m_title, live, text);
+    paintPart(m_info, live, text);
+    paintPart(m_list, live, text);
     const panels::AguileraListText t = panels::aguileraListText(m_status, list);
     m_heading->setText(t.heading);
     m_list->setPlainText(t.lines.join(u'\n'));
@@ -284,7 +275,7 @@ void AguileraSaView::setTelecontrol(bool on)
     for (QLabel *l : std::as_const(m_busy))
         l->setVisible(on);
     m_caption->setVisible(on);
-    paint(this, on ? kTeal : kSilver, on ? Qt::white : Qt::black);
+    paintPart(this, on ? kTeal : kSilver, on ? Qt::white : Qt::black);
 }
 
 // ---- AE/C5 ------------------------------------------------------------------
@@ -410,7 +401,7 @@ void AguileraC5View::setTelecontrol(bool on)
 void AguileraC5View::setLive(bool live)
 {
     m_live = live;
-    paint(this, live ? kTeal : kSilver, live ? Qt::white : Qt::black);
+    paintPart(this, live ? kTeal : kSilver, live ? Qt::white : Qt::black);
 }
 
 } // namespace velmar::ui

@@ -24,19 +24,6 @@ const QColor kOff(0xA0, 0xA0, 0xA4);
 const QColor kLit(0xFF, 0xBF, 0x00);    // amber
 const QColor kCounter(0xFF, 0x00, 0x00);
 
-void paint(QWidget *w, const QColor &background, const QColor &text = Qt::black)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::Base, background);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, background);
-    p.setColor(QPalette::ButtonText, text);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 // The caption of a counter by the list it selects.
 QString kindCaption(const QString &kind)
 {
@@ -71,6 +58,19 @@ QString frontCaption(const QString &caption)
 
 } // namespace
 
+void paintPart(QWidget *w, const QColor &background, const QColor &text)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::Base, background);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, background);
+    p.setColor(QPalette::ButtonText, text);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
 PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent)
     : QFrame(parent), m_front(front)
 {
@@ -102,7 +102,7 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
             auto *l = m_texts.label(this, [c = item.caption] { return frontCaption(c); });
             l->setObjectName(item.name);
             l->setMargin(3);
-            paint(l, kOff);
+            paintPart(l, kOff);
             row->addWidget(l);
         }
         for (const FrontItem &item : front.counters) {
@@ -159,7 +159,7 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
 {
     for (auto it = status.named.cbegin(); it != status.named.cend(); ++it) {
         if (auto *w = findChild<QWidget *>(it.key()))
-            paint(w, it.value() > 0 ? kLit : kOff);
+            paintPart(w, it.value() > 0 ? kLit : kOff);
     }
     for (const panels::KindLabel &k : status.labels) {
         auto *b = k.name.isEmpty() ? nullptr : findChild<QPushButton *>(k.name);
@@ -172,7 +172,7 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
         QFont f = b->font();
         f.setBold(k.kind == status.selected);
         b->setFont(f);
-        paint(b, k.count > 0 ? kCounter : kOff, k.count > 0 ? Qt::white : Qt::black);
+        paintPart(b, k.count > 0 ? kCounter : kOff, k.count > 0 ? Qt::white : Qt::black);
     }
     for (auto it = status.texts.cbegin(); it != status.texts.cend(); ++it) {
         if (auto *label = findChild<QLabel *>(it.key()))
@@ -190,7 +190,7 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
             m_counts.insert(m_front.counters[i].name, status.counts[i]);
             m_counterTexts.remove(m_front.counters[i].name);
             b->setText(counterText(m_front.counters[i].kind, status.counts[i]));
-            paint(b, status.counts[i] != QLatin1String("0") ? kCounter : kOff);
+            paintPart(b, status.counts[i] != QLatin1String("0") ? kCounter : kOff);
         }
     }
 }
@@ -215,9 +215,9 @@ QString PanelView::displayText() const
 void PanelView::setLive(bool live)
 {
     m_live = live;
-    paint(this, live ? kLive : kGrey, live ? Qt::white : Qt::black);
+    paintPart(this, live ? kLive : kGrey, live ? Qt::white : Qt::black);
     if (m_display)
-        paint(m_display, live ? kLive : kGrey, live ? Qt::white : Qt::black);
+        paintPart(m_display, live ? kLive : kGrey, live ? Qt::white : Qt::black);
 }
 
 } // namespace velmar::ui

@@ -17,6 +17,9 @@ namespace velmar::ui {
 
 class BlinkLamp;
 
+// Colours a part of a panel view: its background and text, its buttons' too.
+void paintPart(QWidget *w, const QColor &background, const QColor &text = Qt::black);
+
 // A panel's status view drawn from its front (PanelFronts): lamps follow
 // the blink board, indicators and counters the decoded status, the event
 // display the decoded lines. Buttons and counters only report clicks.
