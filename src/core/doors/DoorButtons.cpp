@@ -202,6 +202,9 @@ void DoorButtons::order(int n)
     const QString digit = QString::number(n);
     if (!m_state.isRemote()) {
         m_ordering = false;
+        // A module shown from its stored record has no cable to order on.
+        if (!m_state.circuit)
+            return;
         const DoorState st = m_slots[size_t(n - 1)].state;
         const bool open = st == DoorState::Tancat || st == DoorState::Tancant;
         m_channel.send((open ? QStringLiteral("vm+Obrir") : QStringLiteral("vm+Tancar")) + digit);

@@ -267,6 +267,20 @@ TEST(DoorButtons, OrdersOnTheCableFollowTheStateShown)
     }
 }
 
+TEST(DoorButtons, WithoutAModuleOnTheCableAClickOrdersNothing)
+{
+    // The module shown from its stored record: the link stays as it is.
+    DoorsRig r;
+    ASSERT_TRUE(r.start({}));
+    ASSERT_TRUE(r.layOut());
+    r.e->state.circuit = false;
+    r.pty.read(50);
+    r.click(1);
+    EXPECT_EQ(r.pty.read(300), QByteArray());
+    EXPECT_EQ(r.e->state.identConnectar, kModule);
+    EXPECT_TRUE(r.messages.isEmpty());
+}
+
 TEST(DoorButtons, AUserWithoutTheOpenRightIsRefusedAndTheRefusalRecorded)
 {
     DoorsRig r;
