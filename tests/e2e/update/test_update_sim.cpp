@@ -73,10 +73,16 @@ TEST(UpdateOverCable, LateIdentificationAnswersWriteNothingBetweenTheFrames)
     UpdateRig rig(8 * 1024);
     ASSERT_TRUE(rig.started()) << rig.error().toStdString();
     ASSERT_TRUE(rig.link());
+    // The stream on, so that the module's records reach the interpreter.
+    ASSERT_TRUE(waitFor([&] { return rig.engine->state.inf; }, 15000));
     ASSERT_TRUE(rig.start());
+    int streamAsked = 0;
+    QObject::connect(&rig.engine->interpreter, &InfoInterpreter::commandRequested, rig.engine.get(),
+                     [&](const QString &) { ++streamAsked; });
     rig.engine->channel.receive("+ver:Velmar_v8.7 [x1.2],<1000123>,<>\r\n"
                                 "+vEr:Velmar_v8.7 [x1.2],<1000123>,VLM-H3 r2,1111\r\n"
                                 "{#8782:0}\r\n");
+    EXPECT_EQ(streamAsked, 1);
     ASSERT_TRUE(waitFor([&] { return rig.messages.contains(kDone); }, 30000)) << rig.messages.join(u'\n').toStdString();
     const QString frameError = QStringLiteral("trama");
     for (const QString &t : rig.texts)
