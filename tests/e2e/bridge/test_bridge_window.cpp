@@ -2,6 +2,7 @@
 // maker's tool, velmar-sim plays the module and its Aguilera panel, through
 // a throw-away broker or on the cable.
 
+#include "ui/panels/AguileraViews.h"
 #include "ui/shell/MainWindow.h"
 
 #include "e2e/remote/RemoteRig.h"
@@ -183,6 +184,12 @@ TEST(BridgeWindow, TheToolsBytesReachThePanelAndItsAnswersComeBackUnchanged)
         EXPECT_EQ(messagesOf(w), QStringList{QStringLiteral("¡ ATENCIÓN !|Central en telecontrol\rNo se puede acceder a la programación")});
         EXPECT_FALSE(w.programmingShown());
         closeMessages(w);
+        // The panel's view shows only that it is busy.
+        auto *view = w.findChild<ui::AguileraSaView *>();
+        ASSERT_NE(view, nullptr);
+        EXPECT_TRUE(view->telecontrol());
+        EXPECT_FALSE(view->findChild<QWidget *>(QStringLiteral("LAguiProces"))->isHidden());
+        EXPECT_TRUE(view->findChild<QWidget *>(QStringLiteral("PAguiInfo"))->isHidden());
         // ... and MIBidi leaves the settings alone.
         w.findChild<QAction *>(QStringLiteral("MIBidi"))->trigger();
         EXPECT_TRUE(w.findChild<QWidget *>(QStringLiteral("PBidi"))->isHidden());
@@ -195,6 +202,8 @@ TEST(BridgeWindow, TheToolsBytesReachThePanelAndItsAnswersComeBackUnchanged)
         EXPECT_LT(after.indexOf(QStringLiteral("vm+INf")), after.indexOf(QStringLiteral("{#Ag=outBidi}")));
         EXPECT_NE(after.indexOf(QStringLiteral("vm+INf")), -1);
         EXPECT_TRUE(waitFor([&] { return !w.engine().programming.bidiCentral; }, kWaitMs));
+        EXPECT_FALSE(view->telecontrol());
+        EXPECT_TRUE(view->findChild<QWidget *>(QStringLiteral("LAguiProces"))->isHidden());
         EXPECT_TRUE(console.contains(QStringLiteral(" --> AGE44 Desconnectat: ") + peer));
     }
 }
