@@ -11,6 +11,7 @@
 // It prints its figures and exits 0; a benchmark, not a test.
 #include "ui/history/HistoryPage.h"
 
+#include "core/history/EventTexts.h"
 #include "core/history/HistoryExport.h"
 #include "core/shell/Engine.h"
 
@@ -71,7 +72,8 @@ int main(int argc, char **argv)
         page.grid()->viewport()->repaint();
         const double shownMs = ms(t);
 
-        velmar::history::ExportTable table{page.headings(), velmar::history::historyColumnWidths(), page.rows(),
+        velmar::history::ExportTable table{velmar::history::historyHeadings(), velmar::history::historyColumnWidths(),
+                                           engine.history.rows(),
                                            QStringLiteral("Registro")};
         t.restart();
         const velmar::history::ExportResult book = velmar::history::xlsxBytes(table);
