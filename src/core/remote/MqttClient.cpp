@@ -23,6 +23,9 @@ struct MqttClient::Context {
     quint64 generation = 0;
     // Set on the library's thread once the connection is over.
     std::atomic<bool> disconnected{false};
+    // Set on the library's thread when the broker confirms the closing's
+    // UNSUBSCRIBE: nothing more is on its way to us.
+    std::atomic<bool> unsubscribed{false};
 };
 
 namespace {
@@ -89,6 +92,7 @@ void MqttClient::start(const QString &address)
         report(false, MqttStatus::NotConnected);
         return;
     }
+    m_filters.clear();
     m_context = std::make_unique<Context>();
     m_context->client = this;
     m_context->generation = m_generation;
@@ -97,6 +101,7 @@ void MqttClient::start(const QString &address)
     mosquitto_connect_callback_set(m_mosq, &MqttClient::onConnect);
     mosquitto_disconnect_callback_set(m_mosq, &MqttClient::onDisconnect);
     mosquitto_subscribe_callback_set(m_mosq, &MqttClient::onSubscribe);
+    mosquitto_unsubscribe_callback_set(m_mosq, &MqttClient::onUnsubscribe);
     mosquitto_message_callback_set(m_mosq, &MqttClient::onMessage);
     if (!m_settings.user.isEmpty())
         mosquitto_username_pw_set(m_mosq, m_settings.user.toUtf8().constData(),
@@ -126,18 +131,41 @@ void MqttClient::teardown()
     m_connected = false;
     if (!m_mosq)
         return;
-    // The state "disconnecting" also ends the library's retry loop.
-    mosquitto_disconnect(m_mosq);
     mosquitto *mosq = std::exchange(m_mosq, nullptr);
     std::shared_ptr<Context> context(std::move(m_context));
+    // A socket closed with unread bytes in it is reset, and the broker then
+    // throws away what it had not read yet: the last publications, the
+    // DISCONNECT (so it sends our last will as for a lost PC). The replies
+    // keep coming while subscribed, so the closing first unsubscribes and
+    // sends the DISCONNECT only once the broker has confirmed it.
+    bool draining = false;
+    if (wasConnected && !m_filters.empty()) {
+        std::vector<QByteArray> names;
+        std::vector<char *> filters;
+        for (const QString &f : std::as_const(m_filters))
+            names.push_back(f.toUtf8());
+        for (QByteArray &n : names)
+            filters.push_back(n.data());
+        draining = mosquitto_unsubscribe_multiple(mosq, nullptr, int(filters.size()), filters.data(), nullptr)
+                   == MOSQ_ERR_SUCCESS;
+    }
+    m_filters.clear();
+    // The state "disconnecting" also ends the library's retry loop.
+    if (!draining)
+        mosquitto_disconnect(mosq);
     // The library's thread sends what is queued and the DISCONNECT only while
-    // it runs: stopped at once, it may close the socket first and the broker
-    // then publishes the last will as for a lost PC. The wait for it is done
-    // beside the window, which goes on painting; late notifications carry an
-    // old generation and are dropped.
+    // it runs: stopped at once, it may close the socket first. The waits are
+    // done beside the window, which goes on painting; late notifications
+    // carry an old generation and are dropped.
     reapClosers();
     auto done = std::make_shared<std::atomic<bool>>(false);
-    std::thread closer([mosq, context, wasConnected, done] {
+    std::thread closer([mosq, context, wasConnected, draining, done] {
+        if (draining) {
+            const QDeadlineTimer deadline(kCloseWaitMs);
+            while (!context->unsubscribed.load() && !context->disconnected.load() && !deadline.hasExpired())
+                QThread::msleep(2);
+            mosquitto_disconnect(mosq);
+        }
         if (wasConnected) {
             const QDeadlineTimer deadline(kCloseWaitMs);
             while (!context->disconnected.load() && !deadline.hasExpired())
@@ -190,8 +218,11 @@ quint16 MqttClient::subscribe(const QString &filter, QString *error)
     int rc = MOSQ_ERR_NO_CONN;
     if (m_mosq && m_connected)
         rc = mosquitto_subscribe(m_mosq, &mid, filter.toUtf8().constData(), 0);
-    if (rc == MOSQ_ERR_SUCCESS)
+    if (rc == MOSQ_ERR_SUCCESS) {
+        if (!m_filters.contains(filter))
+            m_filters.append(filter);
         return quint16(mid);
+    }
     if (error)
         *error = rc == MOSQ_ERR_NO_CONN ? QString::fromLatin1(kNotConnectedText)
                                         : QString::fromUtf8(mosquitto_strerror(rc));
@@ -272,6 +303,12 @@ void MqttClient::onSubscribe(mosquitto *, void *ctx, int mid, int count, const i
         if (client && g == client->m_generation)
             emit client->subscriptionAcknowledged(quint16(mid), grants);
     });
+}
+
+void MqttClient::onUnsubscribe(mosquitto *, void *ctx, int)
+{
+    // Only the closing unsubscribes.
+    static_cast<Context *>(ctx)->unsubscribed.store(true);
 }
 
 void MqttClient::onMessage(mosquitto *, void *ctx, const mosquitto_message *msg)

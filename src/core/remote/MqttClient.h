@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <memory>
@@ -84,6 +85,7 @@ private:
     static void onConnect(mosquitto *, void *ctx, int rc);
     static void onDisconnect(mosquitto *, void *ctx, int rc);
     static void onSubscribe(mosquitto *, void *ctx, int mid, int count, const int *granted);
+    static void onUnsubscribe(mosquitto *, void *ctx, int mid);
     static void onMessage(mosquitto *, void *ctx, const mosquitto_message *msg);
 
     void start(const QString &address);
@@ -96,6 +98,7 @@ private:
 
     MqttSettings m_settings;
     mosquitto *m_mosq = nullptr;
+    QStringList m_filters; // what this connection subscribed to, for the closing
     std::unique_ptr<Context> m_context;
     quint64 m_generation = 0;
     bool m_connected = false;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QTest>
 
 using velmar::MqttClient;
 using velmar::MqttStatus;
@@ -136,6 +137,30 @@ TEST_F(Broker, ClosingLocksTheModuleAndSwitchesItsStreamOffFirst)
     EXPECT_FALSE(e->remote.client().isConnected());
     ASSERT_TRUE(waitFor([&] { return module.got.size() >= 2; }, kWaitMs));
     EXPECT_EQ(module.payloadsOn(QStringLiteral("scfg/4711/.")), (QList<QByteArray>{"vm+cdp=*", "vm+inf"}));
+}
+
+// Replies still unread when the socket closes used to reset it: the broker
+// then dropped the closing's last publications and its DISCONNECT, and sent
+// the PC's last will as if the PC had been lost.
+TEST_F(Broker, ClosingInTheMiddleOfAFloodOfRepliesLosesNothingAndLeavesNoLastWill)
+{
+    Peer module(broker, {QStringLiteral("scfg/4711/#")});
+    ASSERT_TRUE(waitFor([&] { return module.ready(); }, kWaitMs));
+    const QByteArray reply = "+in1:" + QByteArray(2000, '0');
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE(round);
+        module.got.clear();
+        open();
+        ASSERT_TRUE(waitFor([&] { return module.received(QStringLiteral("scfg/4711/."), "vm+ver"); }, kWaitMs));
+        for (int i = 0; i < 300; ++i)
+            module.answer(QStringLiteral("gcfg/4711/."), reply);
+        QTest::qWait(20);
+        e->remote.DesconnectarMQTT();
+        ASSERT_TRUE(waitFor([&] { return module.received(QStringLiteral("scfg/4711/."), "vm+inf"); }, kWaitMs));
+        QTest::qWait(300);
+        EXPECT_TRUE(module.payloadsOn(QStringLiteral("scfg/4711/")).isEmpty());
+        EXPECT_TRUE(module.received(QStringLiteral("scfg/4711/."), "vm+cdp=*"));
+    }
 }
 
 struct RefusedCase {
