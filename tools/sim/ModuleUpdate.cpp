@@ -118,7 +118,9 @@ void ModuleUpdate::failed(const QString &code)
              .arg(m_expected)
              .arg(code, QString::fromLatin1(m_buffer.first(std::min<qsizetype>(m_buffer.size(), 12)).toHex(' '))));
     reply(code);
-    if (++m_failures >= m_options.attempts) {
+    // Only a frame error is worth another try; any other code ends the update.
+    const bool frameError = code.size() == 5 && QStringLiteral("012C").contains(code.back());
+    if (++m_failures >= m_options.attempts || !frameError) {
         m_active = false;
         m_frameTimer.stop();
         note(QStringLiteral("update: abandoned at block %1").arg(m_expected));

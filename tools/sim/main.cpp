@@ -140,7 +140,9 @@ int runModule(QCoreApplication &app, const QStringList &args)
                                          QStringLiteral("MS"));
     const QCommandLineOption updateReply(QStringLiteral("update-reply"),
                                          QStringLiteral("Fault: answer block N of a firmware transfer once with "
-                                                        "\"+U\" + CODE (FF0, FF1, FF2, FFC); repeatable."),
+                                                        "\"+U\" + CODE (FF0 to FFD); FF0, FF1, FF2 and FFC are "
+                                                        "frame errors, the others give the transfer up; "
+                                                        "repeatable."),
                                          QStringLiteral("CODE@N"));
     const QCommandLineOption updateSilentAt(QStringLiteral("update-silent-at"),
                                             QStringLiteral("Fault: stop answering a firmware transfer at block N."),
@@ -285,9 +287,9 @@ int runModule(QCoreApplication &app, const QStringList &args)
     for (const QString &v : p.values(updateReply)) {
         const QString code = v.section(u'@', 0, 0).toUpper();
         const int block = v.section(u'@', 1).toInt(&ok);
-        if (!ok || block < 0 || !QStringList{QStringLiteral("FF0"), QStringLiteral("FF1"), QStringLiteral("FF2"),
-                                              QStringLiteral("FFC")}.contains(code)) {
-            say(QStringLiteral("velmar-sim: --update-reply wants CODE@N with CODE one of FF0 FF1 FF2 FFC\n"));
+        static const QRegularExpression codes(QStringLiteral("^FF[0-9A-D]$"));
+        if (!ok || block < 0 || !codes.match(code).hasMatch()) {
+            say(QStringLiteral("velmar-sim: --update-reply wants CODE@N with CODE from FF0 to FFD\n"));
             return 2;
         }
         o.update.replyAt.insert(block, code);

@@ -60,7 +60,10 @@ void StatusMonitor::updateWatchdog()
     --m_state.tempsActu;
     if (m_state.tempsActu == kUpdateAbort - 1) {
         // The update code asked for an abort; its reason is already stored.
+        // Over the remote session the session ends with it, as every end does.
         closeUpdate();
+        if (m_state.isRemote())
+            emit closeRemoteSession();
         showUpdateError();
     } else if (m_state.tempsActu == 0) {
         // 30 s without a sign of life from the update.

@@ -268,7 +268,7 @@ void FirmwareUpdate::transferLost(const QString &error)
     }
     const bool wasConnected = m_transferSocket->state() == QAbstractSocket::ConnectedState
                               || error.contains(QLatin1String("10057"));
-    DesconnectarTCPAsinActu();
+    endTransfer();
     if (!wasConnected && error.contains(QLatin1String("10061")))
         emit message(titleUpdate(),
                      tr("No se ha podido establecer la comunicación con el servidor de actualizaciones\r\n"
@@ -382,7 +382,7 @@ void FirmwareUpdate::relayToServer(const QString &fromU)
                               : m_transferSocket->state() != QAbstractSocket::ConnectedState
                                   ? errorText(QAbstractSocket::RemoteHostClosedError, m_transferSocket->errorString())
                                   : errorText(m_transferSocket->error(), m_transferSocket->errorString());
-        DesconnectarTCPAsinActu();
+        endTransfer();
         QString text;
         if (error.contains(QLatin1String("10061")))
             text = tr("Se ha perdido la comunicación con el servidor de Actualizaciones");
@@ -423,9 +423,11 @@ void FirmwareUpdate::finished(update::ModuleReply::Kind kind)
     const QString shown = version();
     const bool remote = m_remote;
     m_scheduler.after(kEndPauseMs, [this, kind, shown, remote] {
-        DesconnectarTCPAsinActu();
-        if (kind == update::ModuleReply::Kind::OtherEnd)
+        if (kind == update::ModuleReply::Kind::OtherEnd) {
+            endTransfer();
             return;
+        }
+        DesconnectarTCPAsinActu();
         m_scheduler.after(kEndPauseMs, [this, kind, shown, remote] {
             if (!remote) {
                 // The module restarts with its new firmware: identify it again.
@@ -452,6 +454,16 @@ void FirmwareUpdate::setProgressShown(bool on)
         return;
     m_progressShown = on;
     emit progressShownChanged(on);
+}
+
+void FirmwareUpdate::endTransfer()
+{
+    const bool closeSession = transferOpen() && m_remote;
+    DesconnectarTCPAsinActu();
+    // Left open, the session would keep the module's stream off and its
+    // polling stopped with nothing to bring them back.
+    if (closeSession && m_state.isRemote())
+        emit closeRemoteSession();
 }
 
 void FirmwareUpdate::DesconnectarTCPAsinActu()

@@ -44,7 +44,7 @@ public:
     // SGVersionsDblClick: the download button of one listed version.
     void startTransfer(const update::VersionEntry &entry);
     // BDesconnectarTCPActuClick: the user aborts.
-    void abort() { DesconnectarTCPAsinActu(); }
+    void abort() { endTransfer(); }
     // The remote session the transfer runs over was lost.
     void sessionLost();
 
@@ -61,6 +61,9 @@ public:
     // UpdateWatch
     bool updateShown() const override { return m_progressShown; }
     void DesconnectarTCPAsinActu() override;
+    // An end that nothing else follows up: over the remote session the
+    // session is closed too, as after every end of a transfer.
+    void endTransfer();
     // UpdateRelaySink: a module reply from "+U" (escriu_TCPActu).
     void relayUpdate(const QString &fromU) override;
 

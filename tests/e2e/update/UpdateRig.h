@@ -139,6 +139,15 @@ public:
     }
 
     QStringList moduleLines() const { return SimProcess::receivedLines(transcript); }
+    // The module got the command after line mark, as a command or, while it
+    // still waits for blocks, as a frame it refused.
+    bool moduleHeard(qsizetype mark, const QByteArray &command) const
+    {
+        if (moduleLines().mid(mark).contains(QString::fromLatin1(command).trimmed()))
+            return true;
+        QFile f(transcript);
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains("frame began " + command.left(8).toHex(' '));
+    }
 
     Link over;
     QTemporaryDir dir;

@@ -137,6 +137,41 @@ TEST(UpdateOverBroker, FaultsEndTheTransferWithTheCutMessageAndCloseTheSession)
     }
 }
 
+// Every other end of a transfer that ran over the session closes it too: a
+// session left open kept the module's stream off and nothing polling it.
+TEST(UpdateOverBroker, TheAbortAndAnEndCodeNotShownCloseTheSession)
+{
+    struct Case {
+        const char *name;
+        QStringList moduleArgs;
+        bool userAborts;
+    };
+    const std::vector<Case> cases = {
+        {"the user aborts", {}, true},
+        {"the module gives up with +UFF5", {QStringLiteral("--update-reply"), QStringLiteral("FF5@1")}, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateRig rig(8000, {}, c.moduleArgs, true, broker);
+        START_OVER_BROKER(rig);
+        ASSERT_TRUE(waitFor([&] { return rig.progress.contains(1); }, kWaitMs));
+        const qsizetype mark = rig.moduleLines().size();
+        if (c.userAborts)
+            rig.engine->firmwareUpdate.abort();
+        ASSERT_TRUE(waitFor([&] { return !rig.engine->firmwareUpdate.transferOpen(); }, kWaitMs));
+        EXPECT_TRUE(waitFor([&] { return !rig.engine->remote.client().isConnected(); }, kWaitMs));
+        EXPECT_FALSE(rig.engine->state.isRemote());
+        // The module is locked and its stream switched off, as at any close;
+        // an aborted module still waits for blocks and takes them as frames.
+        EXPECT_TRUE(waitFor([&] { return rig.moduleHeard(mark, "vm+cdp=*") && rig.moduleHeard(mark, "vm+inf"); },
+                            kWaitMs))
+            << fileText(rig.transcript).toStdString();
+        EXPECT_FALSE(rig.engine->programming.working());
+        EXPECT_FALSE(rig.messages.contains(kDone));
+        EXPECT_EQ(rig.engine->state.tempsActu, 0);
+    }
+}
+
 TEST(UpdateOverBroker, TheBrokerKilledMidTransferEndsItWithTheCutMessage)
 {
     UpdateRig rig(8000, {}, {}, true, broker);

@@ -117,6 +117,39 @@ TEST(UpdateWindow, ActualListsAndTheDownloadButtonUpdatesTheModuleBlockByBlock)
     EXPECT_TRUE(waitFor([&] { return actual->isEnabled(); }, 5000));
 }
 
+TEST(UpdateWindow, TheAbortButtonEndsTheTransferAndTheModuleIsLookedForAgain)
+{
+    UpdateRig rig(20000, {}, {}, false);
+    ASSERT_TRUE(rig.started()) << rig.error().toStdString();
+    SignedIn cloud;
+    const ui::StartOptions opts = windowOptions(rig, cloud);
+    ui::MainWindow w(opts);
+    w.show();
+    Engine &e = w.engine();
+    ASSERT_TRUE(waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000));
+    auto *actual = w.findChild<QPushButton *>(QStringLiteral("BBActualitzar"));
+    ASSERT_TRUE(waitFor([&] { return actual->isEnabled(); }, 15000));
+    actual->click();
+    QPushButton *download = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (download = w.findChild<QPushButton *>(QStringLiteral("BDescarregar0"))); },
+                        15000));
+    auto *bar = w.findChild<QProgressBar *>(QStringLiteral("PBActualitzacio"));
+    download->click();
+    ASSERT_TRUE(waitFor([&] { return bar->isVisible() && bar->value() >= 2; }, 15000));
+
+    const qsizetype mark = rig.moduleLines().size();
+    auto *abort = w.findChild<QPushButton *>(QStringLiteral("BDesconnectarTCPActu"));
+    ASSERT_NE(abort, nullptr);
+    abort->click();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(e.firmwareUpdate.transferOpen());
+    // The module was left where it was: the link supervision looks for it.
+    EXPECT_TRUE(waitFor([&] { return rig.moduleHeard(mark, "\rvm+ver\r"); }, 15000))
+        << rig.moduleLines().mid(mark).join(u'\n').toStdString();
+    EXPECT_TRUE(waitFor([&] { return actual->isEnabled(); }, 15000));
+    EXPECT_TRUE(boxText(QStringLiteral("Velmar actualizado")).isEmpty());
+}
+
 TEST(UpdateWindow, OverTheBrokerActualAsksTheVersionsOnTheSessionAndTheEndClosesIt)
 {
     UpdateRig rig(3000, {}, {}, false, UpdateRig::Link::Broker);
