@@ -190,7 +190,7 @@ void DoorButtons::IPBotoClick(int n)
             m_ordering = false;
             const QString refused = tr("Usuario no habilitado");
             m_cloud.addEvent(QLatin1String(kEventId), refused);
-            m_view.tell(tr("¡ ATENCIÓN !"), refused, tr("    Aceptar   "));
+            m_view.tellError(tr("¡ ATENCIÓN !"), refused, tr("    Aceptar   "));
             return;
         }
         order(n);

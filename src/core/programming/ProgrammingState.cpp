@@ -123,6 +123,11 @@ void ProgrammingState::tell(const QString &title, const QString &text, const QSt
     emit message(title, text, button, seconds);
 }
 
+void ProgrammingState::tellError(const QString &title, const QString &text, const QString &button)
+{
+    emit message(title, text, button, 0, true);
+}
+
 void ProgrammingState::warnTelecontrol()
 {
     tell(tr("¡ ATENCIÓN !"), tr("Central en telecontrol\rNo se puede acceder a la programación"));

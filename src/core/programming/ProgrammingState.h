@@ -87,6 +87,8 @@ public:
     // A message box; seconds > 0 closes it by itself after that long.
     void tell(const QString &title, const QString &text, const QString &button = QString(),
               int seconds = 0);
+    // The same as an error box.
+    void tellError(const QString &title, const QString &text, const QString &button = QString());
     // "¡ ATENCIÓN !" / "Central en telecontrol..."
     void warnTelecontrol();
     void showAccessPanel();
@@ -120,7 +122,7 @@ signals:
     void accessPanelHidden();
     // A refused access code: the focus goes back to ECodiDesbloqueig.
     void accessCodeRefused();
-    void message(const QString &title, const QString &text, const QString &button, int seconds);
+    void message(const QString &title, const QString &text, const QString &button, int seconds, bool error = false);
 
 private:
     QString m_currentTab = QStringLiteral("TSConfiguracio");

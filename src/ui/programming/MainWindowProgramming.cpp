@@ -73,11 +73,12 @@ void MainWindow::wireProgramming()
     connect(&p, &ProgrammingState::accessPanelHidden, m_access, &AccessCodePanel::close);
     connect(&p, &ProgrammingState::accessCodeRefused, m_access, [this] { m_access->edit()->setFocus(); });
     connect(&p, &ProgrammingState::message, this,
-            [this](const QString &title, const QString &text, const QString &button, int seconds) {
+            [this](const QString &title, const QString &text, const QString &button, int seconds, bool error) {
                 const QStringList captions = button.isEmpty() ? QStringList() : QStringList{button};
                 // A message needs no answer: the core's next steps (a write
                 // that gives up, a timed sequence) must not wait for it.
-                ElMeuMessageDlgOpen(title, text, DlgType::Warning, seconds, captions, QMessageBox::Ok, this);
+                ElMeuMessageDlgOpen(title, text, error ? DlgType::Error : DlgType::Warning, seconds, captions,
+                                    QMessageBox::Ok, this);
             });
     // A click on an output indicator asks to switch it: "active" is the
     // indicator drawn red, the name its caption (the number when empty).

@@ -161,8 +161,15 @@ TEST(DoorsWindow, AUserWithoutTheOpenRightSeesThePadlockAndIsRefused)
     const qsizetype from = d.linked->received().size();
     QTest::mouseClick(d.picture(1), Qt::LeftButton);
     QStringList messages;
-    ASSERT_TRUE(waitFor([&] { return !(messages += takeMessages()).isEmpty(); }, kWaitMs));
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    ASSERT_TRUE(waitFor([&] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(top); box && box->isVisible())
+                icon = box->icon();
+        return !(messages += takeMessages()).isEmpty();
+    }, kWaitMs));
     EXPECT_EQ(messages, QStringList({QString::fromUtf8("¡ ATENCIÓN !|Usuario no habilitado")}));
+    EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_FALSE(d.linked->receives("vm+Obrir1", from, 1000));
 }
 
