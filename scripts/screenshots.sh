@@ -15,26 +15,13 @@ cd "$(dirname "$0")/.."
 out="${1:-out/screenshots}"
 mkdir -p "$out"
 scripts/build.sh >/dev/null
-VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tests/ui/programming/test_ui_programming \
-  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
-VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tests/ui/panels/test_ui_panels \
-  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
-VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tests/ui/shell/test_ui_shell \
-  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
-VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tests/e2e/cloud/test_e2e_circuit_search_window \
-  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
-VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tests/e2e/history/test_e2e_history_window \
-  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
-VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tests/e2e/bridge/test_e2e_bridge \
-  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
-VELMAR_SCREENSHOT_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tests/e2e/doors/test_e2e_doors_window \
-  --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+dir="$(cd "$out" && pwd)"
+# Each of these has its pictures as disabled tests named Screenshots.*.
+for t in ui/programming/test_ui_programming ui/panels/test_ui_panels ui/shell/test_ui_shell \
+         e2e/cloud/test_e2e_circuit_search_window e2e/history/test_e2e_history_window \
+         e2e/bridge/test_e2e_bridge e2e/doors/test_e2e_doors_window; do
+  VELMAR_SCREENSHOT_DIR="$dir" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "build/tests/$t" --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*' >/dev/null
+done
 scripts/screenshot-status.sh "$out" >/dev/null
 ls "$out"/*.png
