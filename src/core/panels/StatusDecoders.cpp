@@ -255,6 +255,7 @@ PanelStatus syncroStatus(const QString &text)
     st.named.insert(QStringLiteral("SSyncroAlim"), 1);
     for (const auto &[label, field] : {std::pair{"Fire", 1}, {"Fault", 6}, {"Disablement", 7}})
         st.labels.append(kindLabel("", label, r.field[field]));
+    st.lines = syncroScreenHeading(r.field[1], r.field[6], r.field[7]);
     return st;
 }
 
@@ -366,6 +367,15 @@ int PanelStatus::tagOf(LampGroup g, int index) const
         if (l.group == g && l.index == index)
             tag = l.tag;
     return tag;
+}
+
+QList<EventLine> syncroScreenHeading(int fire, int fault, int disablement)
+{
+    const auto count = [](int n) { return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')); };
+    // The panel's own screen words, as its display shows them.
+    return {{QStringLiteral(" ZONA EN ALARMA=") + count(fire) + QStringLiteral("  AVER=") + count(fault)
+             + QStringLiteral("  DESACT=") + count(disablement)},
+            {QString()}};
 }
 
 CountRecord countRecord(const QString &text)

@@ -31,6 +31,10 @@ public:
     const Front &front() const { return m_front; }
     void applyStatus(const panels::PanelStatus &status);
     void showEvents(const QList<panels::EventLine> &lines, bool replace);
+    // The model name identification gave: the front's variant texts.
+    void setCentral(const QString &central);
+    // Counters to 0, indicators off, display empty: the module is gone.
+    void resetFront();
     // Live colours while the panel talks to the module, grey otherwise.
     void setLive(bool live);
     bool live() const { return m_live; }
@@ -51,7 +55,13 @@ private:
     // A counter's caption: the decoder's own text, else its kind and count.
     QString counterCaption(const FrontItem &counter) const;
 
+    // The front's indicator or counter named so (or whose count is named so).
+    const FrontItem *itemOf(const QString &name) const;
+    static void paintItem(QWidget *w, const FrontItem *item, bool lit, const QColor &defaultLit,
+                          const QColor &defaultLitText);
+
     const Front &m_front;
+    QString m_title;
     LayoutTexts m_texts;
     QHash<QString, QString> m_counts;       // counter name -> count shown
     QHash<QString, QString> m_counterTexts; // counter name -> the decoder's text, if any

@@ -105,6 +105,38 @@ TEST(PanelViewsSim, AlarmShownThenResetFromTheView)
     }
 }
 
+TEST(PanelViewsSim, TheSyncroScreenOpensWithItsCountsThenItsLists)
+{
+    QTemporaryDir data;
+    CloudRig cloud(velmar::test::demoCloudData(data));
+    ASSERT_TRUE(cloud.started());
+    Linked l({QStringLiteral("--panel"), QStringLiteral("Syncro"), QStringLiteral("--period"), QStringLiteral("500"),
+              QStringLiteral("--cloud"), cloud.endpoints.cloudDatabaseUrl},
+             {QStringLiteral("on vm+INf panel alarm")}, [&](StartOptions &o) {
+                 SettingsStore(o.settings, "127.0.0.1")
+                     .GuardarCompte(QStringLiteral("instalador@velmar-demo.es"), QStringLiteral("demo2026"),
+                                    QStringLiteral("DemoInstaller0000000000000001"));
+                 o.endpoints = cloud.endpoints;
+                 o.endpoints.probeUrl = cloud.endpoints.cloudDatabaseUrl + "/";
+                 o.useCloud = true;
+             });
+    ASSERT_TRUE(l.sim.ok());
+    ASSERT_TRUE(waitFor([&] { return l.w->windowTitle().contains("Registrado por:"); }, 30000));
+    ASSERT_TRUE(l.settled());
+    auto *view = l.find<PanelView>("PEstatSyncro");
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(waitFor([&] { return view->isVisible() && view->live(); }, 15000));
+    // At rest the first line alone; in alarm the fire count, then the fire list.
+    const auto lines = [&] { return view->displayText().split(u'\n'); };
+    ASSERT_TRUE(waitFor([&] { return lines().value(0) == QLatin1String(" ZONA EN ALARMA=001  AVER=000  DESACT=000"); },
+                        15000))
+        << view->displayText().toStdString();
+    EXPECT_TRUE(waitFor([&] { return lines().size() > 2; }, 10000)) << view->displayText().toStdString();
+    EXPECT_TRUE(lines().value(1).isEmpty());
+    EXPECT_TRUE(lines().value(2).contains(QStringLiteral("FUEGO"))) << view->displayText().toStdString();
+    EXPECT_TRUE(view->displayText().contains(QStringLiteral("Pasillo norte"))) << view->displayText().toStdString();
+}
+
 TEST(PanelViewsSim, OrdersNeedALivePanel)
 {
     // Without a panel link the module reports the panel port off: the order
