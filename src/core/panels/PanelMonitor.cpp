@@ -74,8 +74,9 @@ void PanelMonitor::startRound(const PanelModel &m, const PanelStatus &st)
     round.opening = st.lines;
     round.counts = st.labels;
     m_round.insert(model, round);
-    // Without a list to come the status alone rewrites the display.
-    if (st.fetch.isEmpty())
+    // Without a list to come the status alone rewrites the display; a
+    // status with lines of its own shows them until its lists are back.
+    if (st.fetch.isEmpty() || round.hold)
         emit eventLines(model, st.lines, true);
     for (const QString &kind : st.fetch)
         wantList(m, kind);

@@ -150,6 +150,8 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
             l->setObjectName(item.name);
             l->setMargin(3);
             l->setMinimumSize(18, 18);
+            if (item.caption.isEmpty())
+                l->setToolTip(item.name);
             paintPart(l, or_(item.look.off, kOff), or_(item.look.offText, Qt::black));
             row->addWidget(l);
         }

@@ -176,9 +176,12 @@ TEST(PanelMonitor, TheSyncroScreenIsWrittenWholeOnceItsListsAreBack)
     Monitor m("Syncro");
     m.record("A7", QStringLiteral("1|1|0|0|0|0|2|1|0|0"));
     EXPECT_EQ(m.wanted(), QStringList({"Syncro/Fire", "Syncro/Fault", "Syncro/Disablement"}));
+    // The first line at once, from the status's counts.
+    EXPECT_EQ(shown(m.lines),
+              (QList<std::pair<bool, QStringList>>{{true, {" ZONA EN ALARMA=001  AVER=002  DESACT=001", ""}}}));
     m.monitor.listFetched(QStringLiteral("Syncro"), QStringLiteral("Fire"), entry);
     m.monitor.listFetched(QStringLiteral("Syncro"), QStringLiteral("Fault"), entry + entry);
-    EXPECT_EQ(m.lines.count(), 0); // nothing shown before the last list
+    EXPECT_EQ(m.lines.count(), 0); // then nothing before the last list
     // The Disablement list came back empty: its count shows 000.
     m.monitor.listFetched(QStringLiteral("Syncro"), QStringLiteral("Disablement"), QString());
     const auto screen = shown(m.lines);
