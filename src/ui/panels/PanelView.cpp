@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTextCharFormat>
@@ -76,6 +78,23 @@ void paintPart(QWidget *w, const QColor &background, const QColor &text)
     w->setAutoFillBackground(true);
 }
 
+void roundKey(QPushButton *key)
+{
+    key->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #404040; border-radius: 7px; padding: 4px 10px;"
+                                      " background-color: palette(button); color: palette(button-text); }"
+                                      " QPushButton:pressed { background-color: palette(dark); }"));
+}
+
+void RoundPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawPath(outline);
+}
+
 PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent)
     : QFrame(parent), m_front(front)
 {
@@ -120,9 +139,8 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
             // A zone panel: its caption above its lamps, hidden whole.
             QLayout *&in = panelLayouts[l.panel];
             if (!in) {
-                auto *panel = new QFrame(this);
+                auto *panel = new RoundPanel(this);
                 panel->setObjectName(l.panel);
-                panel->setFrameShape(QFrame::StyledPanel);
                 in = new QVBoxLayout(panel);
                 in->setContentsMargins(3, 3, 3, 3);
                 in->setSpacing(2);
@@ -178,10 +196,7 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
         auto *row = new QHBoxLayout;
         for (const FrontItem &item : front.buttons) {
             auto *b = m_texts.text(new QPushButton(this), [c = item.caption] { return frontCaption(c); });
-            // The panel's keys: rounded, in the colours the view gives them.
-            b->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #404040; border-radius: 7px;"
-                                            " padding: 4px 10px; background-color: palette(button); color: palette(button-text); }"
-                                            " QPushButton:pressed { background-color: palette(dark); }"));
+            roundKey(b);
             b->setObjectName(item.name);
             connect(b, &QPushButton::clicked, this, [this, name = item.name] { emit orderPressed(name); });
             row->addWidget(b);

@@ -19,6 +19,17 @@ class BlinkLamp;
 
 // Colours a part of a panel view: its background and text, its buttons' too.
 void paintPart(QWidget *w, const QColor &background, const QColor &text = Qt::black);
+// Rounded keys, as the panels draw them.
+void roundKey(QPushButton *key);
+
+// A panel of lamps framed by a rounded outline in its text colour.
+class RoundPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+};
 
 // A panel's status view drawn from its front (PanelFronts): lamps follow
 // the blink board, indicators and counters the decoded status, the event
