@@ -288,9 +288,11 @@ PanelStatus ad600Status(const QString &text)
     lamp(st, LampGroup::PunterLedAD600, 0, 1);
     for (int i = 1; i <= 5; ++i)
         blinking(st, LampGroup::PunterLedAD600, i, r.field[i]);
-    st.labels = {kindLabel("PAD600AlarmesFoc", "Fire", r.field[1]), kindLabel("PAD600Avaries", "Fault", r.field[6]),
-                 kindLabel("PAD600Desconnexions", "Disablement", r.field[7]),
-                 kindLabel("PAD600Avaries", "TechAlarm", r.field[8])};
+    // One panel shows faults, or technical alarms when there is no fault.
+    const bool tech = r.field[6] <= 0 && r.field[8] > 0;
+    st.labels = {kindLabel("PAD600AlarmesFoc", "Fire", r.field[1]),
+                 tech ? kindLabel("PAD600Avaries", "TechAlarm", r.field[8]) : kindLabel("PAD600Avaries", "Fault", r.field[6]),
+                 kindLabel("PAD600Desconnexions", "Disablement", r.field[7])};
     if (r.field[6] > 0)
         st.fetch << QStringLiteral("Fault");
     if (r.field[8] > 0)

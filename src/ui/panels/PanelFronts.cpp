@@ -250,6 +250,13 @@ void extras(QList<Front> &all)
             i.look.whileLive = true;
     }
 
+    // AD600: fire red, faults and disconnections orange, dark grey at rest.
+    const QColor darkGrey(0x32, 0x32, 0x32);
+    for (FrontItem &c : frontNamed(all, "AD600").counters) {
+        const bool fire = c.kind == QLatin1String("Fire");
+        c.look = {fire ? kRed : kOrange, fire ? QColor(Qt::white) : QColor(Qt::black), darkGrey, Qt::white};
+    }
+
     Front &cofem = frontNamed(all, "Cofem CLVR / K-CONECTA");
     cofem.badge = QStringLiteral("LCofemVariant");
     cofem.variants = {{QStringLiteral("CLVR"), QStringLiteral("CLVR"), QStringLiteral("     CLVR")},

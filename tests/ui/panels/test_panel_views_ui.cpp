@@ -236,6 +236,12 @@ TEST(PanelViewsUi, CountersTakeTheColoursOfTheirKind)
         {"BC600", "A4|3|1|5|0|2|0|0", "PBC600Sortides", grey, black, "5"},
         {"BC600", "A4|0|0|0|0|0|0|0", "PBC600Alarmes", grey, black, "0"},
         {"BC216", "A4|0|0|0|0|4|0|0|1", "PBC216Fallos", orange, black, "4"},
+        // AD600: a fault shows on its panel whatever the technical alarms, which show without one.
+        {"AD600", "A7|0|1|0|0|0|0|0|0|0|0", "PAD600AlarmesFoc", red, white, "1"},
+        {"AD600", "A7|0|0|0|0|0|0|3|0|0|0", "PAD600Avaries", orange, black, "3"},
+        {"AD600", "A7|0|0|0|0|0|0|0|0|2|0", "PAD600Avaries", orange, black, "2"},
+        {"AD600", "A7|0|0|0|0|0|0|0|1|0|0", "PAD600Desconnexions", orange, black, "1"},
+        {"AD600", "A7|0|0|0|0|0|0|0|0|0|0", "PAD600AlarmesFoc", QColor(0x32, 0x32, 0x32), white, "0"},
     };
     Window win;
     for (const auto &c : cases) {
