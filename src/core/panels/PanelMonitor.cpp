@@ -68,9 +68,15 @@ void PanelMonitor::startRound(const PanelModel &m, const PanelStatus &st)
         for (const KindLabel &l : st.labels)
             m_jadeBirdCounts.insert(l.kind, l.count);
     }
-    m_round.insert(model, {st.fetch, false});
-    // Without a list to come the status alone rewrites the display.
-    if (st.fetch.isEmpty())
+    Round round;
+    round.kinds = st.fetch;
+    round.hold = !st.lines.isEmpty() && !st.fetch.isEmpty();
+    round.opening = st.lines;
+    round.counts = st.labels;
+    m_round.insert(model, round);
+    // Without a list to come the status alone rewrites the display; a
+    // status with lines of its own shows them until its lists are back.
+    if (st.fetch.isEmpty() || round.hold)
         emit eventLines(model, st.lines, true);
     for (const QString &kind : st.fetch)
         wantList(m, kind);
@@ -132,6 +138,23 @@ void PanelMonitor::chooseKind(const QString &model, const QString &kind)
     wantList(*m, kind);
 }
 
+QList<EventLine> PanelMonitor::openingLines(const QString &model, const Round &round) const
+{
+    if (model != QLatin1String("Syncro"))
+        return round.opening;
+    // The counts of the first line are those of lists that held entries.
+    const auto count = [&](const char *kind) {
+        const QString k = QLatin1String(kind);
+        if (round.emptyKinds.contains(k))
+            return 0;
+        for (const KindLabel &l : round.counts)
+            if (l.kind == k)
+                return l.count;
+        return 0;
+    };
+    return syncroScreenHeading(count("Fire"), count("Fault"), count("Disablement"));
+}
+
 void PanelMonitor::listFetched(const QString &model, const QString &kind, const QString &listText)
 {
     const DecodedEvent d = decodeEventList(model, kind, listText, m_total);
@@ -145,6 +168,22 @@ void PanelMonitor::listFetched(const QString &model, const QString &kind, const 
         m_board.lamp(LampGroup::PunterLedAD600, 2).Tag = 1;
     Round &round = m_round[model];
     const bool ofRound = round.kinds.removeOne(kind);
+    // A display opening with the status's own lines takes only the lists of
+    // its round: a late answer of an earlier one would replace them.
+    if (!ofRound && !round.opening.isEmpty())
+        return;
+    if (ofRound && round.hold) {
+        round.held += d.lines;
+        if (eventEntries(listText).isEmpty())
+            round.emptyKinds << kind;
+        if (round.kinds.isEmpty()) {
+            emit eventLines(model, openingLines(model, round) + round.held, true);
+            round.hold = false;
+            round.held.clear();
+            round.shown = true;
+        }
+        return;
+    }
     emit eventLines(model, d.lines, !ofRound || !round.shown);
     round.shown = round.shown || ofRound;
 }

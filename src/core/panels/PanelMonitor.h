@@ -73,7 +73,15 @@ private:
     struct Round {
         QStringList kinds;
         bool shown = false;
+        // A display that opens with the status's own lines (Syncro) is
+        // written whole when the round's lists are back, those lines first.
+        bool hold = false;
+        QList<EventLine> opening;
+        QList<EventLine> held;
+        QList<KindLabel> counts;
+        QStringList emptyKinds; // lists that came back without entries
     };
+    QList<EventLine> openingLines(const QString &model, const Round &round) const;
     QHash<QString, Round> m_round;
     QHash<QString, int> m_jadeBirdCounts; // kind -> events, as the last status counted them
 };

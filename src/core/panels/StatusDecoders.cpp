@@ -255,6 +255,7 @@ PanelStatus syncroStatus(const QString &text)
     st.named.insert(QStringLiteral("SSyncroAlim"), 1);
     for (const auto &[label, field] : {std::pair{"Fire", 1}, {"Fault", 6}, {"Disablement", 7}})
         st.labels.append(kindLabel("", label, r.field[field]));
+    st.lines = syncroScreenHeading(r.field[1], r.field[6], r.field[7]);
     return st;
 }
 
@@ -287,9 +288,11 @@ PanelStatus ad600Status(const QString &text)
     lamp(st, LampGroup::PunterLedAD600, 0, 1);
     for (int i = 1; i <= 5; ++i)
         blinking(st, LampGroup::PunterLedAD600, i, r.field[i]);
-    st.labels = {kindLabel("PAD600AlarmesFoc", "Fire", r.field[1]), kindLabel("PAD600Avaries", "Fault", r.field[6]),
-                 kindLabel("PAD600Desconnexions", "Disablement", r.field[7]),
-                 kindLabel("PAD600Avaries", "TechAlarm", r.field[8])};
+    // One panel shows faults, or technical alarms when there is no fault.
+    const bool tech = r.field[6] <= 0 && r.field[8] > 0;
+    st.labels = {kindLabel("PAD600AlarmesFoc", "Fire", r.field[1]),
+                 tech ? kindLabel("PAD600Avaries", "TechAlarm", r.field[8]) : kindLabel("PAD600Avaries", "Fault", r.field[6]),
+                 kindLabel("PAD600Desconnexions", "Disablement", r.field[7])};
     if (r.field[6] > 0)
         st.fetch << QStringLiteral("Fault");
     if (r.field[8] > 0)
@@ -366,6 +369,15 @@ int PanelStatus::tagOf(LampGroup g, int index) const
         if (l.group == g && l.index == index)
             tag = l.tag;
     return tag;
+}
+
+QList<EventLine> syncroScreenHeading(int fire, int fault, int disablement)
+{
+    const auto count = [](int n) { return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')); };
+    // The panel's own screen words, as its display shows them.
+    return {{QStringLiteral(" ZONA EN ALARMA=") + count(fire) + QStringLiteral("  AVER=") + count(fault)
+             + QStringLiteral("  DESACT=") + count(disablement)},
+            {QString()}};
 }
 
 CountRecord countRecord(const QString &text)

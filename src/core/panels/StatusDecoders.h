@@ -59,6 +59,10 @@ struct CountRecord {
 };
 CountRecord countRecord(const QString &text);
 
+// The Syncro screen's first line and the empty line after it, from the
+// Fire, Fault and Disablement counts.
+QList<EventLine> syncroScreenHeading(int fire, int fault, int disablement);
+
 // Status decoders per model, by the model's catalogue name; null for a
 // model whose status text is not decoded here.
 using StatusDecoder = PanelStatus (*)(const QString &text);

@@ -298,9 +298,8 @@ AguileraC5View::AguileraC5View(const LampBoard &board, QWidget *parent) : QFrame
     v->addLayout(top);
 
     // The panel's own lamps, with their captions.
-    auto *front = new QFrame(this);
+    auto *front = new RoundPanel(this);
     front->setObjectName(QStringLiteral("PAgui2Estat"));
-    front->setFrameShape(QFrame::Box);
     auto *fl = new QGridLayout(front);
     const struct {
         const char *name;
@@ -321,9 +320,8 @@ AguileraC5View::AguileraC5View(const LampBoard &board, QWidget *parent) : QFrame
     v->addWidget(front);
 
     // Sixteen zones: number, picture, alarm lamp, fault lamp.
-    auto *zones = new QFrame(this);
+    auto *zones = new RoundPanel(this);
     zones->setObjectName(QStringLiteral("PAgui2Zones"));
-    zones->setFrameShape(QFrame::Box);
     auto *zl = new QGridLayout(zones);
     zl->setSpacing(3);
     for (int z = 1; z <= 16; ++z) {
@@ -364,6 +362,7 @@ AguileraC5View::AguileraC5View(const LampBoard &board, QWidget *parent) : QFrame
     for (const auto &o : orders) {
         auto *b = m_texts.text(new QPushButton(buttons), o.caption);
         b->setObjectName(QLatin1String(o.name));
+        roundKey(b);
         connect(b, &QPushButton::clicked, this, [this, name = b->objectName()] { emit orderPressed(name); });
         bl->addWidget(b);
     }

@@ -44,21 +44,25 @@ void MainWindow::wirePanels()
 
     // The attached model's view above the module's own; a module shown
     // from its stored record picks its view from the record's model.
-    const auto choose = [page, live](const panels::PanelModel *m) {
+    const auto choose = [page, live](const panels::PanelModel *m, const QString &central) {
         for (PanelView *v : viewsOf(page)) {
             const bool chosen = m && v->front().model == QLatin1String(m->model);
             v->setVisible(chosen);
-            if (chosen)
+            if (chosen) {
+                v->setCentral(central);
                 v->setLive(live());
+            }
         }
     };
     connect(&e.identification, &Identification::panelViewChosen, this,
-            [choose](const QString &central) { choose(panels::statusModel(central)); });
+            [choose](const QString &central) { choose(panels::statusModel(central), central); });
     connect(&e.offlineStatus, &OfflineStatus::panelViewChosen, this,
-            [choose](const QString &central) { choose(panels::cloudStatusModel(central)); });
+            [choose](const QString &central) { choose(panels::cloudStatusModel(central), central); });
     connect(&e.fields, &FieldModel::disconnectedReset, this, [page] {
-        for (PanelView *v : viewsOf(page))
+        for (PanelView *v : viewsOf(page)) {
             v->hide();
+            v->resetFront();
+        }
     });
     // The panel link comes from the module's COM state and from the
     // panel-communication events.

@@ -164,11 +164,116 @@ QList<Front> build()
     };
 }
 
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kOrange(0xFF, 0x80, 0x00);
+const QColor kGreen(0x00, 0x80, 0x00);
+
+Front &frontNamed(QList<Front> &all, const char *model)
+{
+    for (Front &f : all)
+        if (f.model == QLatin1String(model))
+            return f;
+    Q_UNREACHABLE();
+}
+
+FrontItem &itemNamed(QList<FrontItem> &items, const char *name)
+{
+    for (FrontItem &i : items)
+        if (i.name == QLatin1String(name) || i.number == QLatin1String(name))
+            return i;
+    Q_UNREACHABLE();
+}
+
+// Indicators lit in a colour of their own, and absent ones off in white.
+void colour(QList<FrontItem> &items, std::initializer_list<const char *> names, const QColor &lit, const QColor &off = {})
+{
+    for (const char *n : names) {
+        FrontLook &look = itemNamed(items, n).look;
+        look.lit = lit;
+        look.litText = lit == kRed || lit == kGreen ? QColor(Qt::white) : QColor(Qt::black);
+        look.off = off;
+    }
+}
+
+// Looks, zone panels and variant texts beyond the rows of build().
+void extras(QList<Front> &all)
+{
+    Front &syncro = frontNamed(all, "Syncro");
+    colour(syncro.indicators, {"SSyncroFoc", "SSyncroRuta"}, kRed);
+    colour(syncro.indicators, {"SSyncroPrealarma"}, kOrange);
+    colour(syncro.indicators, {"SSyncroAlim"}, kGreen);
+    colour(frontNamed(all, "Urano").indicators, {"SLedFalloServei"}, kGreen);
+    colour(frontNamed(all, "AD300").indicators, {"SAD300Desconnex"}, kOrange);
+
+    // Supra: the general indicators beside the lamps of the board; those
+    // the panel does not name are captioned by nothing but their place.
+    Front &supra = frontNamed(all, "Supra");
+    supra.indicators = items({{"SLSupraAlarma", ""}, {"SLSupraZAnul", QT_TRANSLATE_NOOP("PanelFronts", "Anulada")},
+                              {"SLSupraLed51", ""}, {"SLSupraLed52", ""}, {"SLSupraLed65", ""}, {"SLSupraLed66", ""},
+                              {"SLSupraServei", QT_TRANSLATE_NOOP("PanelFronts", "Servicio")}});
+    colour(supra.indicators, {"SLSupraAlarma"}, kRed);
+    colour(supra.indicators, {"SLSupraServei"}, kGreen);
+
+    // Komttech draws its absent indicators white.
+    Front &komttech = frontNamed(all, "Komttech");
+    komttech.indicators = items({{"SKLedZAnul", QT_TRANSLATE_NOOP("PanelFronts", "Anulada")},
+                                 {"SKLedFalloTerra", QT_TRANSLATE_NOOP("PanelFronts", "Tierra")},
+                                 {"SKLedFalloSistema", QT_TRANSLATE_NOOP("PanelFronts", "Sistema")},
+                                 {"SKLedSilZum", QT_TRANSLATE_NOOP("PanelFronts", "Zumbador")},
+                                 {"SKLedSilSir", QT_TRANSLATE_NOOP("PanelFronts", "Sirenas")},
+                                 {"SKLedAlim", QT_TRANSLATE_NOOP("PanelFronts", "Alimentación")}});
+    colour(komttech.indicators, {"SKLedZAnul", "SKLedFalloTerra", "SKLedFalloSistema", "SKLedSilZum", "SKLedSilSir"},
+           QColor(0xFF, 0xBF, 0x00), Qt::white);
+    colour(komttech.indicators, {"SKLedAlim"}, kGreen, Qt::white);
+
+    // CCD-100: each zone's two lamps on a panel the status shows or hides.
+    for (FrontLamp &l : frontNamed(all, "Detnov CCD-100").lamps)
+        if (l.group == G::PunterLedAlarmaCCD || l.group == G::PunterLedFalloCCD)
+            l.panel = QStringLiteral("PDetnovZ") + QString::number(l.index);
+
+    // Avenar: the decoder writes the counts to the panels' number labels.
+    Front &avenar = frontNamed(all, "Avenar (Bosch)");
+    const char *const numbers[] = {"LNumAvenarBoschFoc", "LNumAvenarBoschFallo", "LNumAvenarBoschAnul",
+                                   "LNumAvenarBoschControl"};
+    for (int i = 0; i < 4; ++i) {
+        FrontItem &c = avenar.counters[i];
+        c.number = QLatin1String(numbers[i]);
+        const bool red = c.kind == QLatin1String("Fire") || c.kind == QLatin1String("Control");
+        c.look = {red ? kRed : kOrange, red ? QColor(Qt::white) : QColor(Qt::black), Qt::black, Qt::white};
+    }
+    // BC600, BC216: only the alarm and fault counters are highlighted.
+    for (const char *bc : {"BC600", "BC216"}) {
+        Front &f = frontNamed(all, bc);
+        f.counters[0].look = {kRed, Qt::white, {}, {}};
+        f.counters[3].look = {kOrange, Qt::black, {}, {}};
+        for (FrontItem &i : f.indicators)
+            i.look.whileLive = true;
+    }
+
+    // AD600: fire red, faults and disconnections orange, dark grey at rest.
+    const QColor darkGrey(0x32, 0x32, 0x32);
+    for (FrontItem &c : frontNamed(all, "AD600").counters) {
+        const bool fire = c.kind == QLatin1String("Fire");
+        c.look = {fire ? kRed : kOrange, fire ? QColor(Qt::white) : QColor(Qt::black), darkGrey, Qt::white};
+    }
+
+    Front &cofem = frontNamed(all, "Cofem CLVR / K-CONECTA");
+    cofem.badge = QStringLiteral("LCofemVariant");
+    cofem.variants = {{QStringLiteral("CLVR"), QStringLiteral("CLVR"), QStringLiteral("     CLVR")},
+                      {QString(), QStringLiteral("K-CONECTA"), QStringLiteral("K-CONECTA")}};
+
+    frontNamed(all, "ID3000").bigHeadings = true;
+}
+
 } // namespace
 
 const QList<Front> &fronts()
 {
-    static const QList<Front> all = build();
+    static const QList<Front> all = [] {
+        QList<Front> l = build();
+        extras(l);
+        return l;
+    }();
     return all;
 }
 

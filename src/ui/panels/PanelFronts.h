@@ -2,6 +2,7 @@
 
 #include "core/status/LampBoard.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -17,12 +18,32 @@ struct FrontLamp {
     LampGroup group;
     int index;
     QString caption;
+    QString panel = {}; // the zone panel it sits in (shown or hidden whole), "" none
+};
+
+// Colours of an indicator or counter when lit and when off; invalid
+// colours take the view's own.
+struct FrontLook {
+    QColor lit = {};
+    QColor litText = {};
+    QColor off = {};
+    QColor offText = {};
+    bool whileLive = false; // lit only while the panel talks to the module
 };
 
 struct FrontItem {
     QString name;    // objectName
     QString caption; // untranslated (context "PanelFronts"), translated where shown
     QString kind;    // counters: the event list they select
+    FrontLook look = {};
+    QString number = {}; // counters: the name the decoder gives its count, if not its own
+};
+
+// Texts a front takes from the model name identification gave.
+struct FrontVariant {
+    QString contains; // the first variant whose text the name holds; "" any
+    QString title;    // after "CENTRAL DE INCENDIOS "
+    QString badge;    // text of the front's badge label
 };
 
 struct Front {
@@ -34,6 +55,10 @@ struct Front {
     QList<FrontItem> counters;
     QString display; // the event display, "" when none
     QList<FrontItem> buttons;
+    // Set after the rows (PanelFronts.cpp, extras).
+    QList<FrontVariant> variants = {};
+    QString badge = {};        // objectName of the variant's label
+    bool bigHeadings = false;  // event headings bold, 14 pt, in the live colour
 };
 
 const QList<Front> &fronts();

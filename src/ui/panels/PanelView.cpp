@@ -8,8 +8,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 namespace velmar::ui {
@@ -23,6 +26,10 @@ const QColor kGrey(0xC0, 0xC0, 0xC0);   // silver
 const QColor kOff(0xA0, 0xA0, 0xA4);
 const QColor kLit(0xFF, 0xBF, 0x00);    // amber
 const QColor kCounter(0xFF, 0x00, 0x00);
+const QColor kDark(0x32, 0x32, 0x32);
+
+// A look's colour, or the view's own where the front gives none.
+QColor or_(const QColor &c, const QColor &fallback) { return c.isValid() ? c : fallback; }
 
 // The caption of a counter by the list it selects.
 QString kindCaption(const QString &kind)
@@ -71,28 +78,86 @@ void paintPart(QWidget *w, const QColor &background, const QColor &text)
     w->setAutoFillBackground(true);
 }
 
+void roundKey(QPushButton *key)
+{
+    key->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #404040; border-radius: 7px; padding: 4px 10px;"
+                                      " background-color: palette(button); color: palette(button-text); }"
+                                      " QPushButton:pressed { background-color: palette(dark); }"));
+}
+
+void RoundPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawPath(outline);
+}
+
 PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent)
     : QFrame(parent), m_front(front)
 {
     setObjectName(front.view);
     setFrameShape(QFrame::StyledPanel);
     auto *v = new QVBoxLayout(this);
-    auto *title = m_texts.label(this, [t = front.title] { return tr("CENTRAL DE INCENDIOS ") + t; });
+    m_title = front.title;
+    auto *title = m_texts.label(this, [this] { return tr("CENTRAL DE INCENDIOS ") + m_title; });
+    title->setObjectName(front.view + QStringLiteral("Titol"));
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    v->addWidget(title);
+    if (front.badge.isEmpty()) {
+        v->addWidget(title);
+    } else {
+        auto *head = new QHBoxLayout;
+        head->addWidget(title);
+        auto *badge = new QLabel(this);
+        badge->setObjectName(front.badge);
+        badge->setFont(bold);
+        head->addWidget(badge);
+        head->addStretch(1);
+        v->addLayout(head);
+    }
 
     if (!front.lamps.isEmpty()) {
         auto *grid = new QGridLayout;
         grid->setSpacing(2);
+        auto *panels = new QHBoxLayout;
+        panels->setSpacing(4);
+        QHash<QString, QLayout *> panelLayouts;
         int i = 0;
         for (const FrontLamp &l : front.lamps) {
             auto *lamp = new BlinkLamp(l.name, board, l.group, l.index, this);
             lamp->setToolTip(l.caption.isEmpty() ? l.name : l.caption);
             m_lamps << lamp;
-            grid->addWidget(lamp, i / kLampsPerRow, i % kLampsPerRow);
-            ++i;
+            if (l.panel.isEmpty()) {
+                grid->addWidget(lamp, i / kLampsPerRow, i % kLampsPerRow);
+                ++i;
+                continue;
+            }
+            // A zone panel: its caption above its lamps, hidden whole.
+            QLayout *&in = panelLayouts[l.panel];
+            if (!in) {
+                auto *panel = new RoundPanel(this);
+                panel->setObjectName(l.panel);
+                in = new QVBoxLayout(panel);
+                in->setContentsMargins(3, 3, 3, 3);
+                in->setSpacing(2);
+                auto *caption = new QLabel(QStringLiteral("Z") + l.caption, panel);
+                caption->setAlignment(Qt::AlignCenter);
+                in->addWidget(caption);
+                panels->addWidget(panel);
+            }
+            lamp->setParent(in->parentWidget());
+            in->addWidget(lamp);
+            in->setAlignment(lamp, Qt::AlignHCenter);
+        }
+        if (!panelLayouts.isEmpty()) {
+            panels->addStretch(1);
+            v->addLayout(panels);
+        } else {
+            delete panels;
         }
         v->addLayout(grid);
     }
@@ -102,7 +167,10 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
             auto *l = m_texts.label(this, [c = item.caption] { return frontCaption(c); });
             l->setObjectName(item.name);
             l->setMargin(3);
-            paintPart(l, kOff);
+            l->setMinimumSize(18, 18);
+            if (item.caption.isEmpty())
+                l->setToolTip(item.name);
+            paintPart(l, or_(item.look.off, kOff), or_(item.look.offText, Qt::black));
             row->addWidget(l);
         }
         for (const FrontItem &item : front.counters) {
@@ -110,6 +178,8 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
             b->setObjectName(item.name);
             b->setFlat(true);
             connect(b, &QPushButton::clicked, this, [this, kind = item.kind] { emit kindChosen(kind); });
+            if (item.look.off.isValid())
+                paintItem(b, &item, false, kCounter, Qt::white);
             row->addWidget(b);
         }
         row->addStretch(1);
@@ -126,6 +196,7 @@ PanelView::PanelView(const Front &front, const LampBoard &board, QWidget *parent
         auto *row = new QHBoxLayout;
         for (const FrontItem &item : front.buttons) {
             auto *b = m_texts.text(new QPushButton(this), [c = item.caption] { return frontCaption(c); });
+            roundKey(b);
             b->setObjectName(item.name);
             connect(b, &QPushButton::clicked, this, [this, name = item.name] { emit orderPressed(name); });
             row->addWidget(b);
@@ -155,24 +226,50 @@ void PanelView::refreshLamps()
         l->refresh();
 }
 
+const FrontItem *PanelView::itemOf(const QString &name) const
+{
+    for (const QList<FrontItem> *items : {&m_front.indicators, &m_front.counters})
+        for (const FrontItem &i : *items)
+            if (i.name == name || (!i.number.isEmpty() && i.number == name))
+                return &i;
+    return nullptr;
+}
+
+void PanelView::paintItem(QWidget *w, const FrontItem *item, bool lit, const QColor &defaultLit, const QColor &defaultLitText)
+{
+    const FrontLook look = item ? item->look : FrontLook{};
+    if (lit)
+        paintPart(w, or_(look.lit, defaultLit), or_(look.litText, defaultLitText));
+    else
+        paintPart(w, or_(look.off, kOff), or_(look.offText, Qt::black));
+}
+
 void PanelView::applyStatus(const panels::PanelStatus &status)
 {
     for (auto it = status.named.cbegin(); it != status.named.cend(); ++it) {
         if (auto *w = findChild<QWidget *>(it.key()))
-            paintPart(w, it.value() > 0 ? kLit : kOff);
+        {
+            const FrontItem *item = itemOf(it.key());
+            const bool lit = it.value() > 0 && (m_live || !item || !item->look.whileLive);
+            paintItem(w, item, lit, kLit, Qt::black);
+        }
     }
     for (const panels::KindLabel &k : status.labels) {
-        auto *b = k.name.isEmpty() ? nullptr : findChild<QPushButton *>(k.name);
+        const FrontItem *item = k.name.isEmpty() ? nullptr : itemOf(k.name);
+        auto *b = item ? findChild<QPushButton *>(item->name) : nullptr;
         if (!b)
             continue;
-        m_counts.insert(k.name, QString::number(k.count));
-        m_counterTexts.insert(k.name, k.text);
-        b->setText(k.text.isEmpty() ? counterText(k.kind, QString::number(k.count)) : k.text);
+        // A count written to the panel's number label keeps the panel's caption.
+        const QString text = item->name != k.name ? counterText(k.kind, k.text.isEmpty() ? QString::number(k.count) : k.text)
+                                                  : k.text;
+        m_counts.insert(item->name, QString::number(k.count));
+        m_counterTexts.insert(item->name, text);
+        b->setText(text.isEmpty() ? counterText(k.kind, QString::number(k.count)) : text);
         b->setVisible(k.visible);
         QFont f = b->font();
         f.setBold(k.kind == status.selected);
         b->setFont(f);
-        paintPart(b, k.count > 0 ? kCounter : kOff, k.count > 0 ? Qt::white : Qt::black);
+        paintItem(b, item, k.count > 0, kCounter, Qt::white);
     }
     for (auto it = status.texts.cbegin(); it != status.texts.cend(); ++it) {
         if (auto *label = findChild<QLabel *>(it.key()))
@@ -184,15 +281,50 @@ void PanelView::applyStatus(const panels::PanelStatus &status)
         if (auto *w = findChild<QWidget *>(it.key()))
             w->setVisible(it.value());
     }
-    // BC600/BC216: the six counters in their order.
+    // BC600/BC216: the six counters in their order; the status names the
+    // ones it highlights.
     for (int i = 0; i < status.counts.size() && i < m_front.counters.size(); ++i) {
-        if (auto *b = findChild<QPushButton *>(m_front.counters[i].name)) {
-            m_counts.insert(m_front.counters[i].name, status.counts[i]);
-            m_counterTexts.remove(m_front.counters[i].name);
-            b->setText(counterText(m_front.counters[i].kind, status.counts[i]));
-            paintPart(b, status.counts[i] != QLatin1String("0") ? kCounter : kOff);
+        const FrontItem &c = m_front.counters[i];
+        if (auto *b = findChild<QPushButton *>(c.name)) {
+            m_counts.insert(c.name, status.counts[i]);
+            m_counterTexts.remove(c.name);
+            b->setText(counterText(c.kind, status.counts[i]));
+            paintItem(b, &c, status.named.value(c.name) > 0, kCounter, Qt::white);
         }
     }
+}
+
+void PanelView::setCentral(const QString &central)
+{
+    for (const FrontVariant &v : m_front.variants) {
+        if (!v.contains.isEmpty() && !central.contains(v.contains))
+            continue;
+        m_title = v.title;
+        if (auto *badge = findChild<QLabel *>(m_front.badge))
+            badge->setText(v.badge);
+        m_texts.retranslate();
+        return;
+    }
+}
+
+void PanelView::resetFront()
+{
+    m_counts.clear();
+    m_counterTexts.clear();
+    for (const FrontItem &item : m_front.indicators)
+        if (auto *w = findChild<QWidget *>(item.name))
+            paintItem(w, &item, false, kLit, Qt::black);
+    for (const FrontItem &item : m_front.counters)
+        if (auto *b = findChild<QPushButton *>(item.name)) {
+            b->setText(counterCaption(item));
+            b->setVisible(true);
+            QFont f = b->font();
+            f.setBold(false);
+            b->setFont(f);
+            paintItem(b, &item, false, kCounter, Qt::white);
+        }
+    if (m_display)
+        m_display->clear();
 }
 
 void PanelView::showEvents(const QList<panels::EventLine> &lines, bool replace)
@@ -202,7 +334,15 @@ void PanelView::showEvents(const QList<panels::EventLine> &lines, bool replace)
     if (replace)
         m_display->clear();
     for (const panels::EventLine &l : lines) {
-        m_display->setFontWeight(l.heading ? QFont::Bold : QFont::Normal);
+        QTextCharFormat f;
+        f.setFontWeight(l.heading ? QFont::Bold : QFont::Normal);
+        if (l.heading && m_front.bigHeadings) {
+            // In the live colour; on a band of its own, as the display has that colour too.
+            f.setFontPointSize(14);
+            f.setForeground(m_live ? kLive : kGrey);
+            f.setBackground(m_live ? QColor(Qt::white) : kDark);
+        }
+        m_display->setCurrentCharFormat(f);
         m_display->append(l.text);
     }
 }

@@ -170,6 +170,39 @@ TEST(PanelMonitor, AStatusWithoutListsRewritesTheDisplay)
     EXPECT_EQ(sections[0].second.size(), 5); // four headings and the alarm
 }
 
+TEST(PanelMonitor, TheSyncroScreenIsWrittenWholeOnceItsListsAreBack)
+{
+    const QString entry = QStringLiteral("00011201000A: {x:Pasillo}\r");
+    Monitor m("Syncro");
+    m.record("A7", QStringLiteral("1|1|0|0|0|0|2|1|0|0"));
+    EXPECT_EQ(m.wanted(), QStringList({"Syncro/Fire", "Syncro/Fault", "Syncro/Disablement"}));
+    // The first line at once, from the status's counts.
+    EXPECT_EQ(shown(m.lines),
+              (QList<std::pair<bool, QStringList>>{{true, {" ZONA EN ALARMA=001  AVER=002  DESACT=001", ""}}}));
+    m.monitor.listFetched(QStringLiteral("Syncro"), QStringLiteral("Fire"), entry);
+    m.monitor.listFetched(QStringLiteral("Syncro"), QStringLiteral("Fault"), entry + entry);
+    EXPECT_EQ(m.lines.count(), 0); // then nothing before the last list
+    // The Disablement list came back empty: its count shows 000.
+    m.monitor.listFetched(QStringLiteral("Syncro"), QStringLiteral("Disablement"), QString());
+    const auto screen = shown(m.lines);
+    ASSERT_EQ(screen.size(), 1);
+    EXPECT_TRUE(screen[0].first);
+    ASSERT_GT(screen[0].second.size(), 2);
+    EXPECT_EQ(screen[0].second[0], QStringLiteral(" ZONA EN ALARMA=001  AVER=002  DESACT=000"));
+    EXPECT_TRUE(screen[0].second[1].isEmpty());
+    // The lists in the order read: the fire entry first.
+    EXPECT_EQ(screen[0].second[2], QStringLiteral("* FUEGO:  *"));
+    // A late answer of an earlier round does not replace the screen.
+    m.monitor.listFetched(QStringLiteral("Syncro"), QStringLiteral("Fire"), entry);
+    EXPECT_EQ(m.lines.count(), 0);
+
+    // At rest no list is read and the first line alone is shown.
+    m.record("A7", QStringLiteral("0|0|0|0|0|0|0|0|0|0"));
+    EXPECT_TRUE(m.wanted().isEmpty());
+    EXPECT_EQ(shown(m.lines),
+              (QList<std::pair<bool, QStringList>>{{true, {" ZONA EN ALARMA=000  AVER=000  DESACT=000", ""}}}));
+}
+
 TEST(PanelMonitor, JadeBirdShowsAKindWithoutEventsWithoutReadingIt)
 {
     Monitor m("JadeBird");

@@ -172,6 +172,27 @@ TEST(CountModels, WhichListIsFetchedFirst)
         EXPECT_EQ(decode(c.model, QLatin1String(c.text)).fetch, c.fetch) << c.model << " " << c.text;
 }
 
+TEST(SyncroStatus, TheScreenOpensWithTheThreeCountsThenAnEmptyLine)
+{
+    const struct {
+        const char *text;
+        const char *first;
+    } cases[] = {
+        {"0|0|0|0|0|0|0|0|0|0", " ZONA EN ALARMA=000  AVER=000  DESACT=000"},
+        {"1|1|0|0|0|0|2|0|0|0", " ZONA EN ALARMA=001  AVER=002  DESACT=000"},
+        // Other kinds are listed but not counted on the first line.
+        {"0|12|3|4|5|6|7|89|10|11", " ZONA EN ALARMA=012  AVER=007  DESACT=089"},
+        {"0|1234|x||0|0|-3", " ZONA EN ALARMA=1234  AVER=000  DESACT=000"},
+        {"", " ZONA EN ALARMA=000  AVER=000  DESACT=000"},
+    };
+    for (const auto &c : cases) {
+        const PanelStatus st = decode("Syncro", QLatin1String(c.text));
+        ASSERT_EQ(st.lines.size(), 2) << c.text;
+        EXPECT_EQ(st.lines[0].text, QLatin1String(c.first)) << c.text;
+        EXPECT_TRUE(st.lines[1].text.isEmpty());
+    }
+}
+
 TEST(CountModels, LabelsAndLampsOfTheirFronts)
 {
     const PanelStatus jade = decode("JadeBird", QStringLiteral("1200%1|1|10100000000|0|0|0|0|0|0").arg(QString(28, u'0')));

@@ -28,6 +28,26 @@ using velmar::test::waitFor;
 
 namespace {
 
+// The simulated module with this panel, keeping its lists in the cloud emulator.
+QStringList panelArgs(const QString &panel, const CloudRig &cloud)
+{
+    return {QStringLiteral("--panel"), panel, QStringLiteral("--period"), QStringLiteral("500"),
+            QStringLiteral("--cloud"), cloud.endpoints.cloudDatabaseUrl};
+}
+
+// The window reads them signed in with the demo account.
+auto signedIn(const CloudRig &cloud)
+{
+    return [&cloud](StartOptions &o) {
+        SettingsStore(o.settings, "127.0.0.1")
+            .GuardarCompte(QStringLiteral("instalador@velmar-demo.es"), QStringLiteral("demo2026"),
+                           QStringLiteral("DemoInstaller0000000000000001"));
+        o.endpoints = cloud.endpoints;
+        o.endpoints.probeUrl = cloud.endpoints.cloudDatabaseUrl + "/";
+        o.useCloud = true;
+    };
+}
+
 TEST(PanelViewsSim, AlarmShownThenResetFromTheView)
 {
     const struct {
@@ -55,16 +75,7 @@ TEST(PanelViewsSim, AlarmShownThenResetFromTheView)
         QTemporaryDir data;
         CloudRig cloud(velmar::test::demoCloudData(data));
         ASSERT_TRUE(cloud.started());
-        Linked l({QStringLiteral("--panel"), QLatin1String(c.panel), QStringLiteral("--period"), QStringLiteral("500"),
-                  QStringLiteral("--cloud"), cloud.endpoints.cloudDatabaseUrl},
-                 scenario, [&](StartOptions &o) {
-                     SettingsStore(o.settings, "127.0.0.1")
-                         .GuardarCompte(QStringLiteral("instalador@velmar-demo.es"), QStringLiteral("demo2026"),
-                                        QStringLiteral("DemoInstaller0000000000000001"));
-                     o.endpoints = cloud.endpoints;
-                     o.endpoints.probeUrl = cloud.endpoints.cloudDatabaseUrl + "/";
-                     o.useCloud = true;
-                 });
+        Linked l(panelArgs(QLatin1String(c.panel), cloud), scenario, signedIn(cloud));
         ASSERT_TRUE(l.sim.ok());
         ASSERT_TRUE(waitFor([&] { return l.w->windowTitle().contains("Registrado por:"); }, 30000));
         ASSERT_TRUE(l.settled());
@@ -103,6 +114,29 @@ TEST(PanelViewsSim, AlarmShownThenResetFromTheView)
                 box && box->isVisible() && box->windowTitle() == QLatin1String("ERROR"))
                 ADD_FAILURE() << box->text().toStdString();
     }
+}
+
+TEST(PanelViewsSim, TheSyncroScreenOpensWithItsCountsThenItsLists)
+{
+    QTemporaryDir data;
+    CloudRig cloud(velmar::test::demoCloudData(data));
+    ASSERT_TRUE(cloud.started());
+    Linked l(panelArgs(QStringLiteral("Syncro"), cloud), {QStringLiteral("on vm+INf panel alarm")}, signedIn(cloud));
+    ASSERT_TRUE(l.sim.ok());
+    ASSERT_TRUE(waitFor([&] { return l.w->windowTitle().contains("Registrado por:"); }, 30000));
+    ASSERT_TRUE(l.settled());
+    auto *view = l.find<PanelView>("PEstatSyncro");
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(waitFor([&] { return view->isVisible() && view->live(); }, 15000));
+    // At rest the first line alone; in alarm the fire count, then the fire list.
+    const auto lines = [&] { return view->displayText().split(u'\n'); };
+    ASSERT_TRUE(waitFor([&] { return lines().value(0) == QLatin1String(" ZONA EN ALARMA=001  AVER=000  DESACT=000"); },
+                        15000))
+        << view->displayText().toStdString();
+    EXPECT_TRUE(waitFor([&] { return lines().size() > 2; }, 10000)) << view->displayText().toStdString();
+    EXPECT_TRUE(lines().value(1).isEmpty());
+    EXPECT_TRUE(lines().value(2).contains(QStringLiteral("FUEGO"))) << view->displayText().toStdString();
+    EXPECT_TRUE(view->displayText().contains(QStringLiteral("Pasillo norte"))) << view->displayText().toStdString();
 }
 
 TEST(PanelViewsSim, OrdersNeedALivePanel)
