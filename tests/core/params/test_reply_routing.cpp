@@ -7,6 +7,8 @@
 #include "core/params/FieldModel.h"
 #include "core/params/ParamCatalogue.h"
 
+#include "support/PanelPages.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,32 +18,8 @@ using namespace velmar;
 
 namespace {
 
-// Each page shown, with a panel whose records its grid accepts in full.
-struct Page {
-    const char *tab;
-    const char *central;
-};
-
-const Page kPages[] = {
-    {"", ""},
-    {"TSPortes", "Puertas"},
-    {"TSCentralAguilera", "AGE44"},
-    {"TSCentralBC600", "BC600"},
-    {"TSCentralCofem", "Cofem CLVR"},
-    {"TSCentralUrano", "Urano"},
-    {"TSCentralSyncro", "Syncro"},
-    {"TSCentralAvenarBosch", "Bosch"},
-    {"TSCentralAD300", "AD300"},
-    {"TSCentralSupra", "Supra"},
-    {"TSCentralZafir", "Cofem-A"},
-    {"TSCentralID3000", "ID3000"},
-    {"TSCentralDetnovCCD", "CCD-100"},
-    {"TSCentralAD600", "AD600"},
-    {"TSCentralCtec", "C-TecXFP"},
-    {"TSCentralMA2000", "MA-2000"},
-    {"TSCentralJadeBird", "JadeBird"},
-    {"TSCentralPL1000", "PL-1000"},
-};
+using velmar::test::kPanelPages;
+using Page = velmar::test::PanelPage;
 
 FieldContext contextOf(const Page &p)
 {
@@ -57,6 +35,20 @@ protected:
         model.Esborra_param();
     }
 
+    // Every bound control that holds one parameter.
+    template <typename Fn>
+    void forEachSingle(Fn fn) const
+    {
+        for (const EditField *e : model.PunterEdit())
+            fn(e);
+        for (const CheckBoxField *b : model.PunterCheckBox())
+            fn(b);
+        for (const CheckListField *l : model.PunterCheckListBox())
+            fn(l);
+        for (const ComboBoxField *c : model.PunterComboBox())
+            fn(c);
+    }
+
     // Every four-character code: the catalogue's, the single controls'
     // and every data row of every grid.
     std::set<QString> allCodes() const
@@ -65,18 +57,10 @@ protected:
         for (const ParamPair &p : catalogue.Llista_Param())
             if (p.code.size() == 4)
                 codes.insert(p.code.toUpper());
-        auto single = [&](const BoundField *f) {
+        forEachSingle([&](const BoundField *f) {
             if (f->Tag > 0)
                 codes.insert(ParamCatalogue::codeFromNumber(f->Tag));
-        };
-        for (const EditField *e : model.PunterEdit())
-            single(e);
-        for (const CheckBoxField *b : model.PunterCheckBox())
-            single(b);
-        for (const CheckListField *l : model.PunterCheckListBox())
-            single(l);
-        for (const ComboBoxField *c : model.PunterComboBox())
-            single(c);
+        });
         for (const GridModel *g : model.PunterStringGrid())
             for (int r = 1; g->Tag > 0 && r <= g->dataRows(); ++r)
                 if (const QString c = g->recordCode(r); !c.isEmpty())
@@ -111,7 +95,7 @@ TEST_F(ReplyRouting, EveryFieldAndRowTakesTheValueOfOneCodeOnly)
 {
     const std::set<QString> codes = allCodes();
     ASSERT_GT(codes.size(), 1500u);
-    for (const Page &page : kPages) {
+    for (const Page &page : kPanelPages) {
         const FieldContext context = contextOf(page);
         std::map<QString, QStringList> codesOf; // destination -> codes reaching it
         for (const QString &code : codes) {
@@ -134,7 +118,7 @@ TEST_F(ReplyRouting, EveryFieldAndRowTakesTheValueOfOneCodeOnly)
 
 TEST_F(ReplyRouting, EveryRowTheGridReadsIsReachedByItsOwnCode)
 {
-    for (const Page &page : kPages) {
+    for (const Page &page : kPanelPages) {
         const FieldContext context = contextOf(page);
         for (const GridModel *g : model.PunterStringGrid()) {
             const QString &tab = g->design().panelTab;
@@ -154,9 +138,9 @@ TEST_F(ReplyRouting, EveryRowTheGridReadsIsReachedByItsOwnCode)
 
 TEST_F(ReplyRouting, EverySingleFieldIsReachedByItsOwnCode)
 {
-    for (const Page &page : kPages) {
+    for (const Page &page : kPanelPages) {
         const FieldContext context = contextOf(page);
-        auto check = [&](const BoundField *f) {
+        forEachSingle([&](const BoundField *f) {
             if (f->Tag <= 0)
                 return;
             // The bridged panel's page takes no file name or bus address.
@@ -167,15 +151,7 @@ TEST_F(ReplyRouting, EverySingleFieldIsReachedByItsOwnCode)
             EXPECT_TRUE(to.contains(f->name()))
                 << page.tab << " " << f->name().toStdString() << " code " << code.toStdString()
                 << " reached " << to.join(u", ").toStdString();
-        };
-        for (const EditField *e : model.PunterEdit())
-            check(e);
-        for (const CheckBoxField *b : model.PunterCheckBox())
-            check(b);
-        for (const CheckListField *l : model.PunterCheckListBox())
-            check(l);
-        for (const ComboBoxField *c : model.PunterComboBox())
-            check(c);
+        });
     }
 }
 

@@ -4,6 +4,8 @@
 #include "core/params/ParamCatalogue.h"
 #include "core/templates/Templates.h"
 
+#include "support/PanelPages.h"
+
 #include <QHash>
 
 #include <gtest/gtest.h>
@@ -228,33 +230,13 @@ TEST_F(Templates, PanelAndDoorPagesGoOnlyWithTheirPageOffered)
 // address and its grid's row 50, both number 9750, each come back as saved.
 TEST_F(Templates, NoTwoControlsOfAPageShareAKey)
 {
-    const std::pair<const char *, const char *> pages[] = {
-        {"", ""},
-        {"TSPortes", "Puertas"},
-        {"TSCentralAguilera", "AGE44"},
-        {"TSCentralBC600", "BC600"},
-        {"TSCentralCofem", "Cofem CLVR"},
-        {"TSCentralUrano", "Urano"},
-        {"TSCentralSyncro", "Syncro"},
-        {"TSCentralAvenarBosch", "Bosch"},
-        {"TSCentralAD300", "AD300"},
-        {"TSCentralSupra", "Supra"},
-        {"TSCentralZafir", "Cofem-A"},
-        {"TSCentralID3000", "ID3000"},
-        {"TSCentralDetnovCCD", "CCD-100"},
-        {"TSCentralAD600", "AD600"},
-        {"TSCentralCtec", "C-TecXFP"},
-        {"TSCentralMA2000", "MA-2000"},
-        {"TSCentralJadeBird", "JadeBird"},
-        {"TSCentralPL1000", "PL-1000"},
-    };
     for (EditField *e : a.PunterEdit())
         e->setText(e->name());
     for (GridModel *g : a.PunterStringGrid())
         for (int r = 1; r <= g->dataRows(); ++r)
             for (int c = 0; c < g->columns(); ++c)
                 g->setCell(c, r, QString::number(r));
-    for (const auto &[tab, central] : pages) {
+    for (const auto &[tab, central] : velmar::test::kPanelPages) {
         const TemplateScope scope{QLatin1String(tab), QLatin1String(central), true};
         QHash<QString, QString> owner;
         for (const TemplateEntry &e : templateEntries(a, scope, false)) {
@@ -270,6 +252,8 @@ TEST_F(Templates, NoTwoControlsOfAPageShareAKey)
     readEdit(a, "EAdrecaZafir", QStringLiteral("0A"));
     readRow(a, "SGCentralZafir", 50, {"", "245", "1", "0", "0", "63100112", "Fin/Vuelta"});
     const QList<TemplateEntry> saved = templateEntries(a, zafir, false);
+    EXPECT_TRUE(keys(saved).contains(QStringLiteral("00009732"))) << "row 50 under its record code";
+    EXPECT_EQ(keys(saved).count(QStringLiteral("9750")), 1);
     ASSERT_TRUE(applyTemplate(b, content(saved), zafir).ok);
     EXPECT_EQ(b.edit(u"EAdrecaZafir")->text(), QStringLiteral("0A"));
     EXPECT_EQ(row(b, "SGCentralZafir", 50).mid(1),
