@@ -31,13 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &line : text.split(u'\r')) {
         if (line.size() < 6 || line.at(0) != u'+' || line.at(5) != u':')
             continue;
-        const auto number = ParamCatalogue::numberFromCode(QStringView(line).sliced(1, 4),
-                                                           context.aguileraPageShown());
-        if (!number)
-            continue;
-        const Delivery d = model.deliver(*number, line.mid(6), context);
+        const Delivery d = model.deliverReply(QStringView(line).sliced(1, 4), line.mid(6), context);
         if (d.grid) {
-            const int row = d.grid->rowOf(*number);
+            const int row = d.grid->rowOf(d.number);
             d.grid->load(1, row, line.mid(6));
             (void)d.grid->recordCode(row);
         }

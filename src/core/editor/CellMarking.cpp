@@ -26,6 +26,24 @@ bool keepsDefaultLook(const GridModel &grid, const ChangeContext &context, bool 
     return context.busy || (!context.circuit && !importShown);
 }
 
+KindColour eventKindColour(const GridModel &grid, int column, int row)
+{
+    if (grid.name() != u"SGCentralAD300" || (column != 1 && column != 6))
+        return KindColour::None;
+    const QString kind = grid.cell(1, row);
+    for (const char *start : {"02", "03", "04", "05"})
+        if (kind.startsWith(QLatin1String(start)))
+            return KindColour::Green;
+    if (kind.contains(u"33"))
+        return KindColour::Yellow;
+    if (kind.contains(u"34"))
+        return KindColour::Grey;
+    for (const char *part : {"35", "36", "37"})
+        if (kind.contains(QLatin1String(part)))
+            return KindColour::Red;
+    return KindColour::None;
+}
+
 bool drawnModified(const GridModel &grid, int column, int row, const ChangeContext &context,
                    bool importShown)
 {

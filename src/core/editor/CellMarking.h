@@ -14,6 +14,11 @@ inline bool marking(const ChangeContext &c) { return c.circuit && !c.busy; }
 bool drawnModified(const GridModel &grid, int column, int row, const ChangeContext &context,
                    bool importShown = false);
 
+// The background the AD300 grid gives columns 1 and 6 by the row's event
+// kind; None for every other cell and grid.
+enum class KindColour { None, Green, Yellow, Grey, Red };
+KindColour eventKindColour(const GridModel &grid, int column, int row);
+
 // Whether the operator grid keeps its plain look (heading row, busy, no link
 // and no import): no comparison at all, not even the window colour.
 bool keepsDefaultLook(const GridModel &grid, const ChangeContext &context, bool importShown);

@@ -259,6 +259,8 @@ OptionList optionList(const GridDesign &grid)
         l.preselection = QStringLiteral("1");
         l.escapeToggles = grid.name == u"SGEntradesOpc" || grid.name == u"SGCra";
         l.clickToggles = grid.name == u"SGCra";
+        // One cell, always the current one: selecting it again opens nothing.
+        l.clickOpens = grid.name == u"SGBCApp";
         return l;
     }
     return l;

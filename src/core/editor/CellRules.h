@@ -61,6 +61,7 @@ struct OptionList {
     bool valueBeforeEquals = false; // the cell takes the item's text up to "="
     bool escapeToggles = false;     // Escape (and typing in a list column) toggles it
     bool clickToggles = false;      // a click anywhere on the grid toggles it
+    bool clickOpens = false;        // a click on a list cell opens it (even the current cell)
 };
 
 // What becomes of a key typed into a grid cell.

@@ -434,7 +434,7 @@ QList<GridDesign> grids()
       << fixedRange(panel("SGCentralAvenarBosch", "BlAvTxtI", "AvenarBosch", 7, 255,
                           RowLabels::Numbers, "AAvenarBosch"), 255)
       << fixedRange(panel("SGCentralSupra", "BlSuTxtI", "Supra", 7, 50, RowLabels::Numbers,
-                          "ACentralSupra"), 43);
+                          "ACentralSupra"), 50); // every row the write sends is read back
     GridDesign zafir = panel("SGCentralZafir", "BlZaTxtI", "Zafir", 7, 50, RowLabels::Captions,
                            "ACentralZafir");
     zafir.range = RowRange::DataRows;

@@ -234,12 +234,30 @@ GridModel *FieldModel::grid(QStringView name) const
 
 Delivery FieldModel::deliver(int number, const QString &value, const FieldContext &context)
 {
+    return route(number, {}, value, context);
+}
+
+Delivery FieldModel::deliverReply(QStringView code, const QString &value, const FieldContext &context)
+{
+    const auto number = ParamCatalogue::numberFromCode(code, context.aguileraPageShown());
+    if (!number)
+        return {};
+    return route(*number, code, value, context);
+}
+
+Delivery FieldModel::route(int number, QStringView code, const QString &value,
+                           const FieldContext &context)
+{
     Delivery d;
+    d.number = number;
+    // A single control answers to its number written as four digits.
+    const bool ownCode = code.isEmpty()
+                         || code.compare(ParamCatalogue::codeFromNumber(number), Qt::CaseInsensitive) == 0;
 
     // 1. Every edit box of the number. The bridged panel's page shares no
     // file name or bus address with the others.
     const bool aguilera = context.aguileraPageShown();
-    if (!((number == 9750 || number == 9500) && aguilera)) {
+    if (ownCode && !((number == 9750 || number == 9500) && aguilera)) {
         const bool doorTimes = number >= 4040 && number <= 4043;
         const QStringList parts = doorTimes ? value.split(u';') : QStringList();
         for (EditField *e : std::as_const(m_punterEdit)) {
@@ -257,7 +275,7 @@ Delivery FieldModel::deliver(int number, const QString &value, const FieldContex
 
     // 2. The time-zone list: the offset is the entry index less 10.
     for (ComboBoxField *c : std::as_const(m_punterComboBox)) {
-        if (c->Tag != number)
+        if (c->Tag != number || !ownCode)
             continue;
         // An offset past the list leaves no entry selected.
         const auto offset = readInteger(value);
@@ -272,7 +290,7 @@ Delivery FieldModel::deliver(int number, const QString &value, const FieldContex
 
     // 3. A check list: one digit per item, up to the first non-digit.
     for (CheckListField *l : std::as_const(m_punterCheckListBox)) {
-        if (l->Tag != number)
+        if (l->Tag != number || !ownCode)
             continue;
         for (qsizetype i = 0; i < value.size() && i < l->items().size(); ++i) {
             const QChar ch = value.at(i);
@@ -293,6 +311,10 @@ Delivery FieldModel::deliver(int number, const QString &value, const FieldContex
         const QString &tab = g->design().panelTab;
         if (!tab.isEmpty() && tab != context.panelTab)
             continue;
+        // A record answers to its own code only (first code + row - 1).
+        if (!code.isEmpty()
+            && code.compare(g->recordCode(g->rowOf(number)), Qt::CaseInsensitive) != 0)
+            continue;
         d.grid = g;
         return d;
     }
@@ -304,7 +326,7 @@ Delivery FieldModel::deliver(int number, const QString &value, const FieldContex
         if (b->name() == u"CBConfigVPN")
             b->setChecked(ConfigVPN);
     for (CheckBoxField *b : std::as_const(m_punterCheckBox)) {
-        if (b->Tag != number)
+        if (b->Tag != number || !ownCode)
             continue;
         if (b->name() != u"CBConfigVPN")
             b->setChecked(readInteger(value) == 1);

@@ -42,6 +42,8 @@ struct Delivery {
     // whenever the search reaches the check boxes, matched or not).
     CheckBoxField *checkBox = nullptr;
     bool reachedCheckBoxes = false;
+    // The parameter number the reply's code became (0: the code is ignored).
+    int number = 0;
 
     bool any() const { return !edits.isEmpty() || comboBox || checkList || grid || checkBox; }
 };
@@ -113,8 +115,14 @@ public:
     // non-empty value arrives for 301 or 309; CBConfigVPN shows it.
     bool ConfigVPN = false;
 
-    // Finding the controls of a parameter number and giving them the value.
+    // Finding the controls of a parameter number and giving them the value:
+    // for callers that name a control by its own number.
     Delivery deliver(int number, const QString &value, const FieldContext &context);
+    // The same for a reply from the module ("+" code ":" value): the code
+    // becomes a number, and only controls whose own code it is take the
+    // value. Several codes share a number ("9750" the bus address, "9696"
+    // record 150 of a 96xx block, "9732" row 50 of the Zafir grid).
+    Delivery deliverReply(QStringView code, const QString &value, const FieldContext &context);
 
     // Change notifications from the editor pages. Each returns whether the
     // control is now marked as changed: the first change marks it and counts
@@ -180,6 +188,8 @@ signals:
     void doorListsCleared(int opcio);
 
 private:
+    // code empty: any control of the number; else only those of that code.
+    Delivery route(int number, QStringView code, const QString &value, const FieldContext &context);
     void clearGrids(std::initializer_list<const char *> names);
     // The user changed the field; rest: its colour when unchanged.
     bool userChanged(BoundField *f, FieldColour rest);

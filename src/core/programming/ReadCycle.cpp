@@ -178,16 +178,12 @@ void ReadCycle::Llegir_pantalla()
     const QString value = replyValue(r);
     m_state.StrCom.clear();
 
-    const FieldContext ctx = context();
-    const auto number = ParamCatalogue::numberFromCode(code, ctx.aguileraPageShown());
-    if (!number)
-        return;
     // The module is in VPN mode only while both server parameters are empty.
-    if ((*number == 301 || *number == 309) && !value.isEmpty())
+    if ((code == u"0301" || code == u"0309") && !value.isEmpty())
         m_fields.ConfigVPN = false;
-    const Delivery d = m_fields.deliver(*number, value, ctx);
+    const Delivery d = m_fields.deliverReply(code, value, context());
     if (d.grid)
-        Llegir_StringGrid(d.grid, value, *number);
+        Llegir_StringGrid(d.grid, value, d.number);
 }
 
 void ReadCycle::endRead()

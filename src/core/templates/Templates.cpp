@@ -298,6 +298,32 @@ QString templateRowKey(const GridModel &g, int row)
     return QString::number(number);
 }
 
+namespace {
+
+// A row whose key is also the number of a single field of its page (row 50
+// of the Zafir grid and the bus address are both 9750) goes under its record
+// code in eight digits, a key no field has, so neither takes the other's value.
+QString rowKey(const FieldModel &fields, const GridModel &g, int row)
+{
+    const QString key = templateRowKey(g, row);
+    bool ok = false;
+    const int number = key.toInt(&ok);
+    if (!ok)
+        return key;
+    auto taken = [&](const auto &table) {
+        for (const BoundField *f : table)
+            if (f->Tag == number && f->page() == g.design().page)
+                return true;
+        return false;
+    };
+    if (taken(fields.PunterEdit()) || taken(fields.PunterCheckBox())
+        || taken(fields.PunterCheckListBox()) || taken(fields.PunterComboBox()))
+        return g.recordCode(row).rightJustified(8, u'0');
+    return key;
+}
+
+} // namespace
+
 QList<TemplateEntry> templateEntries(const FieldModel &fields, const TemplateScope &scope, bool partial)
 {
     QList<TemplateEntry> out;
@@ -341,7 +367,7 @@ QList<TemplateEntry> templateEntries(const FieldModel &fields, const TemplateSco
         for (int r : rowsWritten(*g, f)) {
             if (partial && !rowChanged(*g, r, f))
                 continue;
-            out << TemplateEntry{templateRowKey(*g, r), rowValue(*g, r, f),
+            out << TemplateEntry{rowKey(fields, *g, r), rowValue(*g, r, f),
                                  g->name() + u' ' + QString::number(r)};
         }
     }
@@ -405,7 +431,7 @@ TemplateApply applyTemplate(FieldModel &fields, const TemplateContent &content, 
         const RowForm f = rowForm(g->name());
         QList<QPair<int, QString>> rows;
         for (int r = 1; r <= g->dataRows(); ++r)
-            if (const std::optional<QString> v = content.value(templateRowKey(*g, r)))
+            if (const std::optional<QString> v = content.value(rowKey(fields, *g, r)))
                 rows << qMakePair(r, *v);
         if (rows.isEmpty())
             continue;

@@ -22,7 +22,10 @@ struct TemplateScope {
 // template holds only what is marked as changed (and ECentral).
 QList<TemplateEntry> templateEntries(const FieldModel &fields, const TemplateScope &scope, bool partial);
 
-// Key of data row `row` of a grid in a template.
+// Key of data row `row` of a grid in a template, by the grid's style. A row
+// whose key is a single field's number on the same page is written under its
+// record code in eight digits instead ("00009732": Zafir row 50, not the
+// address 9750).
 QString templateRowKey(const GridModel &grid, int row);
 
 // The result of applying a template to the screen.

@@ -14,4 +14,21 @@ QColor fieldColour(FieldColour colour, const QPalette &palette)
     return palette.color(QPalette::Base);
 }
 
+QColor kindColour(editor::KindColour colour)
+{
+    switch (colour) {
+    case editor::KindColour::Green:
+        return QColor(0x00, 0xFF, 0x00);
+    case editor::KindColour::Yellow:
+        return QColor(0xFF, 0xFF, 0x00);
+    case editor::KindColour::Grey:
+        return QColor(0xC0, 0xC0, 0xC0);
+    case editor::KindColour::Red:
+        return QColor(0xFF, 0x00, 0x00);
+    case editor::KindColour::None:
+        break;
+    }
+    return QColor();
+}
+
 } // namespace velmar::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/CellMarking.h"
 #include "core/params/BoundField.h"
 
 #include <QColor>
@@ -14,5 +15,8 @@ inline QColor inactiveCaptionColour() { return QColor(0xBF, 0xCD, 0xDB); }
 inline QColor tabGreyColour() { return QColor(0xD4, 0xD4, 0xD4); }
 
 QColor fieldColour(FieldColour colour, const QPalette &palette);
+
+// An event kind's background on the AD300 grid; invalid for none.
+QColor kindColour(editor::KindColour colour);
 
 } // namespace velmar::ui

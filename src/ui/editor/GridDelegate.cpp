@@ -92,6 +92,10 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     opt.displayAlignment = (leftAligned(column) ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
     if (editor.kind == CellKind::Fixed)
         opt.backgroundBrush = opt.palette.brush(QPalette::Button);
+    if (const QColor kind = kindColour(eventKindColour(g, column, row)); kind.isValid()) {
+        opt.backgroundBrush = kind;
+        opt.palette.setColor(QPalette::Text, Qt::black);
+    }
     if (drawnModified(g, column, row, m_view->context(), m_view->importShown())) {
         opt.backgroundBrush = changedColour();
         opt.palette.setColor(QPalette::Text, Qt::black);

@@ -333,6 +333,9 @@ void GridEditor::mousePressEvent(QMouseEvent *event)
         return;
     if (m_listDesign.clickToggles && !m_listJustShown)
         toggleList(index);
+    else if (m_listDesign.clickOpens && !m_listJustShown && !listShown()
+             && columnEditor(m_grid.design(), index.column()).showsList)
+        showList(index);
 }
 
 void GridEditor::mouseDoubleClickEvent(QMouseEvent *event)

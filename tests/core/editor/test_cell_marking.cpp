@@ -178,4 +178,25 @@ TEST_F(Marking, DoorListBoxes)
     EXPECT_EQ(users.cell(0, 4), "0");
 }
 
+TEST_F(Marking, TheAD300GridColoursKindAndTextByTheEventKind)
+{
+    const std::pair<const char *, KindColour> cases[] = {
+        {"02", KindColour::Green},  {"0533", KindColour::Green}, {"0633", KindColour::Yellow},
+        {"34", KindColour::Grey},   {"3334", KindColour::Yellow}, {"35", KindColour::Red},
+        {"136", KindColour::Red},   {"37", KindColour::Red},     {"01", KindColour::None},
+        {"", KindColour::None},     {"20", KindColour::None},
+    };
+    GridModel &g = grid("SGCentralAD300");
+    for (const auto &[kind, colour] : cases) {
+        g.setCell(1, 7, QString::fromLatin1(kind));
+        EXPECT_EQ(eventKindColour(g, 1, 7), colour) << kind;
+        EXPECT_EQ(eventKindColour(g, 6, 7), colour) << kind;
+        for (int column : {0, 2, 3, 4, 5})
+            EXPECT_EQ(eventKindColour(g, column, 7), KindColour::None) << kind << " column " << column;
+    }
+    GridModel &other = grid("SGCentralAD600");
+    other.setCell(1, 7, QStringLiteral("02"));
+    EXPECT_EQ(eventKindColour(other, 1, 7), KindColour::None);
+}
+
 } // namespace

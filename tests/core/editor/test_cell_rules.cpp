@@ -233,6 +233,11 @@ TEST(CellRules, OptionLists)
         EXPECT_EQ(l.preselection, "1");
     }
     EXPECT_TRUE(optionList(design("SGCra")).clickToggles);
+    const OptionList app = optionList(design("SGBCApp"));
+    EXPECT_EQ(app.name, "CBSGBCApp");
+    EXPECT_TRUE(app.clickOpens);
+    EXPECT_FALSE(app.clickToggles);
+    EXPECT_TRUE(columnEditor(design("SGBCApp"), 0).showsList);
     EXPECT_TRUE(optionList(design("SGEntradesOpc")).escapeToggles);
     EXPECT_FALSE(optionList(design("SGSortidesOpc")).escapeToggles);
     EXPECT_TRUE(optionList(design("SGEntrades")).name.isEmpty());

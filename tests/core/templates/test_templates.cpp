@@ -4,6 +4,10 @@
 #include "core/params/ParamCatalogue.h"
 #include "core/templates/Templates.h"
 
+#include "support/PanelPages.h"
+
+#include <QHash>
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -219,6 +223,41 @@ TEST_F(Templates, PanelAndDoorPagesGoOnlyWithTheirPageOffered)
     ASSERT_TRUE(applyTemplate(c, content(saved), {QStringLiteral("TSCentralSyncro"), QStringLiteral("Syncro"), false}).ok);
     EXPECT_EQ(c.edit(u"ETActivatB1")->text(), QString());
     EXPECT_EQ(c.grid(u"SGBoto1")->cell(2, 1), QString());
+}
+
+// Every page offered, filled in full: no two entries share a key (a shared
+// key gives both controls the first line's value), and the Zafir page's
+// address and its grid's row 50, both number 9750, each come back as saved.
+TEST_F(Templates, NoTwoControlsOfAPageShareAKey)
+{
+    for (EditField *e : a.PunterEdit())
+        e->setText(e->name());
+    for (GridModel *g : a.PunterStringGrid())
+        for (int r = 1; r <= g->dataRows(); ++r)
+            for (int c = 0; c < g->columns(); ++c)
+                g->setCell(c, r, QString::number(r));
+    for (const auto &[tab, central] : velmar::test::kPanelPages) {
+        const TemplateScope scope{QLatin1String(tab), QLatin1String(central), true};
+        QHash<QString, QString> owner;
+        for (const TemplateEntry &e : templateEntries(a, scope, false)) {
+            const QString key = e.key.toUpper();
+            EXPECT_FALSE(owner.contains(key))
+                << tab << ": " << key.toStdString() << " for " << owner.value(key).toStdString()
+                << " and " << e.comment.toStdString();
+            owner.insert(key, e.comment);
+        }
+    }
+
+    const TemplateScope zafir{QStringLiteral("TSCentralZafir"), QStringLiteral("Cofem-A"), true};
+    readEdit(a, "EAdrecaZafir", QStringLiteral("0A"));
+    readRow(a, "SGCentralZafir", 50, {"", "245", "1", "0", "0", "63100112", "Fin/Vuelta"});
+    const QList<TemplateEntry> saved = templateEntries(a, zafir, false);
+    EXPECT_TRUE(keys(saved).contains(QStringLiteral("00009732"))) << "row 50 under its record code";
+    EXPECT_EQ(keys(saved).count(QStringLiteral("9750")), 1);
+    ASSERT_TRUE(applyTemplate(b, content(saved), zafir).ok);
+    EXPECT_EQ(b.edit(u"EAdrecaZafir")->text(), QStringLiteral("0A"));
+    EXPECT_EQ(row(b, "SGCentralZafir", 50).mid(1),
+              QStringList({"245", "1", "0", "0", "63100112", "Fin/Vuelta"}));
 }
 
 } // namespace

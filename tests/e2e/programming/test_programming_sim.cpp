@@ -339,4 +339,76 @@ TEST(ProgrammingSim, ASilentModuleEndsAPageReadAfterSixRoundsWithoutAMessage)
     EXPECT_EQ(s.edit("EProgRef")->text(), QStringLiteral("REF-1000123"));
 }
 
+// The bus address (code 9750) and a record whose code also becomes the
+// number 9750 (row 150 of a 96xx block, row 50 of the Zafir grid): a full
+// read, a page read and a write each keep them apart.
+struct SharedNumberCase {
+    const char *panel;
+    const char *tab;
+    const char *address; // the page's address edit
+    const char *grid;
+    int row;
+    const char *code;    // the row's record code
+    const char *kind;    // its event kind as shown
+};
+
+class SharedNumber : public ::testing::TestWithParam<SharedNumberCase> {};
+
+TEST_P(SharedNumber, AddressAndRecordEachGoToTheirOwnField)
+{
+    const SharedNumberCase &c = GetParam();
+    const QString code = QString::fromLatin1(c.code);
+    Session s({QStringLiteral("set 9750 3C"), QStringLiteral("set %1 %2:1;0;0;1234;Fila/Fin").arg(code).arg(c.row)},
+              {QStringLiteral("--panel"), QString::fromLatin1(c.panel)});
+    START(s);
+    s.engine.commands.BBProgClick();
+    ASSERT_TRUE(s.readDone());
+    const QString tab = QString::fromLatin1(c.tab);
+    ASSERT_EQ(s.engine.programming.panelTab(), tab);
+    const QStringList record{QString::fromLatin1(c.kind), "1", "0", "0", "1234", "Fila/Fin"};
+
+    // A full read with the panel's page shown.
+    s.engine.programming.setCurrentTab(tab);
+    s.engine.programming.progllegida = false;
+    s.engine.reader.BBLlegirClick();
+    ASSERT_TRUE(s.readDone());
+    EXPECT_EQ(s.edit(c.address)->text(), QStringLiteral("3C"));
+    EXPECT_EQ(s.row(c.grid, c.row, 1), record);
+
+    // The page read asks for the address alone and the block as a dump.
+    s.engine.fields.Esborra_param();
+    s.engine.reader.BBLlegirPagClick();
+    ASSERT_TRUE(waitFor([&] { return !s.engine.state.llegirpag && !s.engine.programming.busy(); }, 20000));
+    EXPECT_EQ(s.edit(c.address)->text(), QStringLiteral("3C"));
+    EXPECT_EQ(s.row(c.grid, c.row, 1), record);
+
+    // Both changed and written: each goes back under its own code.
+    EditField *address = s.edit(c.address);
+    address->setTextByUser(QStringLiteral("3D"));
+    ASSERT_TRUE(s.engine.fields.EditChange(address, kUser));
+    s.grid(c.grid)->setCell(6, c.row, QStringLiteral("Nueva/Fin"));
+    const QStringList sent = s.write();
+    EXPECT_TRUE(sent.contains(QStringLiteral("vm+9750=3D"))) << sent.join(u' ').toStdString();
+    EXPECT_TRUE(sent.contains(QStringLiteral("vm+%1=%2:1;0;0;1234;Nueva/Fin").arg(code, QString::fromLatin1(c.kind))))
+        << sent.join(u' ').toStdString();
+    EXPECT_TRUE(s.messages.isEmpty()) << s.messages.join(u' ').toStdString();
+    EXPECT_EQ(address->text(), QStringLiteral("3D"));
+    EXPECT_EQ(s.grid(c.grid)->cell(6, c.row), QStringLiteral("Nueva/Fin"));
+
+    // Read back: the module kept each where it was written.
+    s.engine.programming.progllegida = false;
+    s.engine.reader.BBLlegirClick();
+    ASSERT_TRUE(s.readDone());
+    EXPECT_EQ(s.edit(c.address)->text(), QStringLiteral("3D"));
+    EXPECT_EQ(s.grid(c.grid)->cell(1, c.row), QString::fromLatin1(c.kind));
+    EXPECT_EQ(s.grid(c.grid)->cell(6, c.row), QStringLiteral("Nueva/Fin"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Address9750, SharedNumber,
+    ::testing::Values(
+        SharedNumberCase{"ID3000", "TSCentralID3000", "EAdrID3000", "SGCentralID3000", 150, "9696", "0150"},
+        SharedNumberCase{"Cofem-A", "TSCentralZafir", "EAdrecaZafir", "SGCentralZafir", 50, "9732", "50"}),
+    [](const ::testing::TestParamInfo<SharedNumberCase> &info) { return std::string(info.param.tab).substr(9); });
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/editor/CellMarking.h"
 #include "core/params/ControlTable.h"
+#include "core/programming/ModuleCommands.h"
 #include "ui/editor/FieldColours.h"
 #include "ui/editor/GridEditor.h"
 #include "ui/programming/ProgrammingView.h"
@@ -121,6 +122,15 @@ protected:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     GridEditor *grid(const char *name) const { return find<GridEditor>(name); }
+
+    // The programming view's tabs as with this panel attached.
+    void attach(const char *central)
+    {
+        Engine &e = window->engine();
+        e.state.central = QString::fromLatin1(central);
+        const ModuleCommands::PanelTab t = ModuleCommands::panelTabFor(e.state.central);
+        e.programming.arrangeTabs(t.tab, t.caption, t.title);
+    }
 
     void showTab(const char *tab)
     {
@@ -483,6 +493,50 @@ TEST_F(Pages, AppColumnsAreChosenFromTheirList)
     EXPECT_FALSE(outputs->optionList()->isVisible());
     QTest::keyClick(outputs, '2');
     EXPECT_FALSE(outputs->optionList()->isVisible());
+}
+
+TEST_F(Pages, TheBC600AppCellOpensItsListAtEveryClick)
+{
+    link().circuit = true;
+    attach("BC600");
+    showTab("TSCentralBC600");
+    GridEditor *app = grid("SGBCApp");
+    ASSERT_NE(app, nullptr);
+    QComboBox *list = app->optionList();
+    ASSERT_NE(list, nullptr);
+    // The one cell is the current cell from the first click on: every
+    // click opens the list again all the same.
+    for (int click = 1; click <= 3; ++click) {
+        clickCell(app, 0, 1);
+        EXPECT_TRUE(list->isVisible()) << click;
+        EXPECT_EQ(list->currentText(), "1") << click;
+        list->hidePopup();
+        list->hide();
+    }
+}
+
+TEST_F(Pages, TheAD300GridColoursAKindsCellsByTheKind)
+{
+    attach("AD300");
+    showTab("TSCentralAD300");
+    GridEditor *g = grid("SGCentralAD300");
+    ASSERT_NE(g, nullptr);
+    GridModel &m = *fields().grid(u"SGCentralAD300");
+    const std::pair<const char *, QColor> rows[] = {
+        {"0245", QColor(0x00, 0xFF, 0x00)}, {"0633", QColor(0xFF, 0xFF, 0x00)},
+        {"0134", QColor(0xC0, 0xC0, 0xC0)}, {"0036", QColor(0xFF, 0x00, 0x00)},
+    };
+    int r = 0;
+    for (const auto &[kind, colour] : rows) {
+        ++r;
+        m.load(1, r, QString::fromLatin1(kind));
+        m.load(6, r, QStringLiteral("Texto"));
+        EXPECT_EQ(cellColour(g, 1, r), colour) << kind;
+        EXPECT_EQ(cellColour(g, 6, r), colour) << kind;
+        EXPECT_NE(cellColour(g, 2, r), colour) << kind;
+    }
+    m.load(1, 5, QStringLiteral("0001"));
+    EXPECT_EQ(cellColour(g, 1, 5), cellColour(g, 2, 5)) << "no colour for other kinds";
 }
 
 TEST_F(Pages, TickingNoTwiceLeavesItUntickedButRed)
