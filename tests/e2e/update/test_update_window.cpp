@@ -14,11 +14,14 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace velmar;
 using velmar::test::UpdateRig;
@@ -60,18 +63,32 @@ ui::StartOptions windowOptions(const UpdateRig &rig, CloudStartup &cloud)
     return opts;
 }
 
+// The window on the rig's module over the cable, the module recognised.
+struct CabledWindow {
+    explicit CabledWindow(int imageBytes) : rig(imageBytes, {}, {}, false) {}
+    bool open()
+    {
+        if (!rig.started())
+            return false;
+        w.emplace(windowOptions(rig, cloud));
+        w->show();
+        return waitFor([&] { return w->engine().state.circuittrobat && w->engine().state.inf; }, 15000);
+    }
+
+    UpdateRig rig;
+    SignedIn cloud;
+    std::optional<ui::MainWindow> w;
+};
+
 } // namespace
 
 TEST(UpdateWindow, ActualListsAndTheDownloadButtonUpdatesTheModuleBlockByBlock)
 {
-    UpdateRig rig(5000, {}, {}, false);
-    ASSERT_TRUE(rig.started()) << rig.error().toStdString();
-    SignedIn cloud;
-    const ui::StartOptions opts = windowOptions(rig, cloud);
-    ui::MainWindow w(opts);
-    w.show();
+    CabledWindow c(5000);
+    ASSERT_TRUE(c.open()) << c.rig.error().toStdString();
+    UpdateRig &rig = c.rig;
+    ui::MainWindow &w = *c.w;
     Engine &e = w.engine();
-    ASSERT_TRUE(waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000));
     const QString oldFirmware = e.state.firmware;
 
     auto *actual = w.findChild<QPushButton *>(QStringLiteral("BBActualitzar"));
@@ -119,14 +136,11 @@ TEST(UpdateWindow, ActualListsAndTheDownloadButtonUpdatesTheModuleBlockByBlock)
 
 TEST(UpdateWindow, TheAbortButtonEndsTheTransferAndTheModuleIsLookedForAgain)
 {
-    UpdateRig rig(20000, {}, {}, false);
-    ASSERT_TRUE(rig.started()) << rig.error().toStdString();
-    SignedIn cloud;
-    const ui::StartOptions opts = windowOptions(rig, cloud);
-    ui::MainWindow w(opts);
-    w.show();
+    CabledWindow c(20000);
+    ASSERT_TRUE(c.open()) << c.rig.error().toStdString();
+    UpdateRig &rig = c.rig;
+    ui::MainWindow &w = *c.w;
     Engine &e = w.engine();
-    ASSERT_TRUE(waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000));
     auto *actual = w.findChild<QPushButton *>(QStringLiteral("BBActualitzar"));
     ASSERT_TRUE(waitFor([&] { return actual->isEnabled(); }, 15000));
     actual->click();
@@ -209,7 +223,10 @@ TEST(UpdateWindow, ActualWithoutInternetSaysSoAndTakesTheCloudCommandsAway)
     ui::MainWindow w(opts);
     w.show();
     Engine &e = w.engine();
-    ASSERT_TRUE(waitFor([&] { return e.state.circuittrobat && e.state.inf; }, 15000));
+    // The status read that follows recognition enables the commands again
+    // when it ends: the check must come after it.
+    QSignalSpy estado(&e.monitor, &StatusMonitor::estatCommandsEnabled);
+    ASSERT_TRUE(waitFor([&] { return e.state.circuittrobat && e.state.inf && !estado.isEmpty(); }, 15000));
     auto *actual = w.findChild<QPushButton *>(QStringLiteral("BBActualitzar"));
     ASSERT_TRUE(waitFor([&] { return actual->isEnabled(); }, 15000));
     actual->click();
