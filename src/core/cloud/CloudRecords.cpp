@@ -111,10 +111,11 @@ QString ModuleRecord::central() const
     return value(QStringLiteral("comCentral")).remove(u'\\');
 }
 
-int ModuleRecord::coverage() const
+qint64 ModuleRecord::coverage() const
 {
     bool ok = false;
-    const int level = value(QStringLiteral("gsmStat")).trimmed().toInt(&ok);
+    // Wide enough for any stored number: the record comes from outside.
+    const qint64 level = value(QStringLiteral("gsmStat")).trimmed().toInt(&ok);
     return ok ? level * 100 / 32 : 0;
 }
 

@@ -61,7 +61,7 @@ public:
     // comCentral without backslashes: the panel model.
     QString central() const;
     // gsmStat as a coverage percentage (x * 100 / 32), 0 when not a number.
-    int coverage() const;
+    qint64 coverage() const;
     // Updated (UTC "yyyy-mm-dd hh:nn:ss.zzz") in the given zone as
     // "dd-MM-yyyy   hh:mm:ss"; empty when it does not parse.
     QString updatedLocal(const QTimeZone &zone = QTimeZone::systemTimeZone()) const;

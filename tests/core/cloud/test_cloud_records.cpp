@@ -144,10 +144,11 @@ TEST(CloudModuleRecord, OddValuesGiveEmptyOrZero)
 {
     const struct {
         const char *record;
-        int coverage;
+        qint64 coverage;
         QString updated;
     } cases[] = {
         {R"({"gsmStat":"x","Updated":"ayer"})", 0, ""},
+        {R"({"gsmStat":"2147483647"})", Q_INT64_C(6710886396), ""},
         {R"({"gsmStat":32,"Updated":"2026-07-01 00:00:00"})", 100, "01-07-2026   02:00:00"},
         {R"({"Identifier":{}})", 0, ""},
         {"[1,2]", 0, ""},

@@ -392,8 +392,9 @@ TEST(CloudUnreachable, DownOrSlowToldWithinTheTimeOutWhileTheLoopTurns)
         QSignalSpy checked(rig.cloud.get(), &CloudDirectory::versionChecked);
         ASSERT_TRUE(ends(checked, [&] { rig.cloud->ComprovaVersioRTDB(); }, 5000)) << fault.join(' ').toStdString();
         EXPECT_TRUE(checked.last().at(0).toBool());
-        if (waits)
+        if (waits) {
             EXPECT_GT(ticks, 0); // the loop turned while the answer was awaited
+        }
         EXPECT_EQ(rig.messages.filter("Error de conexión con el servidor: \rNo se pudo resolver").size(), 1);
         EXPECT_TRUE(rig.cloud->ErrorFirebase().contains("12007")) << rig.cloud->ErrorFirebase().toStdString();
 
