@@ -1,5 +1,7 @@
 #include "ui/editor/FieldColours.h"
 
+#include "core/status/Colours.h"
+
 namespace velmar::ui {
 
 QColor fieldColour(FieldColour colour, const QPalette &palette)
@@ -17,16 +19,11 @@ QColor fieldColour(FieldColour colour, const QPalette &palette)
 QColor kindColour(editor::KindColour colour)
 {
     switch (colour) {
-    case editor::KindColour::Green:
-        return QColor(0x00, 0xFF, 0x00);
-    case editor::KindColour::Yellow:
-        return QColor(0xFF, 0xFF, 0x00);
-    case editor::KindColour::Grey:
-        return QColor(0xC0, 0xC0, 0xC0);
-    case editor::KindColour::Red:
-        return QColor(0xFF, 0x00, 0x00);
-    case editor::KindColour::None:
-        break;
+    case editor::KindColour::Green: return QColor::fromRgb(colours::Lime);
+    case editor::KindColour::Yellow: return QColor::fromRgb(colours::Yellow);
+    case editor::KindColour::Grey: return QColor::fromRgb(colours::Silver);
+    case editor::KindColour::Red: return QColor::fromRgb(colours::Red);
+    case editor::KindColour::None: break;
     }
     return QColor();
 }
